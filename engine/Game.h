@@ -1,0 +1,163 @@
+// The rules engine of the main window: the game state and every rule a person's decision applies.
+// It reaches the screen only through MainScreen/BoardScreen (control states) and MainView (events).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Random.h"
+#include "engine/Screen.h"
+#include "engine/State.h"
+#include "engine/View.h"
+
+namespace tavorin {
+
+struct NewGameSetup {
+    int numPlayers = 2;
+    std::array<std::string, kMaxPlayers + 1> names{"", "Player1", "Player2", "Player3",
+                                                   "Player4", "Player5", "Player6"};
+    std::array<bool, kMaxPlayers + 1> computer{};
+    bool buyFirstLoop = true;
+    int initialDeeds = 0; // 0: no deal; 1..4 deeds to every player
+    std::array<std::string, kMaxPlayers + 1> picturePaths{}; // empty: the default token
+};
+
+// Who receives a payment of ChargeCurrentPlayer: 0 is the bank, 1..6 a player.
+enum class ChargeOutcome { Paid, MustRaiseMoney, Bankrupt };
+
+class Game {
+public:
+    Game(RandomSource& random, MainView& view);
+
+    GameState s;
+    MainScreen ui;
+    BoardScreen board;
+
+    std::int16_t rdm(std::int16_t lo, std::int16_t hi) { return random_->rdm(lo, hi); }
+    MainView& view() { return *view_; }
+
+    // --- New game (the setup window's sequence) ---
+    void ResetFrames();
+    void DefineInitialValue();
+    void DefinePlayer(const NewGameSetup& setup);
+    void ReOrderNumber1();
+    void ReOrderNumber2();
+    void ReOrderNumber3();
+    void DefineINIdeed();
+    void NewGame(const NewGameSetup& setup);
+
+    // --- Turn cycle ---
+    // Starts the dice; returns the two timers' intervals in milliseconds.
+    std::array<int, 2> RunButton_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void StopButton_Click();
+    void SetArrowPictureOnMap();
+    void NV_Process();
+    void OpgSpeed_Click(int index);
+    static std::int32_t speedOfOption(int index);
+
+    // --- The board's report of a finished move ---
+    // A press on token k: false for a computer's token, which cannot be picked up.
+    bool PressToken(int k);
+    // Token k dropped on square image `square` at (x, y) inside it, grabbed at (pox, poy) inside the
+    // token (twips). Accepted only on the player's own Position; the move the dice asked for is then
+    // reported once. Returns whether the token moved.
+    bool DropToken(int k, int square, int x, int y, int pox, int poy);
+    // Writes the hidden fields for a token put on `square`; a card square draws its card first.
+    void ReportSquare(int square);
+    int DrawCard(bool treasure); // returns the card number
+    void ProcessAfterPut();
+
+    // --- Decision frames of a person ---
+    void OKButtonInFreeLand_Click();
+    void CancelButtonInFreeLand_Click();
+    void CheckFreeLand_Click(bool checked);
+    void OKButtonInOwnSingleLand_Click();
+    void CancelButtonInOwnSingleLand_Click();
+    void OKButtonInOwnNotSingleLand_Click();
+    void OKButtonInOwnMortgageLand_Click();
+    void CancelButtonInOwnMortgageLand_Click();
+    void OKButtonInNotOwnSingleLand_Click();
+    void OKButtonInNotOwnNotSingleLand_Click();
+    void OKButtonInNotOwnMortgageLand_Click();
+    void TakeOverButton_Click();
+    void OKButtonInTaxFrame_Click();
+    void OkButtonInTreasure_Click();
+    void OKButtonInFate_Click();
+    void OKButtonInStart_Click();
+    void OKButtonInRelaxFrame_Click();
+    void OKButtonInFirst_Click();
+    void OKButtonInDishonestFrame_Click();
+    void OpgBonus1_Click();
+    void OpgBonus2_Click();
+    void CmbBonus_Select(int index);
+    void OKButtonInBonus_Click();
+
+    // --- Money, shortage and bankruptcy ---
+    void PlayerMoneyChange(int player, std::int32_t amount);
+    // The payment rule of the paying frames; `finish` runs the final step (SetFailPlayerButton and
+    // the hand-over), which the bail handler defers until the token has moved.
+    ChargeOutcome ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl frame, bool finish = true);
+    void GoBankrupt();
+    void SetFailPlayerButton();
+    void FinishPayment();
+
+    // --- Views of the deed table ---
+    void ChangeDeedOnMain();
+    void ChangeDeedOnBonus();
+    std::vector<std::string> DeedListLines() const;
+    std::vector<std::string> BonusListLines() const; // the current player's CmbBonus lines
+    std::string DeedListLine(int deed) const;
+    std::string BonusLine(int deed) const;
+
+    // --- Shared rules, used by the person's handlers and by the computer ---
+    int currentDeed() const;                 // deed number in `Number`, 0 when it is not one
+    std::int32_t singleRent(int deed) const; // Rent[5] with a tower, else Rent[Houses]
+    void countOwnerPieces(int owner);        // CheckPairLand and CheckMultiLand over the owner's deeds
+    std::int32_t notSingleRent(int deed);    // recounts, then 850/2250 or 500 x group pieces
+    std::int32_t mortgageFee(int deed) const;
+    std::int32_t taxDue(int player) const;
+    bool canRaiseMoney(int player) const;    // holds a deed that is not mortgaged
+    void addDeed(int player, int deed);
+    void removeDeed(int player, int deed);
+    void closeFrame(Ctl frame);              // hide, Continue - 1, hand over at 0
+    void handOverIfDone();
+    void disarmBonus();
+    void armBonusLook();
+    void openFrame(Ctl frame, Ctl focus);
+    void fillLandFrame(int deed);            // the land dispatch of a person (without the first lap)
+    void placeTokenInSquare(int player, int square, int r1, int r2);
+    void setLabel(Ctl c, std::string_view text) { ui[c].text.assign(text); }
+    void setLabel(Ctl c, std::int64_t number);
+    void showRollText();
+    void applyMove(int player); // Position + dice, the lap rule
+    bool frameOpen(Ctl frame) const { return ui[frame].visible; }
+    bool bonusArmed() const { return ui[Ctl::BonusFrame].enabled; }
+
+    static inline const std::array<Ctl, 14> kDecisionFrames = {
+        Ctl::TreasureFrame, Ctl::FateFrame, Ctl::TaxFrame, Ctl::DishonestFrame, Ctl::RelaxFrame,
+        Ctl::FreeLandFrame, Ctl::OwnSingleLandFrame, Ctl::OwnNotSingleLandFrame,
+        Ctl::OwnMortgageLandFrame, Ctl::NotOwnSingleLandFrame, Ctl::NotOwnNotSingleLandFrame,
+        Ctl::NotOwnMortgageLandFrame, Ctl::StartFrame, Ctl::FirstFrame};
+
+    const std::string& playerName(int k) const { return s.player(k).Name; }
+    void message(std::string_view title, std::string_view text) { view_->messageBox(title, text); }
+
+private:
+    void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
+    void cardSettlement(bool treasure);
+    void showNameColours();
+    void enablePlayerButtons(bool enabled);
+
+    RandomSource* random_;
+    MainView* view_;
+};
+
+// Design positions of the tokens over the start square, in twips.
+inline constexpr std::array<std::array<int, 2>, kMaxPlayers + 1> kTokenHome = {
+    {{0, 0}, {10080, 6960}, {10680, 6960}, {11280, 6960}, {10080, 7560}, {10680, 7560}, {11280, 7560}}};
+
+} // namespace tavorin

@@ -1,0 +1,31 @@
+// The small interface through which the rules reach the screen. The main window implements it;
+// tests implement it with a fake that records every call and answers the message boxes.
+#pragma once
+
+#include <string_view>
+
+namespace tavorin {
+
+enum class MsgButtons { Ok, OkCancel, RetryCancel };
+enum class MsgIcon { None, Question, Exclamation, Critical };
+enum class MsgResult { Ok, Cancel, Retry };
+
+inline constexpr std::string_view kAppTitle = "Tavorin";
+
+class MainView {
+public:
+    virtual ~MainView() = default;
+    // A modal message box; returns the button pressed.
+    virtual MsgResult messageBox(std::string_view title, std::string_view text,
+                                 MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None) = 0;
+    // Any holdings window that is open closes (a player is made to raise money).
+    virtual void hidePlayerForm() {}
+    // Every view of the deed table is stale: the deed list, the bonus list, the board's pictures.
+    virtual void deedsChanged() {}
+    // The turn has passed to a computer player; the caller schedules its turn from the event loop.
+    virtual void computerTurnReady() {}
+    // One player is left: the game is over.
+    virtual void gameWon(int /*winner*/) {}
+};
+
+} // namespace tavorin

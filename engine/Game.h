@@ -134,6 +134,7 @@ public:
     void setLabel(Ctl c, std::int64_t number);
     void showRollText();
     void applyMove(int player); // Position + dice, the lap rule
+    void enablePlayerButtons(bool enabled);
     bool frameOpen(Ctl frame) const { return ui[frame].visible; }
     bool bonusArmed() const { return ui[Ctl::BonusFrame].enabled; }
 
@@ -150,7 +151,6 @@ private:
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
     void cardSettlement(bool treasure);
     void showNameColours();
-    void enablePlayerButtons(bool enabled);
 
     RandomSource* random_;
     MainView* view_;

@@ -1,0 +1,211 @@
+#include "computer/ComputerTurn.h"
+
+#include <array>
+#include <initializer_list>
+#include <string>
+
+#include "computer/ComSteps.h"
+#include "computer/ComputerDecisions.h"
+#include "engine/Money.h"
+#include "engine/Text.h"
+
+namespace tavorin {
+
+namespace {
+constexpr double kPrepare = 1.5, kRollStep = 0.025, kMove = 1.0, kPoint = 1.0, kPlace = 1.5;
+constexpr double kThinkFirst = 0.5, kThinkStep = 0.03;
+constexpr int kSteps = 50;
+constexpr std::string_view kComBankrupt = "คอมฯ ท่านนี้ไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ล้มละลายไปซะ";
+
+struct ButtonSet {
+    std::array<Ctl, 4> items{};
+    std::size_t count = 0;
+    ButtonSet() = default;
+    ButtonSet(std::initializer_list<Ctl> list) {
+        for (Ctl c : list) items[count++] = c;
+    }
+    const Ctl* begin() const { return items.data(); }
+    const Ctl* end() const { return items.data() + count; }
+};
+
+// The buttons each frame has disabled while the computer decides.
+ButtonSet lockedButtons(Ctl frame) {
+    switch (frame) {
+    case Ctl::TreasureFrame: return {Ctl::OkButtonInTreasure};
+    case Ctl::FateFrame: return {Ctl::OKButtonInFate};
+    case Ctl::TaxFrame: return {Ctl::OKButtonInTaxFrame};
+    case Ctl::DishonestFrame: return {Ctl::OKButtonInDishonestFrame};
+    case Ctl::RelaxFrame: return {Ctl::OKButtonInRelaxFrame};
+    case Ctl::StartFrame: return {Ctl::OKButtonInStart};
+    case Ctl::FirstFrame: return {Ctl::OKButtonInFirst};
+    case Ctl::FreeLandFrame:
+        return {Ctl::CheckFreeLand, Ctl::ViewDeed7, Ctl::OKButtonInFreeLand, Ctl::CancelButtonInFreeLand};
+    case Ctl::NotOwnMortgageLandFrame: return {Ctl::OKButtonInNotOwnMortgageLand, Ctl::TakeOverButton};
+    case Ctl::OwnSingleLandFrame: return {Ctl::OKButtonInOwnSingleLand, Ctl::CancelButtonInOwnSingleLand};
+    case Ctl::OwnNotSingleLandFrame: return {Ctl::OKButtonInOwnNotSingleLand};
+    case Ctl::NotOwnSingleLandFrame: return {Ctl::OKButtonInNotOwnSingleLand};
+    case Ctl::NotOwnNotSingleLandFrame: return {Ctl::OKButtonInNotOwnNotSingleLand};
+    default: return {};
+    }
+}
+} // namespace
+
+ComputerTurn::ComputerTurn(Game& game) : g_(game) {}
+
+std::optional<double> ComputerTurn::advance() {
+    MainScreen& ui = g_.ui;
+    GameState& s = g_.s;
+    switch (stage_) {
+    case Stage::Prepare:
+        if (s.gameOver || s.NV < 1 || s.NV > kMaxPlayers || s.player(s.NV).IsComputer != kTrue) {
+            stage_ = Stage::Done;
+            return std::nullopt;
+        }
+        player_ = s.NV;
+        g_.board.arrow2.visible = false;
+        ui[Ctl::RunButton].enabled = false;
+        ui[Ctl::StopButton].enabled = false;
+        ui[Ctl::SaveButton].enabled = false;
+        g_.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์กำลังเตรียม...");
+        ui[Ctl::LabelComThinking].visible = true;
+        stage_ = Stage::RollStart;
+        return kPrepare;
+    case Stage::RollStart:
+        ui[Ctl::BarComThinking].value = 0;
+        ui[Ctl::BarComThinking].visible = true;
+        g_.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์ทอยลูกเต๋า");
+        step_ = 0;
+        stage_ = Stage::Rolling;
+        return kRollStep;
+    case Stage::Rolling:
+        ++step_;
+        if (step_ % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step_;
+        s.CubeValue1 = std::uint8_t(g_.rdm(1, 6));
+        s.CubeValue2 = std::uint8_t(g_.rdm(1, 6));
+        if (step_ < kSteps) return kRollStep;
+        ui[Ctl::BarComThinking].visible = false;
+        ui[Ctl::LabelComThinking].visible = false;
+        g_.showRollText();
+        g_.applyMove(player_);
+        s.FirstProcess = "Y";
+        stage_ = Stage::Moved;
+        return kMove;
+    case Stage::Moved:
+        g_.board.visible = true;
+        g_.SetArrowPictureOnMap();
+        stage_ = Stage::Pointing;
+        return kPoint;
+    case Stage::Pointing:
+        g_.board.arrow1.visible = false;
+        r1_ = g_.rdm(1, 10);
+        r2_ = g_.rdm(1, 10);
+        g_.placeTokenInSquare(player_, s.player(player_).Position, r1_, r2_);
+        g_.board.arrow2.visible = true;
+        stage_ = Stage::Placed;
+        return kPlace;
+    case Stage::Placed:
+        if (s.FirstProcess != "Y") {
+            stage_ = Stage::Done;
+            return std::nullopt;
+        }
+        ui.visible = true;
+        g_.ReportSquare(s.player(player_).Position);
+        return resolve();
+    case Stage::Thinking:
+        if (step_ > 0 && step_ % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step_;
+        if (step_ < kSteps) {
+            ++step_;
+            return kThinkStep;
+        }
+        g_.setLabel(Ctl::LabelComThinking, "");
+        ui[Ctl::LabelComThinking].visible = false;
+        ui[Ctl::BarComThinking].value = 0;
+        ui[Ctl::BarComThinking].visible = false;
+        decide();
+        for (Ctl c : lockedButtons(frame_)) ui[c].enabled = true;
+        s.FirstProcess = "N";
+        stage_ = Stage::Done;
+        return std::nullopt;
+    case Stage::Done: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// The computer's counterpart of a person's landing: the bonus first, then the square's frame shown
+// with its buttons locked while the computer thinks.
+std::optional<double> ComputerTurn::resolve() {
+    Game& g = g_;
+    GameState& s = g.s;
+    MainScreen& ui = g.ui;
+    const int P = player_;
+    g.board.timersRunning = false;
+    g.board.arrow2.visible = false;
+    ++s.Continue;
+    if (s.LoopFinish == "True") {
+        ++s.Continue;
+        g.armBonusLook();
+        ui[Ctl::OKButtonInBonus].enabled = false;
+        ui[Ctl::LabelBonus].enabled = false;
+        g.message(s.player(P).Name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
+        g.PlayerMoneyChange(P, kLapBonus);
+        g.disarmBonus();
+        if (s.Continue > 0) --s.Continue;
+    }
+    frame_ = Ctl::None;
+    const char type = s.TypeOfSend.empty() ? '?' : s.TypeOfSend[0];
+    const char value = s.ValueOfSend.empty() ? '?' : s.ValueOfSend[0];
+    int number = 0;
+    parseDigits(s.Number, number);
+    if (type == 'a' && (value == '1' || value == '2')) {
+        const bool treasure = value == '1';
+        const int size = treasure ? s.NumOfTreasure : s.NumOfFate;
+        if (number >= 1 && number <= size) {
+            frame_ = treasure ? Ctl::TreasureFrame : Ctl::FateFrame;
+            g.setLabel(treasure ? Ctl::LabelTreasure : Ctl::LabelFate,
+                       treasure ? s.TreasureCards[std::size_t(number)].Text : s.FateCards[std::size_t(number)].Text);
+            ui[frame_].visible = true;
+        }
+    } else if (type == 'b' && value >= '1' && value <= '3') {
+        frame_ = value == '1' ? Ctl::TaxFrame : value == '2' ? Ctl::DishonestFrame : Ctl::RelaxFrame;
+        ui[frame_].visible = true;
+    } else if (type == 'd') {
+        frame_ = Ctl::StartFrame;
+        ui[frame_].visible = true;
+    } else if (type == 'c' && number >= 1 && number <= kDeeds) {
+        DeedRecord& D = s.deed(number);
+        if (s.FirstLapLock[std::size_t(P)] == kTrue) {
+            frame_ = Ctl::FirstFrame;
+            ui[frame_].visible = true;
+        } else {
+            // The computer treats its own mortgaged land as its own land: it is never offered the
+            // redemption, so the person's dispatch runs as if the flag were clear.
+            const std::int16_t mortgaged = D.Mortgaged;
+            if (D.Owner == P) D.Mortgaged = kFalse;
+            g.fillLandFrame(number);
+            D.Mortgaged = mortgaged;
+            for (Ctl f : Game::kDecisionFrames)
+                if (ui[f].visible) frame_ = f;
+            if (frame_ == Ctl::FreeLandFrame) ui[Ctl::CheckFreeLand].checked = false;
+        }
+    }
+    if (frame_ == Ctl::None) {
+        g.message(kAppTitle, "Wrong Value");
+        stage_ = Stage::Done;
+        return std::nullopt;
+    }
+    for (Ctl c : lockedButtons(frame_)) ui[c].enabled = false;
+    // ComThinking: the status line and an empty bar, then the pauses.
+    g.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์กำลังคิด...");
+    ui[Ctl::LabelComThinking].visible = true;
+    ui[Ctl::BarComThinking].value = 0;
+    ui[Ctl::BarComThinking].visible = true;
+    step_ = 0;
+    stage_ = Stage::Thinking;
+    return kThinkFirst;
+}
+
+} // namespace tavorin
+
+namespace tavorin {
+void ComputerTurn::decide() { com::decide(g_, frame_); }
+} // namespace tavorin

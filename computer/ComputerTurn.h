@@ -1,0 +1,44 @@
+// The computer's whole turn as a sequence of steps separated by pauses. Nothing waits in here:
+// advance() runs until the next pause and returns its length in units; the caller waits that long
+// (a single-shot timer in the program, nothing at all in the simulator) and calls advance() again.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "engine/Game.h"
+
+namespace tavorin {
+
+// One unit of pause lasts Speed x this many microseconds: 0.4 s at the default speed (100000),
+// 4 ms at the fastest. The five speeds keep their ratios 1 : 10 : 100 : 150 : 200.
+inline constexpr double kMicrosecondsPerSpeedUnit = 4.0;
+inline int pauseMilliseconds(double units, std::int32_t speed) {
+    return int(units * double(speed) * kMicrosecondsPerSpeedUnit / 1000.0 + 0.5);
+}
+
+class ComputerTurn {
+public:
+    explicit ComputerTurn(Game& game);
+
+    // Runs the turn up to its next pause and returns the pause in units, or nullopt when the turn
+    // is over. When it is over, the game may already have handed the turn to the next player; if that
+    // player is the computer, Game's view has been told (computerTurnReady) and the caller starts a
+    // new ComputerTurn from its event loop, never from inside this one.
+    std::optional<double> advance();
+    bool finished() const { return stage_ == Stage::Done; }
+
+private:
+    enum class Stage { Prepare, RollStart, Rolling, Moved, Pointing, Placed, Thinking, Done };
+    std::optional<double> resolve();
+    void decide();
+
+    Game& g_;
+    Stage stage_ = Stage::Prepare;
+    int step_ = 0;
+    int r1_ = 0, r2_ = 0;
+    int player_ = 0;
+    Ctl frame_ = Ctl::None;
+};
+
+} // namespace tavorin

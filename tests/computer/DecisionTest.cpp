@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "computer/ComSteps.h"
+#include "computer/ComputerDecisions.h"
+#include "tests/engine/Fixture.h"
+
+namespace tavorin::test {
+namespace {
+
+// A two-player game whose current player (1) is the computer, standing on a free deed's frame.
+class ComputerTest : public GameTest {
+protected:
+    void SetUp() override {
+        NewGameSetup setup;
+        setup.computer[1] = true;
+        setup.computer[2] = true;
+        game.NewGame(setup);
+        rnd.log.clear();
+        view.messages.clear();
+    }
+    // Opens the frame of deed d for the computer, as its landing does, with `money` in hand.
+    void onDeed(int d, std::int32_t money) {
+        s.player(1).Money = money;
+        s.TypeOfSend = "c";
+        s.ValueOfSend = "1";
+        s.Number = std::to_string(d);
+        s.Continue = 1;
+        game.fillLandFrame(d);
+    }
+    void decide(Ctl frame) { com::decide(game, frame); }
+};
+
+TEST(ComputerDecisionTable, SingleLandSplitByGroupMoneyAndHoldings) {
+    struct Case {
+        int group;
+        bool rich;
+        int deeds;
+        int A, B;
+    } cases[] = {
+        {1, false, 0, 20, 30}, {1, false, 5, 20, 50}, {2, true, 8, 10, 70}, {1, true, 10, 10, 90},
+        {3, false, 4, 20, 90}, {4, false, 0, 20, 101}, {5, false, 0, 15, 101}, {6, true, 12, 5, 101},
+        {7, false, 2, 20, 40}, {7, false, 3, 20, 50}, {8, true, 7, 10, 60}, {8, true, 9, 10, 70},
+        {7, true, 10, 10, 80},
+    };
+    for (const Case& c : cases) {
+        const SingleLandSplit s = singleLandSplit(c.group, c.rich, c.deeds);
+        EXPECT_EQ(s.A, c.A) << "group " << c.group << " deeds " << c.deeds;
+        EXPECT_EQ(s.B, c.B) << "group " << c.group << " deeds " << c.deeds;
+    }
+}
+
+TEST(ComputerDecisionTable, PairGroupAndBuildThresholds) {
+    EXPECT_EQ(pairLandThreshold(1, 0, false), 90);
+    EXPECT_EQ(pairLandThreshold(1, 0, true), 95);
+    EXPECT_EQ(pairLandThreshold(0, 1, false), 50);
+    EXPECT_EQ(pairLandThreshold(0, 0, true), 70);
+    EXPECT_EQ(groupLandThreshold(2, 1, false), 70);
+    EXPECT_EQ(groupLandThreshold(3, 0, true), 100);
+    EXPECT_EQ(groupLandThreshold(0, 4, false), 10);
+    // house price 1000, tower 5000
+    EXPECT_EQ(buildThreshold(999, 1, 1000, 5000), 0);
+    EXPECT_EQ(buildThreshold(1000, 1, 1000, 5000), 80);
+    EXPECT_EQ(buildThreshold(2999, 2, 1000, 5000), 85);
+    EXPECT_EQ(buildThreshold(3000, 2, 1000, 5000), 95);
+    EXPECT_EQ(buildThreshold(3000, 3, 1000, 5000), 90);
+    EXPECT_EQ(buildThreshold(4999, 4, 1000, 5000), 0);
+    EXPECT_EQ(buildThreshold(5000, 4, 1000, 5000), 50);
+    EXPECT_EQ(buildThreshold(10000, 4, 1000, 5000), 75);
+}
+
+TEST_F(ComputerTest, OnlyTheLandAffordableUsesADrawFromZero) {
+    for (auto [R, buys] : {std::pair{10, true}, std::pair{11, false}, std::pair{0, true}}) {
+        SetUp();
+        onDeed(1, 1000); // price 600, house 500: 1000 < 1100
+        rnd.push({R});
+        decide(Ctl::FreeLandFrame);
+        EXPECT_EQ(rnd.log.back().lo, 0);
+        EXPECT_EQ(rnd.log.back().hi, 100);
+        EXPECT_EQ(s.deed(1).Owner, buys ? 1 : 0) << "R " << R;
+        EXPECT_EQ(s.deed(1).Houses, 0);
+    }
+}
+
+TEST_F(ComputerTest, LandWithAHouseBetweenTheTwoThresholds) {
+    struct Case {
+        int R;
+        int owner, houses;
+        std::int32_t money;
+    } cases[] = {{19, 1, 0, 900}, {20, 1, 1, 400}, {29, 1, 1, 400}, {30, 0, 0, 1500}};
+    for (const Case& c : cases) {
+        SetUp();
+        for (int d : {5, 6, 8, 10}) give(1, d); // four deeds
+        onDeed(1, 1500);
+        rnd.push({c.R});
+        decide(Ctl::FreeLandFrame);
+        EXPECT_EQ(s.deed(1).Owner, c.owner) << c.R;
+        EXPECT_EQ(s.deed(1).Houses, c.houses) << c.R;
+        EXPECT_EQ(s.player(1).Money, c.money) << c.R;
+        EXPECT_FALSE(game.ui[Ctl::CheckFreeLand].checked);
+    }
+}
+
+TEST_F(ComputerTest, RichComputerAlwaysBuysInTheMiddleGroups) {
+    onDeed(16, 7000); // price 2200, group 5
+    rnd.push({4});
+    decide(Ctl::FreeLandFrame);
+    EXPECT_EQ(s.deed(16).Owner, 1);
+    EXPECT_EQ(s.deed(16).Houses, 0);
+    EXPECT_EQ(view.lastText(), "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้");
+    SetUp();
+    onDeed(16, 7000);
+    rnd.push({100});
+    decide(Ctl::FreeLandFrame);
+    EXPECT_EQ(s.deed(16).Houses, 1);
+    EXPECT_EQ(view.lastText(), "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้พร้อมบ้าน 1 หลัง");
+}
+
+TEST_F(ComputerTest, PairAndGroupLandUseWhatTheOthersOwn) {
+    give(1, 9);
+    onDeed(22, 2000);
+    rnd.push({90});
+    decide(Ctl::FreeLandFrame);
+    EXPECT_EQ(s.deed(22).Owner, 1);
+
+    SetUp();
+    give(1, 3);
+    give(1, 4);
+    give(2, 19);
+    onDeed(12, 3000);
+    rnd.push({71});
+    decide(Ctl::FreeLandFrame);
+    EXPECT_EQ(s.deed(12).Owner, 0);
+    EXPECT_FALSE(visible(Ctl::FreeLandFrame));
+    EXPECT_EQ(s.Continue, 0);
+}
+
+TEST_F(ComputerTest, BuildsOneHouseOrTheTowerOnItsOwnLand) {
+    give(1, 5);
+    s.deed(5).Houses = 2;
+    onDeed(5, 5 * 500);
+    rnd.push({95});
+    decide(Ctl::OwnSingleLandFrame);
+    EXPECT_EQ(s.deed(5).Houses, 3);
+    EXPECT_EQ(view.lastText(), "คอมฯ เลือกซื้อ บ้าน/ตึก เพิ่ม 1 หลัง");
+
+    SetUp();
+    give(1, 5);
+    s.deed(5).Houses = 4;
+    onDeed(5, 5000);
+    rnd.push({75});
+    decide(Ctl::OwnSingleLandFrame);
+    EXPECT_EQ(s.deed(5).Towers, 1);
+    EXPECT_EQ(s.deed(5).Houses, 4);
+    EXPECT_EQ(s.player(1).Money, 2500);
+}
+
+TEST_F(ComputerTest, TowerPaysThePriceAndBuildsNothing) {
+    give(1, 5);
+    s.deed(5).Houses = 4;
+    s.deed(5).Towers = 1;
+    onDeed(5, 100);
+    decide(Ctl::OwnSingleLandFrame);
+    EXPECT_EQ(s.player(1).Money, 1100);
+    EXPECT_TRUE(rnd.log.empty());
+}
+
+TEST_F(ComputerTest, SellsAHouseThenPaysTheRent) {
+    give(2, 9);
+    give(1, 29);
+    s.deed(29).Houses = 2;
+    onDeed(9, 300);
+    // The rent frame of the pair deed: 850 to player 2.
+    s.NV = 1;
+    decide(Ctl::NotOwnNotSingleLandFrame);
+    ASSERT_GE(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text,
+              "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายบ้าน 1 หลังจากที่ดิน  \"29 เกาะสมุย\"\r\n"
+              "ได้รับเงินจากการขายเป็นเงิน 1800\r\nจึงได้รับเงินรวมกับปัจจุบันเป็น 2100");
+    EXPECT_EQ(s.deed(29).Houses, 1);
+    EXPECT_EQ(s.player(1).Money, 2100 - 850);
+    EXPECT_EQ(s.player(2).Money, 15000 + 850);
+}
+
+TEST_F(ComputerTest, TaxIsRecomputedAfterSellingTheTower) {
+    give(1, 29);
+    s.deed(29).Houses = 4;
+    s.deed(29).Towers = 1;
+    s.player(1).Money = 1500;
+    s.TypeOfSend = "b";
+    s.ValueOfSend = "1";
+    s.Continue = 1;
+    decide(Ctl::TaxFrame);
+    EXPECT_EQ(s.deed(29).Towers, 0);
+    EXPECT_EQ(s.deed(29).Houses, 4);
+    EXPECT_EQ(s.player(1).Money, 10500 - 2100);
+}
+
+TEST_F(ComputerTest, BankruptAfterSellingEverythingGivesTheBankNothing) {
+    give(1, 5);
+    s.deed(5).Mortgaged = kTrue;
+    s.player(1).Money = 0;
+    s.Continue = 1;
+    decide(Ctl::TaxFrame);
+    EXPECT_EQ(s.player(1).Bankrupt, kTrue);
+    EXPECT_EQ(s.player(1).Money, 0);
+    EXPECT_EQ(s.deed(5).Owner, 0);
+    // Sold back to the bank, the land comes back free of its pledge.
+    EXPECT_EQ(s.deed(5).Mortgaged, kFalse);
+    EXPECT_EQ(view.lastText(), "คอมฯ ท่านนี้ไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ล้มละลายไปซะ");
+    EXPECT_EQ(s.player(2).Money, 15000);
+    EXPECT_TRUE(s.gameOver);
+}
+
+TEST_F(ComputerTest, LastDeedIsSoldFirst) {
+    give(1, 20);
+    give(1, 3);
+    s.player(1).Money = 0;
+    s.Continue = 1;
+    s.TypeOfSend = "b";
+    s.ValueOfSend = "2";
+    decide(Ctl::DishonestFrame); // 500 bail: deed 3 sells for 1800
+    EXPECT_EQ(s.deed(3).Owner, 0);
+    EXPECT_EQ(s.deed(20).Owner, 1);
+    EXPECT_EQ(s.player(1).Money, 1300);
+    EXPECT_EQ(s.player(1).Position, 10);
+}
+
+} // namespace
+} // namespace tavorin::test

@@ -1,0 +1,159 @@
+// Whole all-computer games, with the game's invariants checked after every action.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "computer/ComputerTurn.h"
+#include "computer/Headless.h"
+
+namespace tavorin::test {
+namespace {
+
+std::string invariantBreak(const GameState& s) {
+    std::ostringstream why;
+    int playing = 0;
+    std::set<int> seen;
+    for (int k = 1; k <= s.NumOfPlayer; ++k) {
+        const PlayerRecord& p = s.player(k);
+        if (p.Money < 0) why << "player " << k << " has negative money " << p.Money << "; ";
+        if (p.Bankrupt == kTrue && (p.Money != 0 || p.DeedCount != 0)) why << "bankrupt player " << k << " holds something; ";
+        if (p.Bankrupt != kTrue) ++playing;
+        for (int i = 1; i <= kDeeds; ++i) {
+            const int d = p.Deeds[std::size_t(i)];
+            if (i <= p.DeedCount) {
+                if (d < 1 || d > kDeeds || s.deed(d).Owner != k) why << "player " << k << " slot " << i << " deed " << d << "; ";
+                if (!seen.insert(d).second) why << "deed " << d << " listed twice; ";
+            } else if (d != 0) {
+                why << "player " << k << " stale slot " << i << "; ";
+            }
+        }
+    }
+    for (int d = 1; d <= kDeeds; ++d) {
+        const DeedRecord& r = s.deed(d);
+        if (r.Owner != 0 && !seen.count(d)) why << "deed " << d << " owned by " << r.Owner << " but not listed; ";
+        if (r.Houses < 0 || r.Houses > 4 || r.Towers < 0 || r.Towers > 1 || (r.Towers == 1 && r.Houses != 4))
+            why << "deed " << d << " buildings " << r.Houses << '/' << r.Towers << "; ";
+    }
+    if (s.NP != playing) why << "NP " << int(s.NP) << " but " << playing << " playing; ";
+    return why.str();
+}
+
+struct Config {
+    int players;
+    bool firstLapLock;
+    int deal;
+};
+
+TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
+    const Config configs[] = {{2, false, 0}, {3, true, 0}, {4, false, 2}, {5, true, 4}, {6, false, 0}, {6, true, 4}};
+    int games = 0;
+    int capped = 0;
+    for (const Config& c : configs) {
+        for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+            SeededRandom random(seed * 7919 + std::uint64_t(c.players));
+            HeadlessView view;
+            Game game(random, view);
+            std::string broken;
+            view.onMessage = [&](std::string_view, std::string_view) {
+                if (broken.empty()) broken = invariantBreak(game.s);
+            };
+            NewGameSetup setup;
+            setup.numPlayers = c.players;
+            for (int k = 1; k <= c.players; ++k) setup.computer[std::size_t(k)] = true;
+            setup.buyFirstLoop = !c.firstLapLock;
+            setup.initialDeeds = c.deal;
+            game.NewGame(setup);
+            const GameResult r = playComputerGame(game, view, 3000, [&](int, int) {
+                if (broken.empty()) broken = invariantBreak(game.s);
+                if (broken.empty() && game.s.Continue != 0) broken = "Continue is not 0 as the turn passes";
+            });
+            ASSERT_EQ(broken, "") << "seed " << seed << " players " << c.players;
+            ++games;
+            if (r.winner == 0) {
+                ++capped;
+                continue;
+            }
+            EXPECT_EQ(game.s.NP, 1);
+            EXPECT_EQ(int(r.bankrupts.size()), c.players - 1);
+            EXPECT_EQ(game.s.player(r.winner).Bankrupt, kFalse);
+        }
+    }
+    // Two fully built players can both grow richer for a long time (each visit of one's own towered
+    // land pays its price, every lap pays 2000), so a few games outlive the cap; most must end.
+    EXPECT_LT(capped, games / 5);
+}
+
+std::string traceOf(std::uint64_t seed) {
+    std::string out;
+    SeededRandom random(seed);
+    HeadlessView view;
+    view.onMessage = [&](std::string_view title, std::string_view text) {
+        out += title;
+        out += '|';
+        out += text;
+        out += '\n';
+    };
+    Game game(random, view);
+    NewGameSetup setup;
+    setup.numPlayers = 4;
+    for (int k = 1; k <= 4; ++k) setup.computer[std::size_t(k)] = true;
+    game.NewGame(setup);
+    playComputerGame(game, view, 2000, [&](int turn, int player) { out += stateJson(game.s, turn, player) + '\n'; });
+    return out;
+}
+
+TEST(ComputerSoak, SameSeedPlaysTheSameGame) {
+    EXPECT_EQ(traceOf(42), traceOf(42));
+    EXPECT_NE(traceOf(42), traceOf(43));
+}
+
+// The turn is a sequence of steps: it asks for exactly the pauses of the schedule, 8.25 units in all,
+// and it never starts the next player's turn itself.
+TEST(ComputerTurnSchedule, PausesAddUpAndTheNextTurnIsOnlyAnnounced) {
+    SeededRandom random(5);
+    HeadlessView view;
+    Game game(random, view);
+    NewGameSetup setup;
+    setup.computer[1] = true;
+    setup.computer[2] = true;
+    game.NewGame(setup);
+    ASSERT_TRUE(view.computerPending);
+    view.computerPending = false;
+    ComputerTurn turn(game);
+    double total = 0;
+    int pauses = 0;
+    while (auto units = turn.advance()) {
+        total += *units;
+        ++pauses;
+    }
+    EXPECT_NEAR(total, 8.25, 1e-9);
+    EXPECT_EQ(pauses, 1 + 50 + 1 + 1 + 1 + 1 + 50);
+    EXPECT_EQ(game.s.NV, 2);
+    EXPECT_TRUE(view.computerPending);
+    EXPECT_FALSE(game.ui[Ctl::LabelComThinking].visible);
+    EXPECT_EQ(game.ui[Ctl::LabelComThinking].text, "");
+}
+
+TEST(ComputerTurnSchedule, LapBonusIsTakenBeforeTheSquare) {
+    SeededRandom random(9);
+    HeadlessView view;
+    std::vector<std::string> texts;
+    view.onMessage = [&](std::string_view, std::string_view text) { texts.emplace_back(text); };
+    Game game(random, view);
+    NewGameSetup setup;
+    setup.computer[1] = true;
+    setup.computer[2] = true;
+    game.NewGame(setup);
+    game.s.player(1).Position = 39; // any roll passes the start
+    ComputerTurn turn(game);
+    while (turn.advance()) {
+    }
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.front(), "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
+    EXPECT_FALSE(game.ui[Ctl::BonusFrame].enabled);
+    EXPECT_EQ(game.s.Continue, 0);
+}
+
+} // namespace
+} // namespace tavorin::test

@@ -15,6 +15,7 @@ namespace {
 constexpr double kPrepare = 1.5, kRollStep = 0.025, kMove = 1.0, kPoint = 1.0, kPlace = 1.5;
 constexpr double kThinkFirst = 0.5, kThinkStep = 0.03;
 constexpr int kSteps = 50;
+constexpr double kOver = -1.0;
 constexpr std::string_view kComBankrupt = "คอมฯ ท่านนี้ไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ล้มละลายไปซะ";
 
 struct ButtonSet {
@@ -52,14 +53,14 @@ ButtonSet lockedButtons(Ctl frame) {
 
 ComputerTurn::ComputerTurn(Game& game) : g_(game) {}
 
-std::optional<double> ComputerTurn::advance() {
+double ComputerTurn::step() {
     MainScreen& ui = g_.ui;
     GameState& s = g_.s;
     switch (stage_) {
     case Stage::Prepare:
         if (s.gameOver || s.NV < 1 || s.NV > kMaxPlayers || s.player(s.NV).IsComputer != kTrue) {
             stage_ = Stage::Done;
-            return std::nullopt;
+            return kOver;
         }
         player_ = s.NV;
         g_.board.arrow2.visible = false;
@@ -106,7 +107,7 @@ std::optional<double> ComputerTurn::advance() {
     case Stage::Placed:
         if (s.FirstProcess != "Y") {
             stage_ = Stage::Done;
-            return std::nullopt;
+            return kOver;
         }
         ui.visible = true;
         g_.ReportSquare(s.player(player_).Position);
@@ -125,15 +126,15 @@ std::optional<double> ComputerTurn::advance() {
         for (Ctl c : lockedButtons(frame_)) ui[c].enabled = true;
         s.FirstProcess = "N";
         stage_ = Stage::Done;
-        return std::nullopt;
-    case Stage::Done: return std::nullopt;
+        return kOver;
+    case Stage::Done: return kOver;
     }
-    return std::nullopt;
+    return kOver;
 }
 
 // The computer's counterpart of a person's landing: the bonus first, then the square's frame shown
 // with its buttons locked while the computer thinks.
-std::optional<double> ComputerTurn::resolve() {
+double ComputerTurn::resolve() {
     Game& g = g_;
     GameState& s = g.s;
     MainScreen& ui = g.ui;
@@ -191,7 +192,7 @@ std::optional<double> ComputerTurn::resolve() {
     if (frame_ == Ctl::None) {
         g.message(kAppTitle, "Wrong Value");
         stage_ = Stage::Done;
-        return std::nullopt;
+        return kOver;
     }
     for (Ctl c : lockedButtons(frame_)) ui[c].enabled = false;
     // ComThinking: the status line and an empty bar, then the pauses.

@@ -13,7 +13,7 @@ GameResult playComputerGame(Game& game, HeadlessView& view, int maxTurns,
         view.computerPending = false;
         const int player = game.s.NV;
         ComputerTurn turn(game);
-        while (turn.advance()) {
+        while (turn.step() >= 0) {
         }
         ++result.turns;
         for (int k = 1; k <= kMaxPlayers; ++k) {

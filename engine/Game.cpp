@@ -20,7 +20,8 @@ bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
 bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
 } // namespace
 
-Game::Game(RandomSource& random, MainView& view) : random_(&random), view_(&view) {
+Game::Game(RandomSource& random, MainView& view)
+    : random_(&random), seeded_(dynamic_cast<SeededRandom*>(&random)), view_(&view) {
     // Design-time states of the main window's controls.
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::labelcom1, k)].visible = false;
     ui[Ctl::LabelComThinking].visible = false;
@@ -279,6 +280,14 @@ void Game::NV_Process() {
     ui[Ctl::StopButton].enabled = false;
     ui.focus = Ctl::RunButton;
     if (s.player(s.NV).IsComputer == kTrue) view_->computerTurnReady();
+}
+
+void Game::nv_process_for_load() {
+    showNameColours();
+    board.arrow2.visible = false;
+    ui[Ctl::SaveButton].enabled = true;
+    ui[Ctl::RunButton].enabled = true;
+    ui[Ctl::StopButton].enabled = false;
 }
 
 std::int32_t Game::speedOfOption(int index) {

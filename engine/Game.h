@@ -35,7 +35,10 @@ public:
     MainScreen ui;
     BoardScreen board;
 
-    std::int16_t rdm(std::int16_t lo, std::int16_t hi) { return random_->rdm(lo, hi); }
+    // The program's own generator is called directly: a computer turn draws a hundred times.
+    std::int16_t rdm(std::int16_t lo, std::int16_t hi) {
+        return seeded_ ? seeded_->SeededRandom::rdm(lo, hi) : random_->rdm(lo, hi);
+    }
     MainView& view() { return *view_; }
 
     // --- New game (the setup window's sequence) ---
@@ -56,6 +59,8 @@ public:
     void StopButton_Click();
     void SetArrowPictureOnMap();
     void NV_Process();
+    // A loaded game resumes at the saved player's roll: NV_Process's screen steps without a new player.
+    void nv_process_for_load();
     void OpgSpeed_Click(int index);
     static std::int32_t speedOfOption(int index);
 
@@ -153,6 +158,7 @@ private:
     void showNameColours();
 
     RandomSource* random_;
+    SeededRandom* seeded_;
     MainView* view_;
 };
 

@@ -303,6 +303,22 @@ void Game::OpgSpeed_Click(int index) {
 
 // ---------------------------------------------------------------- the token on the board
 
+int Game::GetValue_Player_NumOfBox_FromMain(int player) const {
+    return validPlayer(player) ? s.player(player).Position : -1;
+}
+
+std::string_view Game::GetOwnnameFromMain(int deed) const {
+    if (!validDeed(deed)) return kNoOwnerMarker;
+    const int owner = s.deed(deed).Owner;
+    return validPlayer(owner) ? std::string_view(s.player(owner).Name) : kNoOwnerMarker;
+}
+
+Game::DeedView Game::GetD(int deed) const {
+    if (!validDeed(deed)) return {0, 0, 0, 0};
+    const DeedRecord& d = s.deed(deed);
+    return {d.Owner, d.Mortgaged, d.Towers, d.Houses};
+}
+
 bool Game::PressToken(int k) {
     if (!validPlayer(k) || s.Pcom[std::size_t(k)] != 0) return false;
     if (k == s.NV) {

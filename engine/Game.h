@@ -118,6 +118,15 @@ public:
     std::string DeedListLine(int deed) const;
     std::string BonusLine(int deed) const;
 
+    // --- What the board reads from the engine (it keeps no state of its own) ---
+    static constexpr std::string_view kNoOwnerMarker = "12345abcde54321";
+    int GetValue_Player_NumOfBox_FromMain(int player) const;
+    std::string_view GetOwnnameFromMain(int deed) const; // the marker for an unowned deed
+    struct DeedView {
+        std::int16_t D1, D2, D3, D4; // Owner, Mortgaged, Towers, Houses
+    };
+    DeedView GetD(int deed) const;
+
     // --- Shared rules, used by the person's handlers and by the computer ---
     int currentDeed() const;                 // deed number in `Number`, 0 when it is not one
     std::int32_t singleRent(int deed) const; // Rent[5] with a tower, else Rent[Houses]

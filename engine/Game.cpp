@@ -672,13 +672,14 @@ void Game::GoBankrupt() {
     ui[nth(Ctl::LabelName1, P)].visible = false;
     ui[nth(Ctl::PlayerButton1, P)].enabled = false;
     setLabel(nth(Ctl::LabelMoney1, P), "ล้มละลาย");
+    ChangeDeedOnMain();
     // A bankrupt player must not collect a lap bonus that is still armed: it would give him money
-    // after he has left the game.
+    // after he has left the game. Disarmed after the refresh above, which refills CmbBonus, so the
+    // frame ends in exactly the disarmed state of Part 1.8 (CmbBonus empty).
     if (bonusArmed()) {
         disarmBonus();
         if (s.Continue > 0) --s.Continue;
     }
-    ChangeDeedOnMain();
 }
 
 // ---------------------------------------------------------------- deeds

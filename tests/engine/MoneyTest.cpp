@@ -224,6 +224,9 @@ TEST_F(MoneyTest, BankruptcyDisarmsAnArmedLapBonus) {
         for (Ctl ctl : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::CmbBonus, Ctl::OKButtonInBonus,
                         Ctl::LabelBonus})
             EXPECT_FALSE(enabled(ctl)) << controlName(ctl);
+        EXPECT_TRUE(game.ui[Ctl::OpgBonus1].checked);
+        EXPECT_FALSE(game.ui[Ctl::BonusFrame].highlight);
+        EXPECT_TRUE(game.BonusListLines().empty()) << "disarmed means CmbBonus emptied, as Part 1.8 disarms it";
         EXPECT_FALSE(visible(c.frame));
         EXPECT_EQ(s.Continue, 0);
         EXPECT_EQ(s.NV, 2) << "the turn passed without the bonus being answered";

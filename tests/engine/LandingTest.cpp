@@ -360,6 +360,45 @@ TEST_F(LandingTest, NoLapLeavesTheBonusDisarmed) {
     expectDisarmed(game);
 }
 
+// ------------------------------------------------------------------ closed frames
+
+TEST_F(LandingTest, TheButtonsOfAClosedFrameDoNothing) {
+    // A second click, or a click on a frame that is not open, must not pay or close anything twice.
+    own(2, 5, 4, 1);
+    own(2, 9);
+    own(2, 3, 0, 0, true);
+    own(1, 29, 4, 1);
+    own(1, 28, 0, 0, true);
+    s.OrderNumberOfTreasure = 1;
+    s.OrderNumberOfFate = 1;
+    landOn(20, true); // an open decision (relax) and the bonus keep the turn with player 1
+    ASSERT_EQ(s.Continue, 2);
+    game.ui[Ctl::RelaxFrame].visible = false; // closed without its handler: no frame open but the bonus
+    void (Game::*const handlers[])() = {
+        &Game::OKButtonInFreeLand_Click,         &Game::CancelButtonInFreeLand_Click,
+        &Game::OKButtonInOwnSingleLand_Click,    &Game::CancelButtonInOwnSingleLand_Click,
+        &Game::OKButtonInOwnNotSingleLand_Click, &Game::OKButtonInOwnMortgageLand_Click,
+        &Game::CancelButtonInOwnMortgageLand_Click, &Game::OKButtonInNotOwnSingleLand_Click,
+        &Game::OKButtonInNotOwnNotSingleLand_Click, &Game::OKButtonInNotOwnMortgageLand_Click,
+        &Game::TakeOverButton_Click,             &Game::OKButtonInTaxFrame_Click,
+        &Game::OkButtonInTreasure_Click,         &Game::OKButtonInFate_Click,
+        &Game::OKButtonInStart_Click,            &Game::OKButtonInRelaxFrame_Click,
+        &Game::OKButtonInFirst_Click,            &Game::OKButtonInDishonestFrame_Click};
+    for (int d : {1, 5, 9, 3, 29, 28}) {
+        s.Number = std::to_string(d);
+        for (auto h : handlers) (game.*h)();
+    }
+    EXPECT_EQ(s.player(1).Money, 15000);
+    EXPECT_EQ(s.player(2).Money, 15000);
+    EXPECT_EQ(s.player(1).MayPlay, kTrue);
+    EXPECT_EQ(s.Continue, 2);
+    EXPECT_EQ(s.NV, 1);
+    EXPECT_EQ(s.deed(3).Owner, 2);
+    EXPECT_EQ(s.deed(28).Mortgaged, kTrue);
+    EXPECT_EQ(s.deed(1).Owner, 0);
+    EXPECT_TRUE(view.messages.empty());
+}
+
 // ------------------------------------------------------------------ "Wrong Value"
 
 TEST_F(LandingTest, WrongValueOpensNothingAndTakesBackItsDecision) {

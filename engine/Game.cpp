@@ -3,6 +3,7 @@
 #include <cassert>
 #include <limits>
 
+#include "engine/HoldingsLine.h"
 #include "engine/Money.h"
 #include "engine/Text.h"
 
@@ -703,44 +704,12 @@ void Game::removeDeed(int player, int deed) {
     }
 }
 
+// The main window's list is narrower than the holdings window's and marks owned deeds.
 std::string Game::DeedListLine(int i) const {
-    const DeedRecord& d = s.deed(i);
-    std::string line;
-    appendNumber(line, i);
-    const int digits = int(line.size());
-    appendSpaces(line, 3 - digits);
-    line += d.Name;
-    if (d.Mortgaged == kTrue)
-        line += " (จ.)";
-    else if (d.Owner != 0)
-        line += " *";
-    if (d.Houses != 0) {
-        appendSpaces(line, 15 - (textLength(d.Name) + digits));
-        line += "บ้าน ";
-        appendNumber(line, d.Houses);
-        line += " ตึก ";
-        appendNumber(line, d.Towers);
-    }
-    return line;
+    return HoldingsLine(i, s.deed(i), 15, NumberGap::ThreeColumns, true);
 }
 
-std::string Game::BonusLine(int i) const {
-    const DeedRecord& d = s.deed(i);
-    std::string line;
-    appendNumber(line, i);
-    const int digits = int(line.size());
-    appendSpaces(line, 3 - digits);
-    line += d.Name;
-    if (d.Mortgaged == kTrue) line += " (จ.)";
-    if (d.Houses != 0) {
-        appendSpaces(line, 20 - (textLength(d.Name) + digits));
-        line += "บ้าน ";
-        appendNumber(line, d.Houses);
-        line += " ตึก ";
-        appendNumber(line, d.Towers);
-    }
-    return line;
-}
+std::string Game::BonusLine(int i) const { return HoldingsLine(i, s.deed(i), 20); }
 
 std::vector<std::string> Game::DeedListLines() const {
     std::vector<std::string> lines;

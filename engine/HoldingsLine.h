@@ -19,7 +19,8 @@ enum class NumberGap {
 
 // `deed` is the deed's number, `record` its DeedRecord. Buildings are aligned at `width` characters
 // counted from the name and number alone; the mortgage mark " (จ.)" does not push them right.
+// `markOwned` adds " *" to an owned deed that is not mortgaged, as the main window's deed list does.
 std::string HoldingsLine(int deed, const DeedRecord& record, int width = kHoldingsWidth,
-                         NumberGap gap = NumberGap::ThreeColumns);
+                         NumberGap gap = NumberGap::ThreeColumns, bool markOwned = false);
 
 } // namespace tavorin

@@ -1,0 +1,133 @@
+#include "dealings/BankSale.h"
+
+#include "engine/HoldingsLine.h"
+#include "engine/Money.h"
+#include "engine/Text.h"
+
+namespace tavorin {
+
+namespace {
+bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
+bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
+
+std::string buildingsPart(int houses, int towers) {
+    std::string part = "บ้าน ";
+    appendNumber(part, houses);
+    part += " ตึก ";
+    appendNumber(part, towers);
+    return part;
+}
+
+SaleLine saleLine(const GameState& s, int deed) {
+    const DeedRecord& D = s.deed(deed);
+    SaleLine line;
+    line.deed = deed;
+    line.head = HoldingsLine(deed, D, kBankSaleWidth);
+    line.mortgaged = D.Mortgaged == kTrue;
+    if (D.Houses != 0) {
+        line.houses = D.Houses;
+        line.towers = D.Towers;
+        const std::string part = buildingsPart(D.Houses, D.Towers);
+        if (line.head.ends_with(part)) line.head.resize(line.head.size() - part.size());
+    }
+    return line;
+}
+
+std::string oneBuilding(std::string_view kind, std::int64_t price) {
+    std::string text(kind);
+    text += "  ";
+    appendNumber(text, price);
+    text += " หนึ่งหลัง";
+    return text;
+}
+} // namespace
+
+std::string SaleLine::text() const {
+    return carriesBuildings() ? head + buildingsPart(houses, towers) : head;
+}
+
+void BankSaleWindow::SellbankShow(int p) {
+    GameState& s = game_->s;
+    player = p;
+    caption = "รายละเอียดการขายให้ธนาคารของ  " + (validPlayer(p) ? s.player(p).Name : std::string());
+    money = validPlayer(p) ? s.player(p).Money : 0;
+    DeedList1.clear();
+    DeedList2.clear();
+    DeedList3.clear();
+    selected = -1;
+    moneyland = moneybuild = 0;
+    if (validPlayer(p)) {
+        const PlayerRecord& pr = s.player(p);
+        for (int k = 1; k <= pr.DeedCount && k <= kDeeds; ++k) {
+            const int d = pr.Deeds[std::size_t(k)];
+            if (validDeed(d)) DeedList1.push_back(saleLine(s, d));
+        }
+    }
+    s.vat = std::uint8_t(saleTaxPercent(s));
+    VATPercent = s.vat;
+    recompute();
+}
+
+void BankSaleWindow::select(int index) {
+    selected = (index >= 0 && index < int(DeedList1.size())) ? index : -1;
+}
+
+void BankSaleWindow::recompute() {
+    const std::int64_t gross = moneybuild + moneyland;
+    vat = percentOf(gross, VATPercent);
+    moneysell = percentOf(gross, 100 - VATPercent);
+    totalmoney = money + moneysell;
+}
+
+void BankSaleWindow::PressTransButtonInSellBank() {
+    if (selected < 0 || selected >= int(DeedList1.size())) return;
+    SaleLine& line = DeedList1[std::size_t(selected)];
+    if (line.mortgaged) {
+        game_->message(game_->playerName(player), kMortgagedCannotSell);
+        return;
+    }
+    const DeedRecord& D = game_->s.deed(line.deed);
+    if (line.carriesBuildings() && line.towers == 1) {
+        DeedList3.push_back(oneBuilding("ตึก", D.TowerPrice));
+        moneybuild += D.TowerPrice;
+        line.towers = 0;
+    } else if (line.carriesBuildings()) {
+        DeedList3.push_back(oneBuilding("บ้าน", D.HousePrice));
+        moneybuild += D.HousePrice;
+        --line.houses;
+        line.towers = 0;
+    } else {
+        DeedList2.push_back({line.deed, line.text(), false});
+        moneyland += D.Price;
+        DeedList1.erase(DeedList1.begin() + selected);
+    }
+    // The line is replaced where it stands, and the list loses its selection: every further item
+    // needs a new choice.
+    selected = -1;
+    recompute();
+}
+
+void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
+    GameState& s = game_->s;
+    // Only what this window sold is changed: a deed that has left the player meanwhile is left to
+    // its new owner.
+    auto held = [&](int d) { return validPlayer(player) && validDeed(d) && s.deed(d).Owner == player; };
+    for (const SaleLine& line : DeedList1) {
+        if (!held(line.deed)) continue;
+        s.deed(line.deed).Houses = std::int16_t(line.houses);
+        s.deed(line.deed).Towers = std::int16_t(line.carriesBuildings() ? line.towers : 0);
+    }
+    for (const DealLine& land : DeedList2) {
+        if (!held(land.deed)) continue;
+        game_->removeDeed(player, land.deed);
+        DeedRecord& D = s.deed(land.deed);
+        D.Owner = 0;
+        D.Houses = 0;
+        D.Towers = 0;
+    }
+    game_->PlayerMoneyChange(player, std::int32_t(moneysell));
+    game_->ChangeDeedOnMain();
+    visible = false;
+}
+
+} // namespace tavorin

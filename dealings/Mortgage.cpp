@@ -1,0 +1,156 @@
+#include "dealings/Mortgage.h"
+
+#include "engine/Money.h"
+#include "engine/Text.h"
+
+namespace tavorin {
+
+namespace {
+bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
+bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
+
+// The held deeds of `player` in the order of `Deeds` that pass `keep`.
+template <class Keep>
+std::vector<DealLine> heldLines(const GameState& s, int player, Keep keep) {
+    std::vector<DealLine> lines;
+    if (!validPlayer(player)) return lines;
+    const PlayerRecord& p = s.player(player);
+    for (int k = 1; k <= p.DeedCount && k <= kDeeds; ++k) {
+        const int d = p.Deeds[std::size_t(k)];
+        if (validDeed(d) && keep(s.deed(d))) lines.push_back(mortgageLine(s, d));
+    }
+    return lines;
+}
+
+bool heldBy(const GameState& s, int player, int deed) {
+    return validPlayer(player) && validDeed(deed) && s.deed(deed).Owner == player;
+}
+} // namespace
+
+DealLine mortgageLine(const GameState& s, int deed) {
+    DealLine line;
+    line.deed = deed;
+    appendNumber(line.text, deed);
+    line.text += ' ';
+    line.text += s.deed(deed).Name;
+    line.mortgaged = s.deed(deed).Mortgaged == kTrue;
+    if (line.mortgaged) line.text += " (จ.)";
+    return line;
+}
+
+std::int32_t mortgageValue(const DeedRecord& deed) { return percentOf(deed.Price, 80); }
+
+std::int64_t redemptionFee(std::int64_t mortgageValues) { return percentOf(mortgageValues, 20); }
+
+// ------------------------------------------------------------------ MORTGAGE
+
+void MortgageWindow::MortgageShow(int p) {
+    const GameState& s = game_->s;
+    player = p;
+    visible = true;
+    caption = validPlayer(p) ? s.player(p).Name : std::string();
+    DeedList2.clear();
+    selected = -1;
+    money = validPlayer(p) ? s.player(p).Money : 0;
+    totalmoney = money;
+    totalsell = 0;
+    DeedList1 = heldLines(s, p, [](const DeedRecord& d) { return d.Houses == 0; });
+}
+
+void MortgageWindow::select(int index) {
+    selected = (index >= 0 && index < int(DeedList1.size())) ? index : -1;
+}
+
+void MortgageWindow::PressTransButtonInMortgage() {
+    if (selected < 0 || selected >= int(DeedList1.size())) return;
+    const DealLine& line = DeedList1[std::size_t(selected)];
+    if (line.mortgaged) {
+        game_->message(game_->playerName(player), kAlreadyMortgaged);
+        return;
+    }
+    totalsell += mortgageValue(game_->s.deed(line.deed));
+    totalmoney = money + totalsell;
+    DeedList2.push_back(line);
+    DeedList1.erase(DeedList1.begin() + selected);
+    selected = -1;
+}
+
+void MortgageWindow::ChangeMortgagestatusOnPlayerFromMortgage() {
+    GameState& s = game_->s;
+    // Pays for what is actually pledged: a deed that has meanwhile left the player, or been pledged
+    // or built on, is skipped rather than paid for.
+    std::int64_t paid = 0;
+    for (const DealLine& line : DeedList2) {
+        if (!heldBy(s, player, line.deed)) continue;
+        DeedRecord& d = s.deed(line.deed);
+        if (d.Mortgaged == kTrue || d.Houses != 0) continue;
+        d.Mortgaged = kTrue;
+        paid += mortgageValue(d);
+    }
+    game_->PlayerMoneyChange(player, std::int32_t(paid));
+    game_->ChangeDeedOnMain();
+    visible = false;
+}
+
+// ------------------------------------------------------------------ REDEEM
+
+void RedeemWindow::RedeemShow(int p) {
+    const GameState& s = game_->s;
+    player = p;
+    visible = true;
+    caption = "รายละเอียดการไถ่จำนองของ " + (validPlayer(p) ? s.player(p).Name : std::string());
+    Money = validPlayer(p) ? s.player(p).Money : 0;
+    totalMoney = Money;
+    PaidMoney = ChargeMoney = TotalPaid = 0;
+    DeedList2.clear();
+    selected = -1;
+    DeedList1 = heldLines(s, p, [](const DeedRecord& d) { return d.Mortgaged == kTrue; });
+}
+
+void RedeemWindow::select(int index) {
+    selected = (index >= 0 && index < int(DeedList1.size())) ? index : -1;
+}
+
+void RedeemWindow::PressTransButtonInRedeem() {
+    if (selected < 0 || selected >= int(DeedList1.size())) return;
+    const DealLine& line = DeedList1[std::size_t(selected)];
+    // The test is against the cash shown, so all chosen deeds together, fee included, stay payable.
+    const std::int64_t paid = PaidMoney + mortgageValue(game_->s.deed(line.deed));
+    if (Money - (paid + redemptionFee(paid)) < 0) {
+        game_->message(game_->playerName(player), kCannotAffordRedeem);
+        return;
+    }
+    DealLine moved = line;
+    if (moved.mortgaged) {
+        moved.text.erase(moved.text.size() - std::string_view("(จ.)").size()); // the space stays
+    }
+    DeedList2.push_back(std::move(moved));
+    PaidMoney = paid;
+    ChargeMoney = redemptionFee(PaidMoney);
+    TotalPaid = PaidMoney + ChargeMoney;
+    totalMoney = Money - TotalPaid;
+    DeedList1.erase(DeedList1.begin() + selected);
+    selected = -1;
+}
+
+bool RedeemWindow::ChangeMortgagestatusOnPlayerFromRedeem() {
+    GameState& s = game_->s;
+    std::int64_t values = 0;
+    for (const DealLine& line : DeedList2)
+        if (heldBy(s, player, line.deed) && s.deed(line.deed).Mortgaged == kTrue)
+            values += mortgageValue(s.deed(line.deed));
+    const std::int64_t cost = values + redemptionFee(values);
+    // The choice was checked against the cash when the window opened; cash never goes below zero.
+    if (validPlayer(player) && s.player(player).Money < cost) {
+        game_->message(game_->playerName(player), kCannotAffordRedeem);
+        return false;
+    }
+    for (const DealLine& line : DeedList2)
+        if (heldBy(s, player, line.deed)) s.deed(line.deed).Mortgaged = kFalse;
+    game_->PlayerMoneyChange(player, -std::int32_t(cost));
+    game_->ChangeDeedOnMain();
+    visible = false;
+    return true;
+}
+
+} // namespace tavorin

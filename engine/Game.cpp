@@ -676,7 +676,7 @@ void Game::GoBankrupt() {
     ChangeDeedOnMain();
     // A bankrupt player must not collect a lap bonus that is still armed: it would give him money
     // after he has left the game. Disarmed after the refresh above, which refills CmbBonus, so the
-    // frame ends in exactly the disarmed state of Part 1.8 (CmbBonus empty).
+    // frame ends in exactly the disarmed state (CmbBonus empty).
     if (bonusArmed()) {
         disarmBonus();
         if (s.Continue > 0) --s.Continue;

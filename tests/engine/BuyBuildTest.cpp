@@ -1,4 +1,4 @@
-// Part 1.5: buying free land, building houses and the tower, the owner's payment on a full single
+// Buying free land, building houses and the tower, the owner's payment on a full single
 // land, redeeming one's own mortgaged land on its square, and the deed list of ChangeDeedOnMain.
 #include "tests/engine/RulesFixture.h"
 
@@ -303,7 +303,7 @@ TEST_F(BuyBuildTest, DeedListHasOneLinePerDeedInDeedOrder) {
     for (int d = 1; d <= 29; ++d) {
         std::string want = std::to_string(d);
         want.append(std::size_t(3 - int(want.size())), ' ');
-        want += spec::deed(d).name;
+        want += rules::deed(d).name;
         EXPECT_EQ(lines[std::size_t(d - 1)], want);
     }
 }

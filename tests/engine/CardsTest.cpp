@@ -1,4 +1,4 @@
-// Part 1.7: the two decks, the probing shuffle, the draw order with its reshuffle on the sixteenth
+// The two decks, the probing shuffle, the draw order with its reshuffle on the sixteenth
 // draw, the announcement, and a person's settlement of the card through the payment rule.
 #include <random>
 
@@ -13,12 +13,12 @@ TEST_F(CardsTest, TheDecksHoldTheSpecsCards) {
     for (int c = 1; c <= 15; ++c) {
         const CardRecord& t = s.TreasureCards[std::size_t(c)];
         EXPECT_EQ(t.DeckName, "หีบสมบัติ");
-        EXPECT_EQ(t.Text, spec::kTreasure[std::size_t(c - 1)].text);
-        EXPECT_EQ(t.Amount, spec::kTreasure[std::size_t(c - 1)].amount);
+        EXPECT_EQ(t.Text, rules::kTreasure[std::size_t(c - 1)].text);
+        EXPECT_EQ(t.Amount, rules::kTreasure[std::size_t(c - 1)].amount);
         const CardRecord& f = s.FateCards[std::size_t(c)];
         EXPECT_EQ(f.DeckName, "ประตูดวง");
-        EXPECT_EQ(f.Text, spec::kFate[std::size_t(c - 1)].text);
-        EXPECT_EQ(f.Amount, spec::kFate[std::size_t(c - 1)].amount);
+        EXPECT_EQ(f.Text, rules::kFate[std::size_t(c - 1)].text);
+        EXPECT_EQ(f.Amount, rules::kFate[std::size_t(c - 1)].amount);
     }
     EXPECT_EQ(s.NumOfTreasure, 15);
     EXPECT_EQ(s.NumOfFate, 15);
@@ -92,7 +92,7 @@ TEST_F(CardsTest, DrawsFollowTheOrderAndReshuffleOnlyOnTheSixteenthDraw) {
         EXPECT_EQ(s.TypeOfSend, "a");
         EXPECT_EQ(s.ValueOfSend, "1");
         EXPECT_EQ(s.Number, std::to_string(want[p]));
-        EXPECT_EQ(text(Ctl::LabelTreasure), spec::kTreasure[std::size_t(want[p] - 1)].text);
+        EXPECT_EQ(text(Ctl::LabelTreasure), rules::kTreasure[std::size_t(want[p] - 1)].text);
         EXPECT_EQ(s.OrderNumberOfTreasure, p + 1);
     }
     EXPECT_TRUE(rnd.log.empty()) << "no reshuffle in advance";
@@ -118,7 +118,7 @@ TEST_F(CardsTest, FateDrawsAreIndependentOfTreasureDraws) {
     EXPECT_EQ(s.Number, "1");
     EXPECT_EQ(s.OrderNumberOfFate, 2);
     EXPECT_EQ(s.OrderNumberOfTreasure, 4);
-    EXPECT_EQ(text(Ctl::LabelFate), spec::kFate[0].text);
+    EXPECT_EQ(text(Ctl::LabelFate), rules::kFate[0].text);
 }
 
 TEST_F(CardsTest, FifteenDrawsAfterAnyShuffleGiveEveryCardOnce) {
@@ -145,7 +145,7 @@ TEST_F(CardsTest, EveryCardSettles) {
     // position c.
     for (bool treasure : {true, false}) {
         for (int c = 1; c <= 15; ++c) {
-            const spec::Card& card = (treasure ? spec::kTreasure : spec::kFate)[std::size_t(c - 1)];
+            const rules::Card& card = (treasure ? rules::kTreasure : rules::kFate)[std::size_t(c - 1)];
             SCOPED_TRACE(::testing::Message() << (treasure ? "Treasure " : "Fate ") << c);
             closeAll();
             s.NV = 1;

@@ -1,4 +1,4 @@
-// Part 1.4: which frame a square opens, what it shows, where the focus goes, the lap-bonus arming and
+// Which frame a square opens, what it shows, where the focus goes, the lap-bonus arming and
 // the counter `Continue`.
 #include "tests/engine/RulesFixture.h"
 
@@ -14,7 +14,7 @@ struct SquareFrame {
     std::string_view title, text; // the message box shown before the frame, if any
 };
 
-SquareFrame expectedFor(const spec::Square& sq) {
+SquareFrame expectedFor(const rules::Square& sq) {
     switch (sq.type) {
     case 'a':
         return sq.value == '1' ? SquareFrame{Ctl::TreasureFrame, Ctl::OkButtonInTreasure, "หีบสมบัติ", "พบหีบสมบัติ"}
@@ -31,7 +31,7 @@ SquareFrame expectedFor(const spec::Square& sq) {
 TEST_F(LandingTest, EverySquareReportsItselfAndOpensItsFrame) {
     for (int sq = 0; sq < kSquares; ++sq) {
         SCOPED_TRACE("square " + std::to_string(sq));
-        const spec::Square& want = spec::kSquares[std::size_t(sq)];
+        const rules::Square& want = rules::kSquares[std::size_t(sq)];
         const SquareFrame frame = expectedFor(want);
         closeAll();
         view.messages.clear();
@@ -57,7 +57,7 @@ TEST_F(LandingTest, EverySquareReportsItselfAndOpensItsFrame) {
             EXPECT_EQ(view.messages[0].text, frame.text);
             int card = 0;
             ASSERT_TRUE(parseDigits(s.Number, card));
-            const auto& deck = want.value == '1' ? spec::kTreasure : spec::kFate;
+            const auto& deck = want.value == '1' ? rules::kTreasure : rules::kFate;
             EXPECT_EQ(text(want.value == '1' ? Ctl::LabelTreasure : Ctl::LabelFate),
                       deck[std::size_t(card - 1)].text);
         }

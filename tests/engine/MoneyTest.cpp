@@ -1,4 +1,4 @@
-// Part 1.9: PlayerMoneyChange, the payment rule ChargeCurrentPlayer with its three outcomes,
+// PlayerMoneyChange, the payment rule ChargeCurrentPlayer with its three outcomes,
 // GoBankrupt, SetFailPlayerButton and the end of the game; with the mend that disarms the lap bonus
 // of a player who goes bankrupt.
 #include "tests/engine/RulesFixture.h"
@@ -194,7 +194,7 @@ TEST_F(MoneyTest, SetFailPlayerButtonDisablesOnlyTheBankrupt) {
 // ------------------------------------------------------------------ the lap bonus and bankruptcy
 
 TEST_F(MoneyTest, BankruptcyDisarmsAnArmedLapBonus) {
-    // The deliberate mend of the question Part 1.9 leaves open: the bonus is not left for a player
+    // A deliberate choice: the bonus is not left for a player
     // who is out of the game, and the turn passes at once.
     const struct {
         const char* what;
@@ -226,7 +226,7 @@ TEST_F(MoneyTest, BankruptcyDisarmsAnArmedLapBonus) {
             EXPECT_FALSE(enabled(ctl)) << controlName(ctl);
         EXPECT_TRUE(game.ui[Ctl::OpgBonus1].checked);
         EXPECT_FALSE(game.ui[Ctl::BonusFrame].highlight);
-        EXPECT_TRUE(game.BonusListLines().empty()) << "disarmed means CmbBonus emptied, as Part 1.8 disarms it";
+        EXPECT_TRUE(game.BonusListLines().empty()) << "disarmed means CmbBonus emptied, as the disarmed frame has it";
         EXPECT_FALSE(visible(c.frame));
         EXPECT_EQ(s.Continue, 0);
         EXPECT_EQ(s.NV, 2) << "the turn passed without the bonus being answered";

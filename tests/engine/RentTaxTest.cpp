@@ -1,4 +1,4 @@
-// Part 1.6: rent on single, pair and group land, the bank's fee on mortgaged land, taking mortgaged
+// Rent on single, pair and group land, the bank's fee on mortgaged land, taking mortgaged
 // land over, and the tax; each amount as shown and as charged, and who receives it.
 #include "tests/engine/RulesFixture.h"
 
@@ -19,7 +19,7 @@ void expectSettled(const Game& g, Ctl frame) {
 
 TEST_F(RentTaxTest, SingleLandRentForEveryDeedHouseCountAndTower) {
     int checked = 0;
-    for (const spec::Deed& d : spec::kDeeds) {
+    for (const rules::Deed& d : rules::kDeeds) {
         if (d.landType != 1) continue;
         for (int level = 0; level <= 5; ++level) { // 0..4 houses, 5 the tower (on 4 houses)
             SCOPED_TRACE(::testing::Message() << "deed " << d.number << " level " << level);
@@ -120,7 +120,7 @@ TEST_F(RentTaxTest, PairAndGroupRentIsRecountedWhenTheButtonIsPressed) {
 // ------------------------------------------------------------------ mortgaged land of another player
 
 TEST_F(RentTaxTest, TheBanksFeeOnMortgagedLand) {
-    for (const spec::Deed& d : spec::kDeeds) {
+    for (const rules::Deed& d : rules::kDeeds) {
         SCOPED_TRACE(d.number);
         const std::int32_t fee = d.landType == 1 ? d.rent[0] : d.landType == 2 ? 320 : 280;
         clearBoard();

@@ -1,4 +1,4 @@
-// Helpers shared by the suites that prove a person's rules (Parts 1.4 to 1.9) against the spec.
+// Helpers shared by the suites that prove a person's rules against the game's tables.
 #pragma once
 
 #include <string>
@@ -7,7 +7,7 @@
 #include "engine/Money.h"
 #include "engine/Text.h"
 #include "tests/engine/Fixture.h"
-#include "tests/engine/SpecData.h"
+#include "tests/engine/RuleTables.h"
 
 namespace tavorin::test {
 
@@ -23,8 +23,8 @@ protected:
     // A game of persons where everybody may act on land from the first move (FirstLapLock 0).
     void SetUp() override { startGame(2, true); }
 
-    // The square of a deed, from the spec's table.
-    static int squareOf(int deed) { return spec::deed(deed).square; }
+    // The square of a deed, from the tables.
+    static int squareOf(int deed) { return rules::deed(deed).square; }
 
     void setMoney(int k, std::int32_t m) { game.PlayerMoneyChange(k, m - s.player(k).Money); }
 

@@ -1,4 +1,4 @@
-// Part 1.8: the start, relax, first-lap and dishonest squares, and the lap bonus with its house
+// The start, relax, first-lap and dishonest squares, and the lap bonus with its house
 // option, its six refusals and the lines of CmbBonus.
 #include "tests/engine/RulesFixture.h"
 

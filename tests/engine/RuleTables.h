@@ -1,12 +1,12 @@
-// Values copied from the specification (Parts 1.2 and 1.7), independent of engine/Board.cpp, so the
-// rules tests check the engine's amounts against the spec's tables rather than against themselves.
+// The board's deeds, squares and cards written out a second time, independently of engine/Board.cpp,
+// so the rules tests check the engine's amounts against these tables rather than against themselves.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
-namespace tavorin::test::spec {
+namespace tavorin::test::rules {
 
 struct Deed {
     int number, square;
@@ -92,7 +92,7 @@ inline constexpr std::array<Card, 15> kFate = {{
     {15, "โกง Counter โดนปรับ 3000", -3000},
 }};
 
-// The squares (Part 1.2): the board's report and the deed of land squares.
+// The squares: the board's report and the deed of land squares.
 struct Square {
     char type, value;
     int deed;
@@ -110,4 +110,4 @@ inline constexpr std::array<Square, 40> kSquares = {{
 
 inline constexpr std::string_view kLandTypeName[4] = {"", "ที่ดินเดี่ยว", "ที่ดินคู่", "ที่ดินรวม"};
 
-} // namespace tavorin::test::spec
+} // namespace tavorin::test::rules

@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build clean
+.PHONY: run test deps build bench clean
 
 deps:
 	@scripts/install-deps
@@ -15,6 +15,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target tavorin-bench-headless
+	@bench/run-bench.sh build-bench
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,56 @@
+#include "app/ComputerDriver.h"
+
+namespace tavorin::app {
+
+ComputerDriver::ComputerDriver(Game& game, std::function<void()> afterStep, std::function<bool()> busy,
+                               QObject* parent)
+    : QObject(parent), game_(game), afterStep_(std::move(afterStep)), busy_(std::move(busy)) {
+    pause_.setSingleShot(true);
+    connect(&pause_, &QTimer::timeout, this, &ComputerDriver::step);
+}
+
+ComputerDriver::~ComputerDriver() = default;
+
+void ComputerDriver::requestTurn() {
+    pending_ = true;
+    QTimer::singleShot(0, this, &ComputerDriver::startPending);
+}
+
+void ComputerDriver::resume() {
+    if (stepWaiting_) {
+        stepWaiting_ = false;
+        QTimer::singleShot(0, this, &ComputerDriver::step);
+    } else if (pending_ && !turn_) {
+        QTimer::singleShot(0, this, &ComputerDriver::startPending);
+    }
+}
+
+// A new turn is announced from inside the turn before it (the hand-over ends it), and that turn's
+// message boxes may still be open: the new one starts only once the old one has returned.
+void ComputerDriver::startPending() {
+    if (!pending_ || turn_ || stepping_ || busy_()) return;
+    pending_ = false;
+    turn_ = std::make_unique<ComputerTurn>(game_);
+    step();
+}
+
+void ComputerDriver::step() {
+    if (!turn_ || stepping_) return;
+    if (busy_()) {
+        stepWaiting_ = true;
+        return;
+    }
+    stepping_ = true;
+    const std::optional<double> units = turn_->advance();
+    stepping_ = false;
+    afterStep_();
+    if (units) {
+        // The speed is read at every pause, so a change applies from the next one.
+        pause_.start(pauseMilliseconds(*units, game_.s.Speed));
+        return;
+    }
+    turn_.reset();
+    if (pending_) QTimer::singleShot(0, this, &ComputerDriver::startPending);
+}
+
+} // namespace tavorin::app

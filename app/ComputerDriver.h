@@ -1,0 +1,43 @@
+// Plays the computer's turns from the event loop: each step of a ComputerTurn runs from a
+// single-shot timer, and the pause it asks for is the next timer's interval. Nothing here waits.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QObject>
+#include <QTimer>
+
+#include "computer/ComputerTurn.h"
+
+namespace tavorin::app {
+
+class ComputerDriver : public QObject {
+    Q_OBJECT
+public:
+    // `afterStep` shows the new state; `busy` says a person's action is still being handled (a
+    // message box of it may be open), in which case the computer waits for resume().
+    ComputerDriver(Game& game, std::function<void()> afterStep, std::function<bool()> busy, QObject* parent);
+    ~ComputerDriver() override;
+
+    // The turn has passed to a computer player: its turn starts from the event loop.
+    void requestTurn();
+    // A person's action has been handled: what waited for it may go on.
+    void resume();
+    bool playing() const { return turn_ != nullptr || pending_; }
+
+private:
+    void startPending();
+    void step();
+
+    Game& game_;
+    std::function<void()> afterStep_;
+    std::function<bool()> busy_;
+    std::unique_ptr<ComputerTurn> turn_;
+    QTimer pause_;
+    bool pending_ = false;     // a turn is due and has not started
+    bool stepping_ = false;    // inside advance(), which may show message boxes
+    bool stepWaiting_ = false; // a pause ended while a person's action was being handled
+};
+
+} // namespace tavorin::app

@@ -1,0 +1,187 @@
+#include "app/MainWidgets.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/DecisionFrames.h"
+#include "ui/Pictures.h"
+#include "ui/ThaiFont.h"
+#include "ui/Twips.h"
+
+namespace tavorin::app {
+
+namespace {
+template <class W>
+W* named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+
+QGroupBox* buildPlayerNames(QWidget* p) {
+    auto* frame = named(new QGroupBox(QStringLiteral("ตาผู้เล่น"), p), QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    for (int k = 1; k <= 6; ++k) {
+        auto* name = named(new QLabel(frame), QStringLiteral("LabelName%1").arg(k));
+        name->setMinimumWidth(150);
+        name->setContentsMargins(4, 1, 4, 1);
+        grid->addWidget(name, k - 1, 0);
+        auto* marker = named(new QLabel(QStringLiteral("คอมฯ"), frame), QStringLiteral("labelcom%1").arg(k));
+        marker->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+        marker->hide();
+        grid->addWidget(marker, k - 1, 1);
+    }
+    grid->setColumnStretch(0, 1);
+    return frame;
+}
+
+QGroupBox* buildPlayerPanel(QWidget* p) {
+    auto* frame = named(new QGroupBox(QStringLiteral("รายละเอียดของผู้เล่นแต่ละคน"), p), QStringLiteral("Frame9"));
+    auto* grid = new QGridLayout(frame);
+    for (int k = 1; k <= 6; ++k) {
+        auto* button = named(new QPushButton(frame), QStringLiteral("PlayerButton%1").arg(k));
+        button->setMinimumWidth(130);
+        grid->addWidget(button, k - 1, 0);
+        auto* money = named(new QLabel(frame), QStringLiteral("LabelMoney%1").arg(k));
+        money->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        money->setMinimumWidth(70);
+        grid->addWidget(money, k - 1, 1);
+    }
+    return frame;
+}
+
+QGroupBox* buildSpeedOptions(QWidget* p) {
+    auto* frame = named(new QGroupBox(QStringLiteral("ความเร็วคอมฯ"), p), QStringLiteral("SpeedComFrame"));
+    auto* grid = new QGridLayout(frame);
+    const char* captions[] = {"เร็วที่สุด", "เร็ว", "กลางๆ", "ช้า", "ช้าที่สุด"};
+    for (int i = 1; i <= 5; ++i) {
+        auto* option = named(new QRadioButton(QString::fromUtf8(captions[i - 1]), frame), QStringLiteral("OpgSpeed%1").arg(i));
+        option->setChecked(i == 3);
+        grid->addWidget(option, (i - 1) % 3, (i - 1) / 3);
+    }
+    return frame;
+}
+
+// Six stacked faces per die; exactly one is shown at a time.
+QWidget* buildDie(QWidget* p, int die) {
+    auto* holder = new QWidget(p);
+    auto* stack = new QGridLayout(holder);
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (int face = 1; face <= 6; ++face) {
+        auto* image = named(new QLabel(holder), QStringLiteral("cube%1_%2").arg(die).arg(face));
+        image->setPixmap(ui::dieFacePixmap(face, kDieSize));
+        image->setFixedSize(kDieSize, kDieSize);
+        image->setVisible(face == 1);
+        stack->addWidget(image, 0, 0);
+    }
+    holder->setFixedSize(kDieSize, kDieSize);
+    return holder;
+}
+
+QWidget* buildDicePanel(QWidget* p) {
+    auto* panel = new QWidget(p);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* dice = new QHBoxLayout;
+    dice->addStretch(1);
+    dice->addWidget(buildDie(panel, 1));
+    dice->addSpacing(12);
+    dice->addWidget(buildDie(panel, 2));
+    dice->addStretch(1);
+    column->addLayout(dice);
+    auto* buttons = new QHBoxLayout;
+    auto* run = named(new QPushButton(QStringLiteral("ทอย"), panel), QStringLiteral("RunButton"));
+    auto* stop = named(new QPushButton(QStringLiteral("หยุด"), panel), QStringLiteral("StopButton"));
+    for (QPushButton* b : {run, stop}) {
+        b->setFont(ui::thaiFont(13, true));
+        b->setMinimumHeight(34);
+        buttons->addWidget(b);
+    }
+    column->addLayout(buttons);
+    auto* result = named(new QLineEdit(panel), QStringLiteral("Text1"));
+    result->setReadOnly(true);
+    result->setAlignment(Qt::AlignCenter);
+    result->setFocusPolicy(Qt::NoFocus);
+    column->addWidget(result);
+    return panel;
+}
+
+// The computer's status line and, just below it, its progress bar: a plain rectangle whose width
+// (0 to 2000 twips) is the progress.
+QWidget* buildComputerStatus(QWidget* p) {
+    const ui::TwipScale scale(p->logicalDpiX());
+    auto* panel = new QWidget(p);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    auto* status = named(new QLabel(panel), QStringLiteral("LabelComThinking"));
+    status->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
+    status->hide();
+    column->addWidget(status);
+    auto* track = new QWidget(panel);
+    track->setFixedSize(scale.pxRound(2000), scale.pxRound(135));
+    auto* bar = named(new QFrame(track), QStringLiteral("BarComThinking"));
+    bar->setGeometry(0, 0, 0, scale.pxRound(135));
+    bar->setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 192);"));
+    bar->hide();
+    column->addWidget(track);
+    panel->setFixedHeight(QFontMetrics(status->font()).height() + scale.pxRound(135) + 6);
+    return panel;
+}
+
+QGroupBox* buildDeedList(QWidget* p) {
+    auto* frame = named(new QGroupBox(QStringLiteral("โฉนด"), p), QStringLiteral("Frame10"));
+    auto* column = new QVBoxLayout(frame);
+    auto* list = named(new QListWidget(frame), QStringLiteral("DeedList"));
+    list->setMinimumWidth(250);
+    column->addWidget(list, 1);
+    column->addWidget(named(new QPushButton(QStringLiteral("ดูโฉนด"), frame), QStringLiteral("ViewDeedButton")));
+    return frame;
+}
+
+QWidget* buildWindowButtons(QWidget* p) {
+    auto* panel = new QWidget(p);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(named(new QPushButton(QStringLiteral("หน้าจอกระดาน"), panel), QStringLiteral("Command2")), 0, 0);
+    grid->addWidget(named(new QPushButton(QStringLiteral("SAVE"), panel), QStringLiteral("SaveButton")), 0, 1);
+    grid->addWidget(named(new QPushButton(QStringLiteral("บันทึกสุดยอดทาวอริน"), panel), QStringLiteral("RecButton")), 1, 0);
+    grid->addWidget(named(new QPushButton(QStringLiteral("Exit"), panel), QStringLiteral("ExitButton")), 1, 1);
+    return panel;
+}
+} // namespace
+
+void buildMainWidgets(QWidget& root) {
+    auto* columns = new QHBoxLayout(&root);
+
+    auto* players = new QVBoxLayout;
+    players->addWidget(buildPlayerNames(&root));
+    players->addWidget(buildPlayerPanel(&root));
+    players->addWidget(buildSpeedOptions(&root));
+    players->addStretch(1);
+    columns->addLayout(players);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(buildDicePanel(&root));
+    middle->addWidget(buildComputerStatus(&root));
+    middle->addWidget(buildWindowButtons(&root));
+    middle->addWidget(buildDeedList(&root), 1);
+    columns->addLayout(middle);
+
+    auto* decisions = new QVBoxLayout;
+    QWidget* frames = buildDecisionFrames(&root);
+    frames->setFixedSize(470, 400);
+    decisions->addWidget(frames);
+    decisions->addWidget(buildBonusFrame(&root));
+    decisions->addStretch(1);
+    columns->addLayout(decisions);
+}
+
+} // namespace tavorin::app

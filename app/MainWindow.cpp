@@ -1,0 +1,221 @@
+#include "app/MainWindow.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QListWidget>
+
+#include "app/ComputerDriver.h"
+#include "app/MainWidgets.h"
+#include "app/ScreenSync.h"
+#include "board/BoardWindow.h"
+#include "dealings/DeedCardWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Text.h"
+
+namespace tavorin::app {
+
+namespace {
+// The buttons of the decision frames and the bonus frame: each runs the engine operation of the
+// same name.
+struct FrameButton {
+    Ctl control;
+    void (Game::*click)();
+};
+constexpr FrameButton kFrameButtons[] = {
+    {Ctl::OKButtonInFreeLand, &Game::OKButtonInFreeLand_Click},
+    {Ctl::CancelButtonInFreeLand, &Game::CancelButtonInFreeLand_Click},
+    {Ctl::OKButtonInOwnSingleLand, &Game::OKButtonInOwnSingleLand_Click},
+    {Ctl::CancelButtonInOwnSingleLand, &Game::CancelButtonInOwnSingleLand_Click},
+    {Ctl::OKButtonInOwnNotSingleLand, &Game::OKButtonInOwnNotSingleLand_Click},
+    {Ctl::OKButtonInOwnMortgageLand, &Game::OKButtonInOwnMortgageLand_Click},
+    {Ctl::CancelButtonInOwnMortgageLand, &Game::CancelButtonInOwnMortgageLand_Click},
+    {Ctl::OKButtonInNotOwnSingleLand, &Game::OKButtonInNotOwnSingleLand_Click},
+    {Ctl::OKButtonInNotOwnNotSingleLand, &Game::OKButtonInNotOwnNotSingleLand_Click},
+    {Ctl::OKButtonInNotOwnMortgageLand, &Game::OKButtonInNotOwnMortgageLand_Click},
+    {Ctl::TakeOverButton, &Game::TakeOverButton_Click},
+    {Ctl::OKButtonInTaxFrame, &Game::OKButtonInTaxFrame_Click},
+    {Ctl::OkButtonInTreasure, &Game::OkButtonInTreasure_Click},
+    {Ctl::OKButtonInFate, &Game::OKButtonInFate_Click},
+    {Ctl::OKButtonInStart, &Game::OKButtonInStart_Click},
+    {Ctl::OKButtonInRelaxFrame, &Game::OKButtonInRelaxFrame_Click},
+    {Ctl::OKButtonInFirst, &Game::OKButtonInFirst_Click},
+    {Ctl::OKButtonInDishonestFrame, &Game::OKButtonInDishonestFrame_Click},
+    {Ctl::OpgBonus1, &Game::OpgBonus1_Click},
+    {Ctl::OpgBonus2, &Game::OpgBonus2_Click},
+    {Ctl::OKButtonInBonus, &Game::OKButtonInBonus_Click},
+};
+constexpr Ctl kViewDeedButtons[] = {Ctl::ViewDeed1, Ctl::ViewDeed2, Ctl::ViewDeed3, Ctl::ViewDeed4,
+                                    Ctl::ViewDeed5, Ctl::ViewDeed6, Ctl::ViewDeed7};
+} // namespace
+
+MainWindow::MainWindow(RandomSource& random, QWidget* parent)
+    : QWidget(parent), game_(random, *this), quit_([] { QCoreApplication::exit(0); }) {
+    setObjectName(QStringLiteral("MAIN"));
+    setWindowTitle(QStringLiteral("เกมทาวอริน"));
+    buildMainWidgets(*this);
+    screen_ = std::make_unique<ScreenSync>(*this);
+    // Saving a game and the hall of fame are not part of the program yet.
+    screen_->keepDisabled(Ctl::SaveButton);
+    screen_->keepDisabled(Ctl::RecButton);
+    board_ = std::make_unique<board::BoardWindow>(game_);
+    computer_ = new ComputerDriver(game_, [this] { sync(); }, [this] { return acting_ > 0; }, this);
+    connectTurnControls();
+    connectFrames();
+    connectDeedViews();
+    sync();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <class F>
+void MainWindow::act(F&& engineCall) {
+    ++acting_;
+    engineCall();
+    --acting_;
+    sync();
+    if (acting_ == 0) computer_->resume();
+}
+
+void MainWindow::sync() {
+    // The board first, so that a window the rules show comes up with MAIN in front of the board.
+    board_->refresh();
+    screen_->apply(game_);
+    if (game_.ui.visible != isVisible()) setVisible(game_.ui.visible);
+}
+
+void MainWindow::newGame(const NewGameSetup& setup) {
+    act([&] { game_.NewGame(setup); });
+}
+
+void MainWindow::connectTurnControls() {
+    auto button = [this](Ctl c) { return static_cast<QAbstractButton*>(screen_->widget(c)); };
+    die1_.setObjectName(QStringLiteral("Timer1"));
+    die2_.setObjectName(QStringLiteral("Timer2"));
+    connect(&die1_, &QTimer::timeout, this, [this] { act([this] { game_.Timer1_Timer(); }); });
+    connect(&die2_, &QTimer::timeout, this, [this] { act([this] { game_.Timer2_Timer(); }); });
+    connect(button(Ctl::RunButton), &QAbstractButton::clicked, this, [this] {
+        act([this] {
+            const std::array<int, 2> intervals = game_.RunButton_Click();
+            if (intervals[0] <= 0) return;
+            die1_.start(intervals[0]);
+            die2_.start(intervals[1]);
+        });
+    });
+    connect(button(Ctl::StopButton), &QAbstractButton::clicked, this, [this] {
+        die1_.stop();
+        die2_.stop();
+        act([this] { game_.StopButton_Click(); });
+    });
+    for (int i = 1; i <= 5; ++i)
+        connect(button(nth(Ctl::OpgSpeed1, i)), &QAbstractButton::clicked, this,
+                [this, i] { act([this, i] { game_.OpgSpeed_Click(i); }); });
+    connect(button(Ctl::Command2), &QAbstractButton::clicked, this, &MainWindow::showBoard);
+    connect(button(Ctl::ExitButton), &QAbstractButton::clicked, this, [this] {
+        if (confirmExit("คุณต้องการจะออกจากเกมแน่นะ")) quit_();
+    });
+    // The player buttons open the holdings window, which the program does not have yet: they only
+    // show, enabled or not, whose holdings could be opened.
+    board_->setRunner([this](const std::function<void()>& call) { act(call); });
+    connect(board_.get(), &board::BoardWindow::squareReported, this, &MainWindow::showMain);
+    connect(board_.get(), &board::BoardWindow::mainRequested, this, &MainWindow::showMain);
+}
+
+void MainWindow::connectFrames() {
+    for (const FrameButton& b : kFrameButtons) {
+        auto* w = static_cast<QAbstractButton*>(screen_->widget(b.control));
+        connect(w, &QAbstractButton::clicked, this, [this, click = b.click] { act([this, click] { (game_.*click)(); }); });
+    }
+    auto* check = static_cast<QAbstractButton*>(screen_->widget(Ctl::CheckFreeLand));
+    connect(check, &QAbstractButton::clicked, this,
+            [this](bool checked) { act([this, checked] { game_.CheckFreeLand_Click(checked); }); });
+    auto* combo = static_cast<QComboBox*>(screen_->widget(Ctl::CmbBonus));
+    connect(combo, &QComboBox::activated, this, [this](int index) { act([this, index] { game_.CmbBonus_Select(index); }); });
+}
+
+void MainWindow::connectDeedViews() {
+    for (Ctl c : kViewDeedButtons)
+        connect(static_cast<QAbstractButton*>(screen_->widget(c)), &QAbstractButton::clicked, this,
+                [this] { viewDeed(game_.currentDeed()); });
+    connect(static_cast<QAbstractButton*>(screen_->widget(Ctl::ViewDeedButton)), &QAbstractButton::clicked, this,
+            &MainWindow::viewSelectedDeed);
+    connect(static_cast<QListWidget*>(screen_->widget(Ctl::DeedList)), &QListWidget::itemDoubleClicked, this,
+            &MainWindow::viewSelectedDeed);
+    connect(board_.get(), &board::BoardWindow::deedRequested, this, &MainWindow::viewDeed);
+}
+
+void MainWindow::viewSelectedDeed() {
+    // The list holds the deeds in deed order; without a selection nothing opens.
+    auto* list = static_cast<QListWidget*>(screen_->widget(Ctl::DeedList));
+    const int row = list->currentItem() ? list->currentRow() : -1;
+    if (row >= 0) viewDeed(row + 1);
+}
+
+DeedCardWindow& MainWindow::deedCard() {
+    if (!deedCard_) deedCard_ = std::make_unique<DeedCardWindow>();
+    return *deedCard_;
+}
+
+void MainWindow::viewDeed(int deed) {
+    if (deed < 1 || deed > kDeeds) return;
+    deedCard().showDeed(game_.s, deed);
+}
+
+void MainWindow::showBoard() {
+    game_.board.visible = true;
+    sync();
+    board_->raise();
+    board_->activateWindow();
+}
+
+void MainWindow::showMain() {
+    game_.ui.visible = true;
+    sync();
+    raise();
+    activateWindow();
+}
+
+bool MainWindow::confirmExit(std::string_view text) {
+    return ui::showMessage(this, "Confirm exit", text, MsgButtons::OkCancel, MsgIcon::Question) == MsgResult::Ok;
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (leaving_ || confirmExit("จะออกจากเกมแน่รึเปล่า")) {
+        leaving_ = true;
+        e->accept();
+        quit_();
+    } else {
+        e->ignore();
+    }
+}
+
+MsgResult MainWindow::messageBox(std::string_view title, std::string_view text, MsgButtons buttons, MsgIcon icon) {
+    // What led to the message is on screen before the message itself.
+    sync();
+    return ui::showMessage(this, title, text, buttons, icon);
+}
+
+void MainWindow::hidePlayerForm() {
+    // No holdings window exists yet, so there is none to close.
+}
+
+void MainWindow::deedsChanged() {
+    // The deed list, the bonus list and the board are redrawn from the deed table at every sync.
+}
+
+void MainWindow::computerTurnReady() { computer_->requestTurn(); }
+
+void MainWindow::gameWon(int winner) {
+    // Until the winner window exists, the winner is congratulated in a message box, after the
+    // operation that ended the game has returned; then the program ends, as the winner window does.
+    QTimer::singleShot(0, this, [this, winner] {
+        die1_.stop();
+        die2_.stop();
+        ui::showMessage(nullptr, game_.playerName(winner), "ขอแสดงความยินดีด้วย คุณได้เป็นอัครมหาทาวอรินที่สุดในโลกแล้ว");
+        leaving_ = true;
+        quit_();
+    });
+}
+
+} // namespace tavorin::app

@@ -1,0 +1,80 @@
+// The main game window "MAIN": the controls of the turn, the players, the deed list and the
+// decision frames. It owns the game for the life of the program, shows the rules' state through
+// ScreenSync, and is the engine's MainView.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include <QTimer>
+#include <QWidget>
+
+#include "engine/Game.h"
+
+namespace tavorin {
+class DeedCardWindow;
+namespace board {
+class BoardWindow;
+}
+} // namespace tavorin
+
+namespace tavorin::app {
+
+class ComputerDriver;
+class ScreenSync;
+
+class MainWindow : public QWidget, public MainView {
+    Q_OBJECT
+public:
+    explicit MainWindow(RandomSource& random, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+    board::BoardWindow& board() { return *board_; }
+    // The deed card window, created the first time it is needed.
+    DeedCardWindow& deedCard();
+    ComputerDriver& computer() { return *computer_; }
+
+    void newGame(const NewGameSetup& setup);
+    // Shows the rules' current state on both windows.
+    void sync();
+    // Opens the deed card of deed 1..29; any other number does nothing.
+    void viewDeed(int deed);
+    // What ending the program means; tests replace it.
+    void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    MsgResult messageBox(std::string_view title, std::string_view text, MsgButtons buttons = MsgButtons::Ok,
+                         MsgIcon icon = MsgIcon::None) override;
+    void hidePlayerForm() override;
+    void deedsChanged() override;
+    void computerTurnReady() override;
+    void gameWon(int winner) override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    // Runs one engine operation for a person's action, then shows its outcome.
+    template <class F>
+    void act(F&& engineCall);
+    void connectTurnControls();
+    void connectFrames();
+    void connectDeedViews();
+    bool confirmExit(std::string_view text);
+    void showBoard();
+    void showMain();
+    void viewSelectedDeed();
+
+    Game game_;
+    std::unique_ptr<board::BoardWindow> board_;
+    std::unique_ptr<DeedCardWindow> deedCard_;
+    std::unique_ptr<ScreenSync> screen_;
+    ComputerDriver* computer_ = nullptr;
+    QTimer die1_, die2_;
+    std::function<void()> quit_;
+    int acting_ = 0; // depth of person's actions being handled
+    bool leaving_ = false;
+};
+
+} // namespace tavorin::app

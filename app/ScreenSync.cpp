@@ -1,0 +1,125 @@
+#include "app/ScreenSync.h"
+
+#include <stdexcept>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "ui/Text.h"
+#include "ui/Twips.h"
+
+namespace tavorin::app {
+
+namespace {
+void setText(QWidget* w, const QString& text) {
+    if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(text);
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setTitle(text);
+}
+
+void setBackground(QWidget* w, const QColor& colour) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+bool isPlayerName(Ctl c) { return c >= Ctl::LabelName1 && c <= Ctl::LabelName6; }
+bool isBonusLook(Ctl c) { return c == Ctl::BonusFrame || c == Ctl::OpgBonus1 || c == Ctl::OpgBonus2; }
+
+bool replaceIfChanged(std::vector<std::string>& shown, std::vector<std::string> now) {
+    if (now == shown) return false;
+    shown = std::move(now);
+    return true;
+}
+} // namespace
+
+ScreenSync::ScreenSync(QWidget& root) : root_(root) {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const QString name = ui::qs(controlName(Ctl(i)));
+        QWidget* w = root.findChild<QWidget*>(name);
+        if (!w) throw std::logic_error("the main window has no control " + name.toStdString());
+        widgets_[i] = w;
+    }
+    for (int die = 1; die <= 2; ++die)
+        for (int face = 1; face <= 6; ++face)
+            dice_[std::size_t(die)][std::size_t(face)] = root.findChild<QWidget*>(QStringLiteral("cube%1_%2").arg(die).arg(face));
+}
+
+void ScreenSync::applyControl(Ctl c, const Control& state) {
+    QWidget* w = widget(c);
+    const std::size_t i = std::size_t(c);
+    if (w->isHidden() == state.visible) w->setVisible(state.visible);
+    const bool enabled = state.enabled && !keptDisabled_[i];
+    if (w->testAttribute(Qt::WA_Disabled) == enabled) w->setEnabled(enabled);
+    if (state.text != written_[i]) {
+        written_[i] = state.text;
+        setText(w, ui::qs(state.text));
+    }
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable() && b->isChecked() != state.checked) {
+        // An option button is cleared by checking another of its group.
+        if (state.checked || !b->autoExclusive()) b->setChecked(state.checked);
+    }
+    applyLook(c, state);
+}
+
+void ScreenSync::applyLook(Ctl c, const Control& state) {
+    QWidget* w = widget(c);
+    if (isPlayerName(c)) {
+        w->setAutoFillBackground(state.highlight);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, kCurrentPlayerColour);
+        pal.setColor(QPalette::WindowText, state.red ? QColor(Qt::red) : root_.palette().color(QPalette::ButtonText));
+        w->setPalette(pal);
+    } else if (isBonusLook(c)) {
+        setBackground(w, state.highlight ? kBonusArmedColour : kBonusDisarmedColour);
+    } else if (c == Ctl::BarComThinking) {
+        const ui::TwipScale scale(w->logicalDpiX());
+        w->resize(scale.pxRound(state.value), w->height());
+    }
+}
+
+void ScreenSync::applyLists(const Game& g) {
+    if (replaceIfChanged(deedLines_, g.DeedListLines())) {
+        auto* list = static_cast<QListWidget*>(widget(Ctl::DeedList));
+        const int row = list->currentRow();
+        list->clear();
+        for (const std::string& line : deedLines_) list->addItem(ui::qs(line));
+        list->setCurrentRow(row);
+    }
+    auto* combo = static_cast<QComboBox*>(widget(Ctl::CmbBonus));
+    if (replaceIfChanged(bonusLines_, g.BonusListLines())) {
+        combo->clear();
+        for (const std::string& line : bonusLines_) combo->addItem(ui::qs(line));
+    }
+    if (combo->currentIndex() != g.ui.bonusSelection) combo->setCurrentIndex(g.ui.bonusSelection);
+}
+
+void ScreenSync::applyDice(const GameState& s) {
+    const int faces[3] = {0, s.CubeValue1, s.CubeValue2};
+    for (int die = 1; die <= 2; ++die)
+        for (int face = 1; face <= 6; ++face) {
+            QWidget* image = dice_[std::size_t(die)][std::size_t(face)];
+            if (image && image->isHidden() == (face == faces[die])) image->setVisible(face == faces[die]);
+        }
+}
+
+void ScreenSync::apply(Game& g) {
+    for (std::size_t i = 0; i < kControlCount; ++i) applyControl(Ctl(i), g.ui.controls[i]);
+    applyLists(g);
+    applyDice(g.s);
+    if (g.ui.focus != Ctl::None) {
+        widget(g.ui.focus)->setFocus();
+        g.ui.focus = Ctl::None;
+    }
+}
+
+} // namespace tavorin::app

@@ -1,0 +1,121 @@
+#include "board/BoardView.h"
+
+#include <cmath>
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "board/BoardPainter.h"
+#include "ui/Pictures.h"
+#include "ui/Text.h"
+
+namespace tavorin::board {
+
+BoardView::BoardView(Game& game, QWidget* parent)
+    : QWidget(parent), game_(game), scale_(parent ? parent->logicalDpiX() : 96) {
+    setObjectName(QStringLiteral("Frame1"));
+    setFixedSize(scale_.pxRound(kFrame.width), scale_.pxRound(kFrame.height));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPoint BoardView::toPixels(int xTwips, int yTwips) const {
+    return scale_.toPixels(QPointF(xTwips, yTwips)).toPoint();
+}
+
+QRect BoardView::toPixels(const Rect& r) const { return scale_.toPixels(r).toRect(); }
+
+QPixmap BoardView::tokenPicture(int player) {
+    const GameState& s = game_.s;
+    if (s.LP[std::size_t(player)] != kTrue || s.LPName[std::size_t(player)].empty()) return {};
+    const QString path = ui::qs(s.LPName[std::size_t(player)]);
+    auto it = pictures_.find(path);
+    if (it == pictures_.end()) it = pictures_.insert(path, QPixmap(path)); // a null pixmap when unreadable
+    return it.value();
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.scale(scale_.factor(), scale_.factor());
+    BoardScene scene{game_.s, game_.board, look_, [this](int k) { return tokenPicture(k); }};
+    paintBoard(p, scene);
+    if (drag_) {
+        p.resetTransform();
+        p.drawPixmap(drag_->cursor - QPointF(16, 16), ui::tokenDragIcon(drag_->player));
+    }
+}
+
+Item BoardView::itemUnder(QPointF pixel) const {
+    if (childAt(pixel.toPoint())) return {};
+    const QPointF t = twipsAt(pixel);
+    return itemAt(game_.s, game_.board, look_, int(std::floor(t.x())), int(std::floor(t.y())));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* e) {
+    const Item item = itemUnder(e->position());
+    if (item.kind != ItemKind::Token) return;
+    const int k = item.index;
+    bool movable = false;
+    runner_([&] { movable = game_.PressToken(k); });
+    if (movable) {
+        // The grab point is kept in whole twips, a half going to the even neighbour.
+        const QPointF t = twipsAt(e->position());
+        const Rect token = tokenRect(game_.s, k);
+        drag_ = Drag{k, int(std::nearbyint(t.x() - token.left)), int(std::nearbyint(t.y() - token.top)), e->position()};
+        setMouseTracking(true);
+    }
+    update();
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* e) {
+    if (!drag_) return;
+    drag_->cursor = e->position();
+    update();
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* e) {
+    if (!drag_) return;
+    const Drag drag = *drag_;
+    drag_.reset();
+    setMouseTracking(false);
+    update();
+    const Item item = itemUnder(e->position());
+    if (item.kind != ItemKind::Square) return; // only the square image itself takes a drop
+    const Rect box = squareRect(item.index);
+    const QPointF t = twipsAt(e->position());
+    const bool due = game_.s.FirstProcess == "Y" && drag.player == game_.s.NV;
+    runner_([&] {
+        game_.DropToken(drag.player, item.index, int(std::nearbyint(t.x())) - box.left,
+                        int(std::nearbyint(t.y())) - box.top, drag.pox, drag.poy);
+    });
+    update();
+    if (due && game_.s.FirstProcess != "Y") emit squareReported();
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent* e) {
+    const Item item = itemUnder(e->position());
+    if (item.kind != ItemKind::Square) return;
+    const int deed = kSquareTable[std::size_t(item.index)].deed;
+    if (deed != 0) emit deedRequested(deed);
+}
+
+bool BoardView::event(QEvent* e) {
+    if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+    auto* help = static_cast<QHelpEvent*>(e);
+    const Item item = itemUnder(help->pos());
+    QString tip;
+    if (item.kind == ItemKind::Token) {
+        tip = ui::qs(game_.s.tokenToolTip[std::size_t(item.index)]);
+    } else if (item.kind == ItemKind::Square) {
+        const int deed = kSquareTable[std::size_t(item.index)].deed;
+        tip = deed != 0 ? ui::qs(game_.s.deed(deed).Name) : ui::qs(specialSquareToolTip(item.index));
+    }
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
+}
+
+} // namespace tavorin::board

@@ -1,0 +1,70 @@
+// The board's frame: draws the squares, labels, pictures, tokens and pointers from the game state,
+// carries a token from square to square with the mouse, and reports double-clicks on land.
+// The drag is made by hand inside this widget: the token stays put while a small icon follows the
+// pointer, and releasing the button is the drop.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+
+#include "board/BoardLayout.h"
+#include "engine/Game.h"
+#include "ui/Twips.h"
+
+namespace tavorin::board {
+
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    BoardView(Game& game, QWidget* parent);
+
+    const ui::TwipScale& scale() const { return scale_; }
+    // A board point in twips, in this widget's pixels.
+    QPoint toPixels(int xTwips, int yTwips) const;
+    QRect toPixels(const Rect& r) const;
+    BoardLook& look() { return look_; }
+    const BoardLook& look() const { return look_; }
+    bool dragging() const { return drag_.has_value(); }
+
+    // Runs an engine operation caused by the mouse; the owner wraps it to show its outcome.
+    using Runner = std::function<void(const std::function<void()>&)>;
+    void setRunner(Runner runner) { runner_ = std::move(runner); }
+
+signals:
+    void deedRequested(int deed);
+    // The token of the current move was put on its target and the square reported.
+    void squareReported();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    struct Drag {
+        int player;
+        int pox, poy; // where the token was grabbed, twips inside it
+        QPointF cursor;
+    };
+    // The board element under a pixel of this widget; the option frame and the button count as
+    // lying on top of the board.
+    Item itemUnder(QPointF pixel) const;
+    QPointF twipsAt(QPointF pixel) const { return scale_.toTwips(pixel); }
+    QPixmap tokenPicture(int player);
+
+    Game& game_;
+    ui::TwipScale scale_;
+    BoardLook look_;
+    std::optional<Drag> drag_;
+    Runner runner_ = [](const std::function<void()>& call) { call(); };
+    QHash<QString, QPixmap> pictures_;
+};
+
+} // namespace tavorin::board

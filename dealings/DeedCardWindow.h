@@ -1,0 +1,28 @@
+// The deed card window "Deed1": shows one title deed and changes nothing. There is one card; opening
+// it for another deed overwrites it.
+#pragma once
+
+#include <QWidget>
+
+#include "engine/State.h"
+
+class QLabel;
+class QGroupBox;
+
+namespace tavorin {
+
+class DeedCardWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DeedCardWindow(QWidget* parent = nullptr);
+    // Shows the card of deed 1..29 (not modal); any other number does nothing.
+    void showDeed(const GameState& s, int deed);
+
+private:
+    QLabel* label(const char* name) const;
+    QGroupBox* single_;
+    QGroupBox* couple_;
+    QGroupBox* multi_;
+};
+
+} // namespace tavorin

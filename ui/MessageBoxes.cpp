@@ -1,0 +1,60 @@
+#include "ui/MessageBoxes.h"
+
+#include <QMessageBox>
+
+#include "ui/Text.h"
+
+namespace tavorin::ui {
+
+namespace {
+MessageAnswerer& answererSlot() {
+    static MessageAnswerer answerer;
+    return answerer;
+}
+
+QMessageBox::Icon toQt(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case MsgButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgResult runDialog(QWidget* parent, const MessageRequest& request) {
+    QMessageBox box(toQt(request.icon), request.title, request.text, toQt(request.buttons), parent);
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    case QMessageBox::Retry: return MsgResult::Retry;
+    case QMessageBox::Ok: return MsgResult::Ok;
+    default:
+        // Closing the box with Escape or the title bar counts as Cancel when there is one.
+        return request.buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
+    }
+}
+} // namespace
+
+MsgResult showMessage(QWidget* parent, std::string_view title, std::string_view text, MsgButtons buttons,
+                      MsgIcon icon) {
+    MessageRequest request{qs(title.empty() ? kAppTitle : title), qs(text), buttons, icon};
+    if (answererSlot()) return answererSlot()(request);
+    return runDialog(parent, request);
+}
+
+MessageAnswerer setMessageAnswerer(MessageAnswerer answerer) {
+    MessageAnswerer previous = std::move(answererSlot());
+    answererSlot() = std::move(answerer);
+    return previous;
+}
+
+} // namespace tavorin::ui

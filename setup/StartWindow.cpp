@@ -1,0 +1,243 @@
+#include "setup/StartWindow.h"
+
+#include <filesystem>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "setup/ExitQuestion.h"
+#include "setup/NewGameRules.h"
+#include "setup/SaveRecord.h"
+#include "setup/SetupWindow.h"
+#include "setup/TwipLayout.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Text.h"
+#include "ui/ThaiFont.h"
+
+namespace tavorin::setupui {
+
+namespace {
+
+// The background until the artwork exists: a field of the start window's green with the faint
+// squares of a board track.
+QPixmap backgroundPicture(QSize size) {
+    QPixmap pm(size);
+    QPainter p(&pm);
+    QLinearGradient field(0, 0, 0, size.height());
+    field.setColorAt(0, QColor(200, 240, 190));
+    field.setColorAt(1, QColor(150, 215, 150));
+    p.fillRect(pm.rect(), field);
+    p.setPen(QPen(QColor(255, 255, 255, 90), 1));
+    const int cell = std::max(8, size.width() / 11);
+    for (int x = 0; x + cell <= size.width(); x += cell) {
+        p.drawRect(x, size.height() - cell - 1, cell, cell);
+        p.drawRect(x, size.height() - 2 * cell - 1, cell, cell);
+    }
+    return pm;
+}
+
+} // namespace
+
+StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
+    : QWidget(parent), folder_(gameFolder), quit_([] { QCoreApplication::exit(0); }) {
+    setObjectName(QStringLiteral("START"));
+    setWindowTitle(QStringLiteral("เริ่ม"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 255, 192));
+    setPalette(pal);
+
+    setFont(setupFont());
+    const TwipLayout t(*this);
+    t.setClientSize(this, 3810, 4605);
+
+    auto* image1 = named<QLabel>(this, "Image1");
+    t.place(image1, 0, 0, 3855, 4575);
+    image1->setPixmap(backgroundPicture(image1->size()));
+
+    auto* label1 = named<QLabel>(this, "Label1", QStringLiteral("เกมทาวอริน"));
+    t.place(label1, 480, 0, 3135, 735);
+    label1->setFont(ui::thaiFont(20, true));
+    label1->setAlignment(Qt::AlignCenter);
+    label1->setAutoFillBackground(true);
+    label1->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0); background-color: rgb(0, 0, 192);"));
+
+    t.placeAutoSize(named<QLabel>(this, "Label2", QStringLiteral("ชื่อไฟล์ที่จะเริ่มเล่นใหม่")), 1920, 960);
+    text1_ = named<QLineEdit>(this, "Text1");
+    t.place(text1_, 1920, 1200, 1695, 315);
+    newGame_ = named<QPushButton>(this, "NEWGAMEButton", QStringLiteral("NEW GAME"));
+    t.place(newGame_, 360, 1200, 1335, 375);
+
+    t.placeAutoSize(named<QLabel>(this, "Label3", QStringLiteral("ชื่อไฟล์ที่จะโหลดหรือลบ")), 1920, 1560);
+    file1_ = named<QListWidget>(this, "File1");
+    t.place(file1_, 1920, 1800, 1695, 1770);
+    loadGame_ = named<QPushButton>(this, "LOADGAMEButton", QStringLiteral("LOAD GAME"));
+    t.place(loadGame_, 360, 1800, 1335, 375);
+    delete_ = named<QPushButton>(this, "DELETEButton", QStringLiteral("DELETE"));
+    t.place(delete_, 360, 2280, 1335, 375);
+
+    text2_ = named<QLineEdit>(this, "Text2");
+    t.place(text2_, 120, 2760, 1695, 315);
+    text2_->hide();
+    hallOfFame_ = named<QPushButton>(this, "HallOfFrameButton", QStringLiteral("บันทึกสุดยอดทาวอริน"));
+    t.place(hallOfFame_, 120, 3120, 1695, 375);
+
+    loading_ = named<QLabel>(this, "Label5", QStringLiteral("กำลังโหลด..."));
+    t.placeAutoSize(loading_, 360, 3720);
+    loading_->hide();
+    t.placeAutoSize(named<QLabel>(this, "Label4", QStringLiteral("Version 1.6")), 2160, 3720);
+    progress_ = named<QProgressBar>(this, "PROBAR1");
+    t.place(progress_, 120, 4080, 3615, 375);
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->hide();
+
+    connect(file1_, &QListWidget::currentItemChanged, this, [this] { File1_Click(); });
+    connect(file1_, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+    connect(newGame_, &QPushButton::clicked, this, [this] { NEWGAMEButton_Click(); });
+    connect(loadGame_, &QPushButton::clicked, this, [this] { LOADGAMEButton_Click(); });
+    connect(delete_, &QPushButton::clicked, this, [this] { DELETEButton_Click(); });
+    connect(hallOfFame_, &QPushButton::clicked, this, [this] { HallOfFrameButton_Click(); });
+
+    enableButtons(true);
+    refreshFileList();
+}
+
+StartWindow::~StartWindow() = default;
+
+SetupWindow& StartWindow::setupWindow() {
+    if (!setup_) {
+        setup_ = std::make_unique<SetupWindow>(folder_);
+        setup_->setQuitHandler(quit_);
+        connect(setup_.get(), &SetupWindow::newGameRequested, this, &StartWindow::newGameRequested);
+    }
+    return *setup_;
+}
+
+void StartWindow::setLoadGameAvailable(bool available) {
+    loadAvailable_ = available;
+    enableButtons(!loadRunning_);
+}
+
+void StartWindow::setHallOfFameAvailable(bool available) {
+    hallAvailable_ = available;
+    enableButtons(!loadRunning_);
+}
+
+void StartWindow::setQuitHandler(std::function<void()> quit) {
+    quit_ = std::move(quit);
+    if (setup_) setup_->setQuitHandler(quit_);
+}
+
+void StartWindow::enableButtons(bool enabled) {
+    newGame_->setEnabled(enabled);
+    delete_->setEnabled(enabled);
+    // Without the program behind them these buttons would only pretend to work.
+    loadGame_->setEnabled(enabled && loadAvailable_);
+    hallOfFame_->setEnabled(enabled && hallAvailable_);
+}
+
+void StartWindow::refreshFileList() {
+    QDir dir(folder_);
+    // The listed name less its ".dat" is what loading opens again, so the case must match exactly.
+    const QStringList files = dir.entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::CaseSensitive,
+                                            QDir::Name | QDir::IgnoreCase);
+    file1_->clear();
+    file1_->addItems(files);
+}
+
+void StartWindow::showEvent(QShowEvent* e) {
+    refreshFileList();
+    QWidget::showEvent(e);
+}
+
+void StartWindow::File1_Click() {
+    if (QListWidgetItem* item = file1_->currentItem())
+        text2_->setText(ui::qs(savedGameNameOf(ui::toUtf8(item->text()))));
+}
+
+void StartWindow::NEWGAMEButton_Click() {
+    const QString name = text1_->text();
+    const GameNameProblem problem = checkGameName(ui::toUtf8(name));
+    if (problem != GameNameProblem::None) {
+        ui::showMessage(this, {}, gameNameMessage(problem));
+        text1_->setFocus();
+        return;
+    }
+    SetupWindow& setup = setupWindow();
+    setup.setFileName(name);
+    setup.show();
+    hide();
+}
+
+void StartWindow::LOADGAMEButton_Click() {
+    if (!loadAvailable_) return;
+    if (text2_->text().isEmpty()) {
+        ui::showMessage(this, {}, "กรุณาระบุชื่อก่อน");
+        return;
+    }
+    loadRunning_ = true;
+    enableButtons(false);
+    progress_->setValue(0);
+    progress_->show();
+    emit loadGameRequested(text2_->text());
+}
+
+void StartWindow::setLoadProgress(int percent) { progress_->setValue(std::clamp(percent, 0, 100)); }
+
+void StartWindow::loadFinished() {
+    loadRunning_ = false;
+    progress_->hide();
+    hide();
+}
+
+void StartWindow::loadRefused(const QString& message) {
+    loadRunning_ = false;
+    progress_->hide();
+    enableButtons(true);
+    ui::showMessage(this, {}, ui::toUtf8(message));
+    refreshFileList();
+}
+
+void StartWindow::DELETEButton_Click() {
+    const QString name = text2_->text();
+    if (name.isEmpty()) {
+        ui::showMessage(this, {}, "กรุณาระบุชื่อที่ต้องการลบ");
+        return;
+    }
+    const std::string question = "ที่ต้องการจะลบไฟล์" + ui::toUtf8(name) + ".dat แน่นะ";
+    if (ui::showMessage(this, {}, question, MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgResult::Ok) return;
+    const std::filesystem::path file = saveGamePath(std::filesystem::path(folder_.toStdU16String()),
+                                                    ui::toUtf8(name));
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
+    if (ec) {
+        const std::string failed = "ลบไฟล์" + ui::toUtf8(name) + ".dat ไม่ได้";
+        ui::showMessage(this, {}, failed);
+    }
+    text2_->clear();
+    refreshFileList();
+}
+
+void StartWindow::HallOfFrameButton_Click() {
+    if (hallAvailable_) emit hallOfFameRequested();
+}
+
+void StartWindow::closeEvent(QCloseEvent* e) {
+    if (confirmExitBeforeStart(this)) {
+        e->accept();
+        quit_();
+    } else {
+        e->ignore();
+    }
+}
+
+} // namespace tavorin::setupui

@@ -1,0 +1,91 @@
+// The start window "START": names a new game and goes on to the setup window, or lists the saved
+// games of the game folder to load or delete one, or opens the hall of fame. Loading a game and the
+// hall of fame belong to the program, which listens to the request signals and tells the window
+// through the two availability properties that it does.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/Game.h"
+
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QLabel;
+
+namespace tavorin::setupui {
+
+class SetupWindow;
+
+class StartWindow : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool loadGameAvailable READ loadGameAvailable WRITE setLoadGameAvailable)
+    Q_PROPERTY(bool hallOfFameAvailable READ hallOfFameAvailable WRITE setHallOfFameAvailable)
+public:
+    // `gameFolder` is where the saved games are listed, loaded, deleted and saved.
+    explicit StartWindow(const QString& gameFolder, QWidget* parent = nullptr);
+    ~StartWindow() override;
+
+    const QString& gameFolder() const { return folder_; }
+    // The setup window, created the first time it is needed.
+    SetupWindow& setupWindow();
+    bool hasSetupWindow() const { return setup_ != nullptr; }
+
+    bool loadGameAvailable() const { return loadAvailable_; }
+    void setLoadGameAvailable(bool available);
+    bool hallOfFameAvailable() const { return hallAvailable_; }
+    void setHallOfFameAvailable(bool available);
+
+    // What ending the program means; tests replace it.
+    void setQuitHandler(std::function<void()> quit);
+
+    // While a requested load runs: the progress bar PROBAR1, 0..100.
+    void setLoadProgress(int percent);
+    // The loaded game is on screen: the start window is not needed again.
+    void loadFinished();
+    // The load was refused: its message is shown and the window is usable again.
+    void loadRefused(const QString& message);
+
+    // File1 reads the game folder again.
+    void refreshFileList();
+
+signals:
+    void newGameRequested(QString fileName, tavorin::NewGameSetup setup);
+    void loadGameRequested(QString fileName);
+    void hallOfFameRequested();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void File1_Click();
+    void NEWGAMEButton_Click();
+    void LOADGAMEButton_Click();
+    void DELETEButton_Click();
+    void HallOfFrameButton_Click();
+    void enableButtons(bool enabled);
+
+    QString folder_;
+    QLineEdit* text1_;
+    QLineEdit* text2_;
+    QListWidget* file1_;
+    QPushButton* newGame_;
+    QPushButton* loadGame_;
+    QPushButton* delete_;
+    QPushButton* hallOfFame_;
+    QLabel* loading_;
+    QProgressBar* progress_;
+    std::unique_ptr<SetupWindow> setup_;
+    std::function<void()> quit_;
+    bool loadAvailable_ = false;
+    bool hallAvailable_ = false;
+    bool loadRunning_ = false;
+};
+
+} // namespace tavorin::setupui

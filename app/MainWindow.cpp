@@ -91,6 +91,8 @@ void MainWindow::newGame(const NewGameSetup& setup) {
 
 void MainWindow::connectTurnControls() {
     auto button = [this](Ctl c) { return static_cast<QAbstractButton*>(screen_->widget(c)); };
+    die1_.setParent(this);
+    die2_.setParent(this);
     die1_.setObjectName(QStringLiteral("Timer1"));
     die2_.setObjectName(QStringLiteral("Timer2"));
     connect(&die1_, &QTimer::timeout, this, [this] { act([this] { game_.Timer1_Timer(); }); });
@@ -204,7 +206,11 @@ void MainWindow::deedsChanged() {
     // The deed list, the bonus list and the board are redrawn from the deed table at every sync.
 }
 
-void MainWindow::computerTurnReady() { computer_->requestTurn(); }
+void MainWindow::computerTurnReady() {
+    // The turn starts from the event loop; until then no person's click may start the dice for it.
+    for (Ctl c : {Ctl::RunButton, Ctl::StopButton, Ctl::SaveButton}) game_.ui[c].enabled = false;
+    computer_->requestTurn();
+}
 
 void MainWindow::gameWon(int winner) {
     // Until the winner window exists, the winner is congratulated in a message box, after the

@@ -46,6 +46,7 @@ BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Wind
 
     for (int i = 1; i <= 4; ++i) {
         QTimer& t = timer(i);
+        t.setParent(this);
         t.setObjectName(QStringLiteral("Timer%1").arg(i));
         t.setInterval(kPointerInterval);
         connect(&t, &QTimer::timeout, this, [this, i] { tick(i); });

@@ -1,0 +1,79 @@
+// The computer's turn on screen: played from the event loop at the chosen speed, its messages
+// answered by a person, until the next person's turn.
+#include "tests/app/AppHarness.h"
+
+using namespace tavorin;
+using namespace tavorin::test;
+
+class ComputerTest : public QObject {
+    Q_OBJECT
+
+    static NewGameSetup personThenComputer() {
+        NewGameSetup setup;
+        setup.computer[2] = true;
+        setup.names[2] = "คอมพิวเตอร์";
+        return setup;
+    }
+
+    static bool personsTurn(AppHarness& h) {
+        return h.s().NV == 1 && h.enabled("RunButton") && !h.main.computer().playing();
+    }
+
+private slots:
+    void computerPlaysItsTurnAndHandsBackToThePerson() {
+        AppHarness h(personThenComputer());
+        QVERIFY(h.shown("labelcom2"));
+        QVERIFY(!h.shown("labelcom1"));
+        h.click("OpgSpeed1"); // the fastest
+        QCOMPARE(h.s().Speed, 1000);
+
+        QVERIFY(h.roll(3, 3));
+        h.carryToSquare(1, 6);
+        h.click("CancelButtonInFreeLand");
+        // From here the computer plays on its own: 35 + 6 passes the start onto deed 1.
+        h.s().player(2).Position = 35;
+        QVERIFY(h.main.computer().playing());
+        QVERIFY(!h.enabled("RunButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(personsTurn(h), 30000);
+
+        QVERIFY(h.messages.saw(q("คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000")));
+        for (const ui::MessageRequest& m : h.messages.shown) QCOMPARE(m.title, q("คอมพิวเตอร์"));
+        QCOMPARE(int(h.s().player(2).Position), 1);
+        QVERIFY(!h.shown("LabelComThinking"));
+        QVERIFY(!h.shown("BarComThinking"));
+        QCOMPARE(h.text("LabelMoney2"), QString::number(h.s().player(2).Money));
+        QCOMPARE(h.text("Text1"), q("ทอยได้ 6 แต้ม"));
+        QVERIFY(!h.enabled("BonusFrame"));
+        QVERIFY(h.enabled("StopButton") == false);
+    }
+
+    void consecutiveComputersEachPlayOnceInTurn() {
+        NewGameSetup setup;
+        setup.numPlayers = 3;
+        setup.computer[2] = true;
+        setup.computer[3] = true;
+        AppHarness h(setup);
+        h.click("OpgSpeed1");
+        QVERIFY(h.roll(3, 3));
+        h.carryToSquare(1, 6);
+        h.click("CancelButtonInFreeLand");
+        QTRY_VERIFY_WITH_TIMEOUT(personsTurn(h), 30000);
+        // Each computer moved once, by 3 + 3.
+        QCOMPARE(int(h.s().player(2).Position), 6);
+        QCOMPARE(int(h.s().player(3).Position), 6);
+    }
+
+    void computerShowsItsProgressWhileItPlays() {
+        AppHarness h(personThenComputer());
+        h.click("OpgSpeed1");
+        QVERIFY(h.roll(3, 3));
+        h.carryToSquare(1, 6);
+        h.click("CancelButtonInFreeLand");
+        QTRY_VERIFY_WITH_TIMEOUT(h.shown("LabelComThinking"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(h.shown("BarComThinking") && h.find("BarComThinking")->width() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(personsTurn(h), 30000);
+    }
+};
+
+QTEST_MAIN(ComputerTest)
+#include "ComputerTest.moc"

@@ -1,0 +1,260 @@
+// The board window: what lies on top where, what it draws for each deed, the token's hand-made
+// drag and drop, double-clicks on land, the name switch, the pointer timers and the refused close.
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "board/BoardLayout.h"
+#include "board/BoardWindow.h"
+#include "engine/Game.h"
+#include "tests/ui/QtSupport.h"
+
+using namespace tavorin;
+using namespace tavorin::board;
+
+namespace {
+class QuietView final : public MainView {
+public:
+    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
+};
+
+QPoint centre(const Rect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
+} // namespace
+
+class BoardTest : public QObject {
+    Q_OBJECT
+
+    test::ScriptedRandom random;
+    QuietView quiet;
+    std::unique_ptr<Game> game;
+    std::unique_ptr<BoardWindow> map;
+
+    BoardView& view() { return map->view(); }
+    QPoint px(QPoint twips) { return view().toPixels(twips.x(), twips.y()); }
+    // A board point as the mouse can reach it: on the nearest pixel.
+    QPoint reachable(QPoint twips) { return view().scale().toTwips(QPointF(px(twips))).toPoint(); }
+    // Carries token k from its place to a board point, as a person does with the mouse.
+    void carry(int k, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+        const QPoint from = px(centre(tokenRect(game->s, k)));
+        QTest::mousePress(&view(), button, {}, from);
+        QTest::mouseMove(&view(), px(to));
+        QTest::mouseRelease(&view(), button, {}, px(to));
+    }
+    // Rolls the current player's dice to 3 + 3 and stops them.
+    void rollSix() {
+        random.fallback = [](int lo, int hi) { return hi == 6 ? 3 : lo; };
+        game->RunButton_Click();
+        game->Timer1_Timer();
+        game->Timer2_Timer();
+        game->StopButton_Click();
+        map->refresh();
+    }
+
+private slots:
+    void init() {
+        random = {};
+        game = std::make_unique<Game>(random, quiet);
+        NewGameSetup setup;
+        setup.numPlayers = 3;
+        setup.computer[3] = true;
+        game->NewGame(setup);
+        map = std::make_unique<BoardWindow>(*game);
+        map->show();
+        QVERIFY(QTest::qWaitForWindowExposed(map.get()));
+    }
+    void cleanup() {
+        map.reset();
+        game.reset();
+    }
+
+    void itemAtFindsTheTopmostElement_data() {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        const Rect sq6 = squareRect(6);
+        QTest::newRow("middle of a land square") << sq6.left + 500 << sq6.top + 500 << int(ItemKind::Square) << 6;
+        QTest::newRow("deed number over its square") << sq6.left + 20 << sq6.top + 20 << int(ItemKind::Label) << 5;
+        QTest::newRow("caption of a fate square") << 7900 << 5200 << int(ItemKind::Label) << 0;
+        QTest::newRow("token over the start square") << 10100 << 7000 << int(ItemKind::Token) << 1;
+        QTest::newRow("empty board") << 5800 << 6000 << int(ItemKind::Nothing) << 0;
+        QTest::newRow("hidden price label is not there") << 4700 << 6300 << int(ItemKind::Square) << 6;
+    }
+    void itemAtFindsTheTopmostElement() {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        const Item item = itemAt(game->s, game->board, BoardLook{}, x, y);
+        QCOMPARE(int(item.kind), kind);
+        QCOMPARE(item.index, index);
+    }
+
+    void ownedLandIsCoveredByItsPictureAndOwner() {
+        const Rect sq6 = squareRect(6);
+        const QPoint picture(sq6.left + 800, sq6.top + 100), owner(sq6.left + 800, sq6.top + 450);
+        QCOMPARE(itemAt(game->s, game->board, {}, picture.x(), picture.y()).kind, ItemKind::Square);
+        game->addDeed(2, 5);
+        QCOMPARE(itemAt(game->s, game->board, {}, picture.x(), picture.y()), (Item{ItemKind::Development, 5}));
+        QCOMPARE(itemAt(game->s, game->board, {}, owner.x(), owner.y()), (Item{ItemKind::Label, 5}));
+        BoardLook names;
+        names.namesShown = true;
+        const Rect price = priceLabelRect(5);
+        QCOMPARE(itemAt(game->s, game->board, names, price.left + 10, price.top + 100).kind, ItemKind::Label);
+    }
+
+    void developmentPictureFollowsOwnershipMortgageAndBuildings_data() {
+        QTest::addColumn<int>("owner");
+        QTest::addColumn<int>("mortgaged");
+        QTest::addColumn<int>("houses");
+        QTest::addColumn<int>("towers");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("unowned, whatever stands on it") << 0 << int(kTrue) << 3 << 1 << -1;
+        QTest::newRow("owned, bare") << 1 << 0 << 0 << 0 << 0;
+        QTest::newRow("owned, three houses") << 1 << 0 << 3 << 0 << 3;
+        QTest::newRow("tower") << 1 << 0 << 4 << 1 << 5;
+        QTest::newRow("mortgaged with buildings") << 2 << int(kTrue) << 4 << 1 << 6;
+    }
+    void developmentPictureFollowsOwnershipMortgageAndBuildings() {
+        QFETCH(int, owner);
+        QFETCH(int, mortgaged);
+        QFETCH(int, houses);
+        QFETCH(int, towers);
+        QFETCH(int, picture);
+        DeedRecord d;
+        d.Owner = std::int16_t(owner);
+        d.Mortgaged = std::int16_t(mortgaged);
+        d.Houses = std::int16_t(houses);
+        d.Towers = std::int16_t(towers);
+        QCOMPARE(developmentPicture(d), picture);
+        QCOMPARE(ownerShown(d), owner != 0);
+    }
+
+    void ownerCalledLikeTheNoOwnerMarkerIsStillShown() {
+        game->s.player(1).Name = "12345abcde54321";
+        game->addDeed(1, 7);
+        QVERIFY(ownerShown(game->s.deed(7)));
+    }
+
+    void wrongSquareLeavesTheTokenAndTheRightOneReportsOnce() {
+        rollSix(); // player 1 to square 6, deed 5
+        const Rect before = tokenRect(game->s, 1);
+        carry(1, centre(squareRect(5)));
+        QVERIFY(!view().dragging());
+        QCOMPARE(tokenRect(game->s, 1).left, before.left);
+        QCOMPARE(int(game->s.Continue), 0);
+
+        QSignalSpy reported(&view(), &BoardView::squareReported);
+        const QPoint drop(squareRect(6).left + 600, squareRect(6).top + 500);
+        carry(1, drop);
+        QCOMPARE(reported.count(), 1);
+        QVERIFY(game->ui[Ctl::FreeLandFrame].visible);
+        QCOMPARE(int(game->s.Continue), 1);
+        // The grab point stays under the pointer.
+        const QPoint grab = reachable(centre(before)) - QPoint(before.left, before.top);
+        QCOMPARE(int(game->s.tokenLeft[1]), reachable(drop).x() - grab.x());
+        QCOMPARE(int(game->s.tokenTop[1]), reachable(drop).y() - grab.y());
+
+        carry(1, QPoint(squareRect(6).left + 700, squareRect(6).top + 600));
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(int(game->s.Continue), 1);
+    }
+
+    void dropOnALabelOverTheTargetDoesNothing() {
+        rollSix();
+        const Rect number = numberLabelRect(5);
+        carry(1, QPoint(number.left + 30, number.top + 30));
+        QCOMPARE(int(game->s.Continue), 0);
+        QCOMPARE(int(game->s.tokenLeft[1]), kTokenHome[1][0]);
+    }
+
+    void computerTokenCannotBePickedUp() {
+        const QPoint token = px(centre(tokenRect(game->s, 3)));
+        QTest::mousePress(&view(), Qt::LeftButton, {}, token);
+        QVERIFY(!view().dragging());
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, token);
+    }
+
+    void pressingTheTokenAfterTheRollShowsTheTargetPointer() {
+        const QPoint token = px(centre(tokenRect(game->s, 1)));
+        QTest::mousePress(&view(), Qt::RightButton, {}, token);
+        QVERIFY(view().dragging());
+        QVERIFY(!game->board.arrow2.visible); // not rolled yet
+        QTest::mouseRelease(&view(), Qt::RightButton, {}, token);
+        rollSix();
+        QVERIFY(game->board.arrow1.visible);
+        QTest::mousePress(&view(), Qt::LeftButton, {}, token);
+        QVERIFY(!game->board.arrow1.visible);
+        QVERIFY(game->board.arrow2.visible);
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, token);
+    }
+
+    void doubleClickOnLandAsksForItsDeed_data() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<int>("deed");
+        QTest::newRow("first land square") << 1 << 1;
+        QTest::newRow("last land square") << 39 << 29;
+        QTest::newRow("a treasure square") << 2 << 0;
+        QTest::newRow("the start") << 20 << 0;
+    }
+    void doubleClickOnLandAsksForItsDeed() {
+        QFETCH(int, square);
+        QFETCH(int, deed);
+        QSignalSpy asked(&view(), &BoardView::deedRequested);
+        QTest::mouseDClick(&view(), Qt::LeftButton, {}, px(centre(squareRect(square))));
+        if (deed == 0) {
+            QCOMPARE(asked.count(), 0);
+        } else {
+            QCOMPARE(asked.count(), 1);
+            QCOMPARE(asked.front().front().toInt(), deed);
+        }
+    }
+
+    void nameSwitchShowsAndHidesNamesAndPrices() {
+        auto* show = map->findChild<QRadioButton*>(QStringLiteral("OpgShowLabel"));
+        auto* hide = map->findChild<QRadioButton*>(QStringLiteral("OpgHideLabel"));
+        QVERIFY(show && hide);
+        QVERIFY(hide->isChecked());
+        QVERIFY(!game->s.namesShown);
+        QTest::mouseClick(show, Qt::LeftButton);
+        QVERIFY(game->s.namesShown);
+        QVERIFY(view().look().namesShown);
+        QTest::mouseClick(hide, Qt::LeftButton);
+        QVERIFY(!game->s.namesShown);
+    }
+
+    void pointerTimersFollowTheRules() {
+        QVERIFY(!map->timer(1).isActive());
+        QVERIFY(!map->timer(2).isActive());
+        QVERIFY(map->timer(3).isActive());
+        QVERIFY(map->timer(4).isActive());
+        for (int i = 1; i <= 4; ++i) QCOMPARE(map->timer(i).interval(), 400);
+        rollSix();
+        for (int i = 1; i <= 4; ++i) QVERIFY(map->timer(i).isActive());
+        // Each pair hands over: the target pointer bobs up-left and back.
+        QTRY_COMPARE_WITH_TIMEOUT(view().look().bob2, -100, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(view().look().bob2, 0, 5000);
+        game->PressToken(1);
+        game->DropToken(1, 6, 500, 500, 0, 0);
+        map->refresh();
+        for (int i = 1; i <= 4; ++i) QVERIFY(!map->timer(i).isActive());
+    }
+
+    void closingTheBoardIsRefused() {
+        QVERIFY(!map->close());
+        QVERIFY(map->isVisible());
+    }
+
+    void mainButtonAsksForTheMainWindow() {
+        QSignalSpy asked(map.get(), &BoardWindow::mainRequested);
+        auto* button = map->findChild<QPushButton*>(QStringLiteral("Command1"));
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("หน้าจอเกม"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(asked.count(), 1);
+    }
+};
+
+QTEST_MAIN(BoardTest)
+#include "BoardTest.moc"

@@ -8,6 +8,7 @@
 #include "board/BoardWindow.h"
 #include "dealings/DeedCardWindow.h"
 #include "tests/ui/QtSupport.h"
+#include "ui/Text.h"
 #include "ui/ThaiFont.h"
 
 using namespace tavorin;
@@ -72,5 +73,29 @@ int main(int argc, char** argv) {
     w.grab().save(dir + QStringLiteral("/main.png"));
     w.board().grab().save(dir + QStringLiteral("/map.png"));
     w.deedCard().grab().save(dir + QStringLiteral("/deed.png"));
+
+    // Each decision frame in turn, the land frames filled as the rules fill them.
+    g.ResetFrames();
+    s.NV = 1;
+    s.deed(12).Mortgaged = kFalse;
+    g.addDeed(4, 19);
+    QWidget* area = w.findChild<QWidget*>(QStringLiteral("DecisionArea"));
+    const std::pair<Ctl, int> frames[] = {
+        {Ctl::FreeLandFrame, 2},        {Ctl::OwnSingleLandFrame, 1}, {Ctl::OwnNotSingleLandFrame, 0},
+        {Ctl::OwnMortgageLandFrame, 0}, {Ctl::NotOwnSingleLandFrame, 5}, {Ctl::NotOwnNotSingleLandFrame, 12},
+        {Ctl::NotOwnMortgageLandFrame, 0}, {Ctl::TaxFrame, 0}, {Ctl::TreasureFrame, 0}, {Ctl::FateFrame, 0},
+        {Ctl::StartFrame, 0}, {Ctl::RelaxFrame, 0}, {Ctl::DishonestFrame, 0}, {Ctl::FirstFrame, 0}};
+    s.deed(29).Towers = 1;
+    s.deed(29).Houses = 4;
+    g.setLabel(Ctl::LabelTreasure, s.TreasureCards[12].Text);
+    g.setLabel(Ctl::LabelFate, s.FateCards[5].Text);
+    for (const auto& [frame, deed] : frames) {
+        for (Ctl f : Game::kDecisionFrames) g.ui[f].visible = false;
+        if (deed != 0) g.fillLandFrame(deed);
+        g.ui[frame].visible = true;
+        w.sync();
+        qapp.processEvents();
+        area->grab().save(dir + QStringLiteral("/frame-%1.png").arg(ui::qs(controlName(frame))));
+    }
     return 0;
 }

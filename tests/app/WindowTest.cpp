@@ -140,6 +140,22 @@ private slots:
         QCOMPARE(h.quits, 1);
     }
 
+    void lastPlayerLeftIsCongratulatedAndTheProgramEnds() {
+        AppHarness h;
+        h.game().PlayerMoneyChange(1, -14900); // 100 baht and nothing to sell
+        h.s().player(1).Position = 32;
+        QVERIFY(h.roll(3, 3)); // onto the tax square
+        h.carryToSquare(1, 38);
+        QVERIFY(h.shown("TaxFrame"));
+        h.click("OKButtonInTaxFrame");
+        QVERIFY(h.messages.saw(q("ท่านไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ท่านล้มละลาย")));
+        QVERIFY(!h.main.isVisible());
+        QVERIFY(!h.main.board().isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(h.quits, 1, 5000);
+        QCOMPARE(h.messages.lastTitle(), q("Player2"));
+        QCOMPARE(h.messages.lastText(), q("ขอแสดงความยินดีด้วย คุณได้เป็นอัครมหาทาวอรินที่สุดในโลกแล้ว"));
+    }
+
     void boardAndMainWindowCallEachOther() {
         AppHarness h;
         h.main.board().hide();

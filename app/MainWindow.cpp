@@ -13,6 +13,7 @@
 #include "dealings/DeedCardWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
+#include "ui/ThaiFont.h"
 
 namespace tavorin::app {
 
@@ -54,6 +55,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     : QWidget(parent), game_(random, *this), quit_([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral("เกมทาวอริน"));
+    setFont(ui::thaiFont(10));
     buildMainWidgets(*this);
     screen_ = std::make_unique<ScreenSync>(*this);
     // Saving a game and the hall of fame are not part of the program yet.

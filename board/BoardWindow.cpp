@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "ui/Text.h"
+#include "ui/ThaiFont.h"
 
 namespace tavorin::board {
 
@@ -18,6 +19,7 @@ constexpr int kPointerInterval = 400; // ms
 BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Window), game_(game) {
     setObjectName(QStringLiteral("Map"));
     setWindowTitle(QStringLiteral("Map"));
+    setFont(ui::thaiFont(10));
     const ui::TwipScale scale(logicalDpiX());
     setFixedSize(scale.pxRound(kWindowClient.width), scale.pxRound(kWindowClient.height));
     view_ = new BoardView(game, this);

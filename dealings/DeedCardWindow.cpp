@@ -52,6 +52,7 @@ QGroupBox* costFrame(const char* objectName, const std::initializer_list<CostRow
 DeedCardWindow::DeedCardWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Deed1"));
     setWindowTitle(QStringLiteral("โฉนด"));
+    setFont(ui::thaiFont(10));
     auto* column = new QVBoxLayout(this);
 
     auto* title = new QHBoxLayout;

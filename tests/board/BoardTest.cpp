@@ -196,7 +196,7 @@ private slots:
         QTest::newRow("first land square") << 1 << 1;
         QTest::newRow("last land square") << 39 << 29;
         QTest::newRow("a treasure square") << 2 << 0;
-        QTest::newRow("the start") << 20 << 0;
+        QTest::newRow("the relax square") << 20 << 0;
     }
     void doubleClickOnLandAsksForItsDeed() {
         QFETCH(int, square);

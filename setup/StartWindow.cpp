@@ -1,5 +1,6 @@
 #include "setup/StartWindow.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QCloseEvent>
@@ -191,7 +192,11 @@ void StartWindow::LOADGAMEButton_Click() {
     emit loadGameRequested(text2_->text());
 }
 
-void StartWindow::setLoadProgress(int percent) { progress_->setValue(std::clamp(percent, 0, 100)); }
+void StartWindow::setLoadProgress(int percent) {
+    progress_->setValue(std::clamp(percent, 0, 100));
+    // The load runs without returning to the event loop; the bar is its only sign of life.
+    progress_->repaint();
+}
 
 void StartWindow::loadFinished() {
     loadRunning_ = false;

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
 
     setupui::StartWindow start(games.path());
     start.setLoadGameAvailable(true);
+    start.setHallOfFameAvailable(true);
     start.show();
     start.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("เกมใหม่"));
     start.grab().save(out + QStringLiteral("/START.png"));

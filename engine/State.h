@@ -94,7 +94,7 @@ struct GameState {
     // Board values that the game saves: token corners in twips, the name/price switch, tool tips.
     std::array<std::int16_t, kMaxPlayers + 1> tokenLeft{};
     std::array<std::int16_t, kMaxPlayers + 1> tokenTop{};
-    bool namesShown = true;
+    bool namesShown = false; // the board starts with names and prices hidden
     std::array<std::string, kMaxPlayers + 1> tokenToolTip{};
 
     bool gameOver = false;

@@ -1,0 +1,66 @@
+#include "dealings/DealingsWindows.h"
+
+#include "dealings/BidViews.h"
+#include "dealings/HoldingsViews.h"
+#include "dealings/MortgageViews.h"
+#include "dealings/SellBankView.h"
+
+namespace tavorin {
+
+DealingsWindows::DealingsWindows(Game& game)
+    : dealings_(game), runner_([](const std::function<void()>& call) { call(); }),
+      playerForm_(std::make_unique<PlayerFormView>(*this)), sellForm_(std::make_unique<SellFormView>(*this)),
+      mortgage_(std::make_unique<MortgageView>(*this)), redeem_(std::make_unique<RedeemView>(*this)),
+      sellBank_(std::make_unique<SellBankView>(*this)), bid_(std::make_unique<BidView>(*this)),
+      confirmBid_(std::make_unique<ConfirmBidView>(*this)) {
+    refresh();
+}
+
+DealingsWindows::~DealingsWindows() = default;
+
+void DealingsWindows::act(const std::function<void(Dealings&)>& event) {
+    runner_([&] { event(dealings_); });
+    refresh();
+}
+
+void DealingsWindows::openDeed(int deed) {
+    if (deed != 0 && openDeed_) openDeed_(deed);
+}
+
+void DealingsWindows::PlayerButton_Click(int n) {
+    act([n](Dealings& d) { d.PlayerButton_Click(n); });
+}
+
+void DealingsWindows::hidePlayerForm() {
+    dealings_.hidePlayerForm();
+    refresh();
+}
+
+void DealingsWindows::refresh() {
+    // Back to front, so that a window that comes up is raised above the one that opened it.
+    playerForm_->bind();
+    sellForm_->bind();
+    mortgage_->bind();
+    redeem_->bind();
+    sellBank_->bind();
+    bid_->bind();
+    confirmBid_->bind();
+}
+
+QWidget* DealingsWindows::frontWindow() const {
+    QWidget* const order[] = {confirmBid_.get(), bid_.get(), sellBank_.get(), mortgage_.get(),
+                              redeem_.get(),     sellForm_.get(), playerForm_.get()};
+    for (QWidget* w : order)
+        if (w->isVisible() && w->isEnabled()) return w;
+    return nullptr;
+}
+
+QWidget& DealingsWindows::playerForm() const { return *playerForm_; }
+QWidget& DealingsWindows::sellForm() const { return *sellForm_; }
+QWidget& DealingsWindows::mortgage() const { return *mortgage_; }
+QWidget& DealingsWindows::redeem() const { return *redeem_; }
+QWidget& DealingsWindows::sellBank() const { return *sellBank_; }
+QWidget& DealingsWindows::bid() const { return *bid_; }
+QWidget& DealingsWindows::confirmBid() const { return *confirmBid_; }
+
+} // namespace tavorin

@@ -58,14 +58,12 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     setFont(ui::thaiFont(10));
     buildMainWidgets(*this);
     screen_ = std::make_unique<ScreenSync>(*this);
-    // Saving a game and the hall of fame are not part of the program yet.
-    screen_->keepDisabled(Ctl::SaveButton);
-    screen_->keepDisabled(Ctl::RecButton);
     board_ = std::make_unique<board::BoardWindow>(game_);
     computer_ = new ComputerDriver(game_, [this] { sync(); }, [this] { return acting_ > 0; }, this);
     connectTurnControls();
     connectFrames();
     connectDeedViews();
+    connectFileButtons();
     sync();
 }
 
@@ -212,18 +210,6 @@ void MainWindow::computerTurnReady() {
     // The turn starts from the event loop; until then no person's click may start the dice for it.
     for (Ctl c : {Ctl::RunButton, Ctl::StopButton, Ctl::SaveButton}) game_.ui[c].enabled = false;
     computer_->requestTurn();
-}
-
-void MainWindow::gameWon(int winner) {
-    // Until the winner window exists, the winner is congratulated in a message box, after the
-    // operation that ended the game has returned; then the program ends, as the winner window does.
-    QTimer::singleShot(0, this, [this, winner] {
-        die1_.stop();
-        die2_.stop();
-        ui::showMessage(nullptr, game_.playerName(winner), "ขอแสดงความยินดีด้วย คุณได้เป็นอัครมหาทาวอรินที่สุดในโลกแล้ว");
-        leaving_ = true;
-        quit_();
-    });
 }
 
 } // namespace tavorin::app

@@ -14,6 +14,11 @@
 
 namespace tavorin {
 class DeedCardWindow;
+class FileWriter;
+namespace halloffame {
+class HallOfFameWindow;
+class WinWindow;
+} // namespace halloffame
 namespace board {
 class BoardWindow;
 }
@@ -44,6 +49,17 @@ public:
     // What ending the program means; tests replace it.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
+    // Where the game is saved and RecFile kept: the current directory unless the program says.
+    void setGameFolder(const QString& folder);
+    QString gameFolder() const;
+    // What writes saved games and RecFile; tests make it fail.
+    void setFileWriter(FileWriter& writer);
+    // The hall-of-fame window the start window shares; without one MAIN creates its own when needed.
+    void setHallOfFame(halloffame::HallOfFameWindow* window);
+    halloffame::HallOfFameWindow& hallOfFame();
+    // The winner window, created the first time it is needed.
+    halloffame::WinWindow& winForm();
+
     MsgResult messageBox(std::string_view title, std::string_view text, MsgButtons buttons = MsgButtons::Ok,
                          MsgIcon icon = MsgIcon::None) override;
     void hidePlayerForm() override;
@@ -61,6 +77,8 @@ private:
     void connectTurnControls();
     void connectFrames();
     void connectDeedViews();
+    void connectFileButtons();
+    void SaveButton_Click();
     bool confirmExit(std::string_view text);
     void showBoard();
     void showMain();
@@ -73,6 +91,12 @@ private:
     ComputerDriver* computer_ = nullptr;
     QTimer die1_, die2_;
     std::function<void()> quit_;
+    // The saved game's folder and the hall-of-fame windows (GameFiles.cpp).
+    struct GameFiles;
+    struct GameFilesDeleter {
+        void operator()(GameFiles* files) const;
+    };
+    std::unique_ptr<GameFiles, GameFilesDeleter> files_;
     int acting_ = 0; // depth of person's actions being handled
     bool leaving_ = false;
 };

@@ -1,8 +1,9 @@
 #include <chrono>
 
 #include <QApplication>
+#include <QDir>
 
-#include "app/MainWindow.h"
+#include "app/Program.h"
 #include "engine/Random.h"
 #include "ui/ThaiFont.h"
 
@@ -14,9 +15,8 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
 
     tavorin::SeededRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
-    tavorin::app::MainWindow main(random);
-    // The start and setup windows do not exist yet: the program begins a default game of two
-    // persons straight away, as the setup window would with its fields untouched.
-    main.newGame(tavorin::NewGameSetup{});
+    // Saved games and RecFile live in the directory the game is started from.
+    tavorin::app::Program program(random, QDir::currentPath());
+    program.show();
     return app.exec();
 }

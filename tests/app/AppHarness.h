@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/ComputerDriver.h"
@@ -22,11 +23,13 @@ class AppHarness {
 public:
     ScriptedRandom random;
     MessageRecorder messages;
+    QTemporaryDir folder; // saved games and RecFile
     app::MainWindow main{random};
     int quits = 0;
 
     explicit AppHarness(const NewGameSetup& setup = {}) {
         main.setQuitHandler([this] { ++quits; });
+        main.setGameFolder(folder.path());
         // The dice timers draw at every tick: they settle on 3 + 3 unless a test says otherwise.
         random.fallback = [](int lo, int hi) { return hi == 6 ? 3 : lo; };
         main.newGame(setup);

@@ -150,11 +150,15 @@ private slots:
         QCOMPARE(h.text("LabelMoney1"), q("22000"));
     }
 
-    void saveAndHallOfFameStayUnavailable() {
+    void saveOnlyWhileTheRollWaits() {
         AppHarness h;
-        QVERIFY(h.game().ui[Ctl::SaveButton].enabled); // the rules would allow saving now
+        QVERIFY(h.enabled("SaveButton"));
+        QVERIFY(h.enabled("RecButton"));
+        h.click("RunButton");
         QVERIFY(!h.enabled("SaveButton"));
-        QVERIFY(!h.enabled("RecButton"));
+        h.click("StopButton");
+        QVERIFY(!h.enabled("SaveButton"));
+        QVERIFY(h.enabled("RecButton"));
     }
 };
 

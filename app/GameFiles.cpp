@@ -1,0 +1,96 @@
+// MAIN's side of the two files: saving the game between turns, and the end of the game, which
+// enters the winner into RecFile and hands over to the winner window.
+#include <filesystem>
+
+#include <QAbstractButton>
+#include <QDir>
+
+#include "app/MainWindow.h"
+#include "app/ScreenSync.h"
+#include "board/BoardWindow.h"
+#include "engine/RecordFile.h"
+#include "halloffame/HallRecord.h"
+#include "halloffame/HallWindows.h"
+#include "setup/SaveRecord.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Text.h"
+
+namespace tavorin::app {
+
+struct MainWindow::GameFiles {
+    QString folder = QDir::currentPath();
+    FileWriter* writer = &diskFileWriter();
+    halloffame::HallOfFameWindow* sharedHall = nullptr;
+    std::unique_ptr<halloffame::HallOfFameWindow> ownHall;
+    std::unique_ptr<halloffame::WinWindow> win;
+
+    std::filesystem::path path() const { return std::filesystem::path(folder.toStdU16String()); }
+};
+
+void MainWindow::GameFilesDeleter::operator()(GameFiles* files) const { delete files; }
+
+void MainWindow::connectFileButtons() {
+    files_.reset(new GameFiles);
+    auto button = [this](Ctl c) { return static_cast<QAbstractButton*>(screen_->widget(c)); };
+    connect(button(Ctl::SaveButton), &QAbstractButton::clicked, this, &MainWindow::SaveButton_Click);
+    connect(button(Ctl::RecButton), &QAbstractButton::clicked, this, [this] { hallOfFame().open(); });
+}
+
+void MainWindow::setGameFolder(const QString& folder) {
+    files_->folder = folder;
+    // A hall-of-fame window of its own reads the old folder: the next one reads the new.
+    files_->ownHall.reset();
+}
+
+QString MainWindow::gameFolder() const { return files_->folder; }
+
+void MainWindow::setFileWriter(FileWriter& writer) { files_->writer = &writer; }
+
+void MainWindow::setHallOfFame(halloffame::HallOfFameWindow* window) { files_->sharedHall = window; }
+
+halloffame::HallOfFameWindow& MainWindow::hallOfFame() {
+    if (files_->sharedHall) return *files_->sharedHall;
+    if (!files_->ownHall) files_->ownHall = std::make_unique<halloffame::HallOfFameWindow>(files_->folder);
+    return *files_->ownHall;
+}
+
+halloffame::WinWindow& MainWindow::winForm() {
+    if (!files_->win) {
+        files_->win = std::make_unique<halloffame::WinWindow>();
+        files_->win->setQuitHandler([this] {
+            leaving_ = true;
+            quit_();
+        });
+        connect(files_->win.get(), &halloffame::WinWindow::hallOfFameRequested, this, [this] { hallOfFame().open(); });
+    }
+    return *files_->win;
+}
+
+void MainWindow::SaveButton_Click() {
+    // The button is only enabled while a person's turn waits for its roll; a click that was queued
+    // before it was disabled must not save a turn in the middle.
+    if (!game_.ui[Ctl::SaveButton].enabled || game_.s.gameOver) return;
+    if (auto error = saveGameFile(game_.s, files_->path(), game_.s.FileName, *files_->writer))
+        ui::showMessage(this, game_.playerName(game_.s.NV), error->message);
+}
+
+void MainWindow::gameWon(int winner) {
+    die1_.stop();
+    die2_.stop();
+    const HallRecord record = SET_WR(game_.s, winner);
+    const auto entered = SaveRecFile(record, files_->path(), *files_->writer);
+    if (const auto* error = std::get_if<FileError>(&entered))
+        ui::showMessage(this, {}, error->message);
+    else if (std::get<int>(entered) != 0)
+        ui::showMessage(this, {}, kNewRecordText);
+    halloffame::WinWindow& win = winForm();
+    win.SetValueInWinForm(record);
+    win.show();
+    win.raise();
+    win.activateWindow();
+    // The rules have hidden both windows already; they go now, not at the next refresh.
+    board_->hide();
+    hide();
+}
+
+} // namespace tavorin::app

@@ -1,0 +1,106 @@
+#include "app/Program.h"
+
+#include <filesystem>
+#include <string>
+
+#include <QCoreApplication>
+#include <QImage>
+
+#include "app/MainWindow.h"
+#include "board/BoardWindow.h"
+#include "halloffame/HallWindows.h"
+#include "setup/LoadGame.h"
+#include "setup/SaveRecord.h"
+#include "setup/StartWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Text.h"
+
+namespace tavorin::app {
+
+Program::Program(RandomSource& random, const QString& folder)
+    : random_(random), folder_(folder), start_(std::make_unique<setupui::StartWindow>(folder)),
+      quit_([] { QCoreApplication::exit(0); }) {
+    start_->setQuitHandler(quit_);
+    connect(start_.get(), &setupui::StartWindow::newGameRequested, this,
+            [this](const QString& fileName, const NewGameSetup& setup) { startNewGame(fileName, setup); });
+    connect(start_.get(), &setupui::StartWindow::loadGameRequested, this, &Program::loadGame);
+    connect(start_.get(), &setupui::StartWindow::hallOfFameRequested, this, [this] { hallOfFame().open(); });
+    start_->setLoadGameAvailable(true);
+    start_->setHallOfFameAvailable(true);
+}
+
+Program::~Program() = default;
+
+void Program::show() { start_->show(); }
+
+halloffame::HallOfFameWindow& Program::hallOfFame() {
+    if (!hall_) hall_ = std::make_unique<halloffame::HallOfFameWindow>(folder_);
+    return *hall_;
+}
+
+void Program::setQuitHandler(std::function<void()> quit) {
+    quit_ = std::move(quit);
+    start_->setQuitHandler(quit_);
+    if (main_) main_->setQuitHandler(quit_);
+}
+
+void Program::setFileWriter(FileWriter& writer) {
+    writer_ = &writer;
+    if (main_) main_->setFileWriter(writer);
+}
+
+MainWindow& Program::mainWindow() {
+    if (!main_) {
+        main_ = std::make_unique<MainWindow>(random_);
+        main_->setQuitHandler(quit_);
+        main_->setGameFolder(folder_);
+        main_->setHallOfFame(&hallOfFame());
+        if (writer_) main_->setFileWriter(*writer_);
+    }
+    return *main_;
+}
+
+void Program::startNewGame(const QString& fileName, const NewGameSetup& setup) {
+    MainWindow& main = mainWindow();
+    main.game().s.FileName = ui::toUtf8(fileName);
+    main.newGame(setup);
+    main.raise();
+    main.activateWindow();
+}
+
+void Program::loadGame(const QString& fileName) {
+    const std::string name = ui::toUtf8(fileName);
+    // The file is read and checked whole before anything is built or touched: a refused load leaves
+    // the start window as it was.
+    auto loaded = loadGameFile(std::filesystem::path(folder_.toStdU16String()), name);
+    if (const auto* error = std::get_if<FileError>(&loaded)) {
+        start_->loadRefused(ui::qs(error->message));
+        return;
+    }
+    MainWindow& main = mainWindow();
+    ResumeSavedGame(main.game(), std::get<SaveRecord>(loaded), name,
+                    [this](int percent) { start_->setLoadProgress(percent); });
+    // The board comes up first, then MAIN in front of it with the roll button focused.
+    main.sync();
+    main.raise();
+    main.activateWindow();
+    start_->loadFinished();
+    reportUnloadablePictures();
+}
+
+// A token picture is kept as a path, and the file may have gone since the game was saved. The
+// token keeps its default look and the path stays in the game, so that a later save still names it.
+void Program::reportUnloadablePictures() {
+    const GameState& s = main_->game().s;
+    std::string lost;
+    for (int k = 1; k <= s.NumOfPlayer && k <= kMaxPlayers; ++k) {
+        const std::size_t i = std::size_t(k);
+        if (s.LP[i] != kTrue || s.LPName[i].empty() || s.player(k).Bankrupt == kTrue) continue;
+        if (!QImage(ui::qs(s.LPName[i])).isNull()) continue;
+        lost += "\n" + s.player(k).Name + " : " + s.LPName[i];
+    }
+    if (!lost.empty())
+        ui::showMessage(main_.get(), {}, "โหลดรูปตัวเดินต่อไปนี้ไม่ได้ จึงใช้ตัวเดินแบบเดิมแทน" + lost);
+}
+
+} // namespace tavorin::app

@@ -1,0 +1,516 @@
+// The whole program from its start window: a new game, saving and loading through the windows, the
+// refused loads, and the end of the game with RecFile, the winner window and the hall of fame.
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+
+#include "app/MainWindow.h"
+#include "app/Program.h"
+#include "board/BoardLayout.h"
+#include "board/BoardWindow.h"
+#include "engine/HoldingsLine.h"
+#include "halloffame/HallRecord.h"
+#include "halloffame/HallWindows.h"
+#include "setup/SaveRecord.h"
+#include "setup/SetupWindow.h"
+#include "setup/StartWindow.h"
+#include "tests/ui/QtSupport.h"
+#include "ui/Text.h"
+
+using namespace tavorin;
+
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+std::filesystem::path pathOf(const QString& folder) { return std::filesystem::path(folder.toStdU16String()); }
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Writes half of every file and reports the failure a full disk would.
+class HalfWriter final : public FileWriter {
+public:
+    bool writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override {
+        diskFileWriter().writeFile(path, bytes.first(bytes.size() / 2));
+        return false;
+    }
+};
+
+class QuietView final : public MainView {
+public:
+    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
+};
+
+template <class W = QWidget>
+W* child(QWidget& root, const char* name) {
+    W* w = root.findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no widget %s", name);
+    return w;
+}
+
+void click(QWidget& root, const char* name) { QTest::mouseClick(child<QAbstractButton>(root, name), Qt::LeftButton); }
+
+QStringList lines(QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+// One run of the program in a folder of its own, with its draws scripted and its message boxes
+// answered.
+struct Run {
+    QString folder;
+    test::ScriptedRandom random;
+    app::Program program{random, folder};
+    int quits = 0;
+
+    explicit Run(const QString& dir) : folder(dir) {
+        program.setQuitHandler([this] { ++quits; });
+        random.fallback = [](int lo, int hi) { return hi == 6 ? 3 : lo; };
+        program.show();
+    }
+    setupui::StartWindow& start() { return program.start(); }
+    app::MainWindow& main() {
+        if (!program.main()) qFatal("no game yet");
+        return *program.main();
+    }
+    Game& game() { return main().game(); }
+    GameState& s() { return game().s; }
+
+    // NEW GAME under `name`, then OK in the setup window as it comes up.
+    void newGame(const QString& name) {
+        child<QLineEdit>(start(), "Text1")->setText(name);
+        click(start(), "NEWGAMEButton");
+        click(start().setupWindow(), "OKButton");
+    }
+    // LOAD GAME of a listed file.
+    void load(const QString& file) {
+        start().refreshFileList();
+        auto* list = child<QListWidget>(start(), "File1");
+        const auto items = list->findItems(file, Qt::MatchExactly);
+        if (items.isEmpty()) qFatal("not listed");
+        list->setCurrentItem(items.front());
+        emit list->itemClicked(items.front());
+        click(start(), "LOADGAMEButton");
+    }
+    bool roll(int face1, int face2) {
+        random.fallback = [face1, face2, n = 0](int lo, int hi) mutable {
+            if (hi != 6) return lo;
+            return (n++ % 2 == 0) ? face1 : face2;
+        };
+        click(main(), "RunButton");
+        const bool settled = QTest::qWaitFor([&] {
+            const int a = s().CubeValue1, b = s().CubeValue2;
+            return (a == face1 || a == face2) && (b == face1 || b == face2) && a + b == face1 + face2;
+        }, 10000);
+        click(main(), "StopButton");
+        return settled;
+    }
+    // Carries the current player's token onto the square its dice point to.
+    void carry() {
+        board::BoardView& view = main().board().view();
+        const int k = s().NV;
+        const Rect t = board::tokenRect(s(), k);
+        const Rect r = board::squareRect(s().player(k).Position);
+        const QPoint from = view.toPixels(t.left + t.width / 2, t.top + t.height / 2);
+        const QPoint to = view.toPixels(r.left + r.width / 2, r.top + r.height / 2);
+        QTest::mousePress(&view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&view, to);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+    }
+    // Answers the open decision: buys free land, pays what is due, takes the bonus in cash.
+    void answer() {
+        if (game().ui[Ctl::OKButtonInBonus].enabled) {
+            click(main(), "OpgBonus1");
+            click(main(), "OKButtonInBonus");
+        }
+        const std::pair<const char*, const char*> buttons[] = {
+            {"FreeLandFrame", "OKButtonInFreeLand"}, {"FirstFrame", "OKButtonInFirst"},
+            {"NotOwnSingleLandFrame", "OKButtonInNotOwnSingleLand"}, {"TaxFrame", "OKButtonInTaxFrame"},
+            {"TreasureFrame", "OkButtonInTreasure"}, {"FateFrame", "OKButtonInFate"},
+            {"OwnSingleLandFrame", "CancelButtonInOwnSingleLand"}, {"RelaxFrame", "OKButtonInRelaxFrame"},
+            {"DishonestFrame", "OKButtonInDishonestFrame"}, {"StartFrame", "OKButtonInStart"}};
+        for (const auto& [frame, button] : buttons)
+            if (!child(main(), frame)->isHidden()) click(main(), button);
+    }
+    // A person's whole turn.
+    bool turn(int face1, int face2) {
+        if (!roll(face1, face2)) return false;
+        carry();
+        answer();
+        return s().FirstProcess == "N" && game().ui[Ctl::RunButton].enabled;
+    }
+};
+
+void compareSavedMembers(const GameState& a, const GameState& b) {
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        const PlayerRecord& p = a.player(k);
+        const PlayerRecord& r = b.player(k);
+        QCOMPARE(r.Name, p.Name);
+        QCOMPARE(r.Money, p.Money);
+        QCOMPARE(r.DeedCount, p.DeedCount);
+        QVERIFY(r.Deeds == p.Deeds);
+        QCOMPARE(r.Position, p.Position);
+        QCOMPARE(r.MayPlay, p.MayPlay);
+        QCOMPARE(r.Bankrupt, p.Bankrupt);
+        QCOMPARE(r.IsComputer, p.IsComputer);
+    }
+    for (int d = 1; d <= kDeeds; ++d) {
+        const DeedRecord& x = a.deed(d);
+        const DeedRecord& y = b.deed(d);
+        QCOMPARE(y.Name, x.Name);
+        QCOMPARE(y.LandType, x.LandType);
+        QCOMPARE(y.LandTypeName, x.LandTypeName);
+        QCOMPARE(y.Price, x.Price);
+        QCOMPARE(y.HousePrice, x.HousePrice);
+        QCOMPARE(y.TowerPrice, x.TowerPrice);
+        QVERIFY(y.Rent == x.Rent);
+        QCOMPARE(y.Owner, x.Owner);
+        QCOMPARE(y.Houses, x.Houses);
+        QCOMPARE(y.Towers, x.Towers);
+        QCOMPARE(y.Mortgaged, x.Mortgaged);
+    }
+    for (std::size_t c = 1; c <= kCardsPerDeck; ++c) {
+        QCOMPARE(b.TreasureCards[c].Text, a.TreasureCards[c].Text);
+        QCOMPARE(b.TreasureCards[c].DeckName, a.TreasureCards[c].DeckName);
+        QCOMPARE(b.TreasureCards[c].Amount, a.TreasureCards[c].Amount);
+        QCOMPARE(b.FateCards[c].Text, a.FateCards[c].Text);
+        QCOMPARE(b.FateCards[c].DeckName, a.FateCards[c].DeckName);
+        QCOMPARE(b.FateCards[c].Amount, a.FateCards[c].Amount);
+    }
+    QVERIFY(b.Pcom == a.Pcom);
+    QCOMPARE(b.NumOfPlayer, a.NumOfPlayer);
+    QCOMPARE(b.NumOfDeed, a.NumOfDeed);
+    QCOMPARE(b.NumOfTreasure, a.NumOfTreasure);
+    QCOMPARE(b.NumOfFate, a.NumOfFate);
+    QCOMPARE(b.checkdiscount, a.checkdiscount);
+    QCOMPARE(b.NV, a.NV);
+    QCOMPARE(b.NP, a.NP);
+    QVERIFY(b.LP == a.LP);
+    QVERIFY(b.LPName == a.LPName);
+    QCOMPARE(b.Continue, a.Continue);
+    QCOMPARE(b.FirstProcess, a.FirstProcess);
+    QVERIFY(b.FirstLapLock == a.FirstLapLock);
+    for (std::size_t i = 1; i <= kMaxCards; ++i) {
+        QCOMPARE(b.TreasureOrder[i], a.TreasureOrder[i]);
+        QCOMPARE(b.FateOrder[i], a.FateOrder[i]);
+    }
+    QCOMPARE(b.OrderNumberOfTreasure, a.OrderNumberOfTreasure);
+    QCOMPARE(b.OrderNumberOfFate, a.OrderNumberOfFate);
+    QVERIFY(b.tokenLeft == a.tokenLeft);
+    QVERIFY(b.tokenTop == a.tokenTop);
+    QCOMPARE(b.namesShown, a.namesShown);
+    QVERIFY(b.tokenToolTip == a.tokenToolTip);
+    QCOMPARE(b.Speed, a.Speed);
+    QCOMPARE(b.FileName, a.FileName);
+}
+
+// What the two main windows show of the players and the deeds.
+void compareScreens(app::MainWindow& a, app::MainWindow& b) {
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        for (const char* prefix : {"LabelMoney", "LabelName", "PlayerButton"}) {
+            const QByteArray name = QByteArray(prefix) + QByteArray::number(k);
+            QWidget* x = child(a, name.constData());
+            QWidget* y = child(b, name.constData());
+            QCOMPARE(y->isHidden(), x->isHidden());
+            QCOMPARE(y->isEnabled(), x->isEnabled());
+            if (auto* l = qobject_cast<QLabel*>(x)) QCOMPARE(static_cast<QLabel*>(y)->text(), l->text());
+        }
+    QCOMPARE(lines(child<QListWidget>(b, "DeedList")), lines(child<QListWidget>(a, "DeedList")));
+}
+
+// A game of two persons saved straight from the rules, for the load tests.
+void saveFreshGame(const QString& folder, const char* name, const std::function<void(GameState&)>& change = {}) {
+    test::ScriptedRandom random;
+    QuietView view;
+    Game g(random, view);
+    g.NewGame(NewGameSetup{});
+    if (change) change(g.s);
+    QVERIFY(!saveGameFile(g.s, pathOf(folder), name).has_value());
+}
+
+HallRecord rich(const char* name, std::int32_t total) {
+    HallRecord r;
+    r.Name = name;
+    r.TotalAsset = total;
+    r.Money = total;
+    return r;
+}
+
+} // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+    test::MessageRecorder messages;
+
+private slots:
+    void init() { messages.shown.clear(); }
+
+    void startsAtTheStartWindowWithNothingOfTheGameBuilt() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        QVERIFY(run.start().isVisible());
+        QVERIFY(!run.program.main());
+        QVERIFY(child(run.start(), "LOADGAMEButton")->isEnabled());
+        QVERIFY(child(run.start(), "HallOfFrameButton")->isEnabled());
+    }
+
+    void newGameStartsUnderTheTypedName() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        run.newGame(q("เกมวันอาทิตย์"));
+        QVERIFY(run.program.main());
+        QCOMPARE(run.s().FileName, std::string("เกมวันอาทิตย์"));
+        QVERIFY(run.main().isVisible());
+        QVERIFY(run.main().board().isVisible());
+        QVERIFY(!run.start().isVisible());
+        QCOMPARE(run.main().focusWidget(), child(run.main(), "RunButton"));
+        QVERIFY(child(run.main(), "SaveButton")->isEnabled());
+        click(run.main(), "SaveButton");
+        QVERIFY(QFile::exists(dir.filePath(q("เกมวันอาทิตย์.dat"))));
+        QVERIFY(messages.shown.empty());
+    }
+
+    // Two turns, a save, a second run that loads it through the start window: the loaded game is
+    // the saved one member by member, and both play on to the same state.
+    void savedGameLoadsAndPlaysOnIdentically() {
+        QTemporaryDir dir;
+        Run first(dir.path());
+        first.newGame(q("สมชายกับมานี"));
+        QVERIFY(first.turn(3, 3)); // player 1 buys deed 5
+        QVERIFY(first.turn(1, 2)); // player 2 buys deed 2
+        first.s().namesShown = true; // as if the board's option had been clicked
+        first.main().sync();
+        click(first.main(), "SaveButton");
+        QVERIFY(messages.shown.empty());
+
+        Run second(dir.path());
+        std::vector<int> progress;
+        connect(child<QProgressBar>(second.start(), "PROBAR1"), &QProgressBar::valueChanged, this,
+                [&progress](int v) { progress.push_back(v); });
+        second.load(q("สมชายกับมานี.dat"));
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(progress.back(), 100);
+        QVERIFY(std::is_sorted(progress.begin(), progress.end()));
+        QVERIFY(!second.start().isVisible());
+        QVERIFY(second.main().isVisible());
+        QVERIFY(second.main().board().isVisible());
+        QCOMPARE(second.main().focusWidget(), child(second.main(), "RunButton"));
+        QVERIFY(child(second.main(), "RunButton")->isEnabled());
+        QVERIFY(child(second.main(), "SaveButton")->isEnabled());
+        QVERIFY(child<QRadioButton>(second.main().board(), "OpgShowLabel")->isChecked());
+        compareSavedMembers(first.s(), second.s());
+        QVERIFY(!QTest::currentTestFailed());
+        compareScreens(first.main(), second.main());
+        QVERIFY(!QTest::currentTestFailed());
+
+        // Player 1 buys deed 7, player 2 pays rent on player 1's deed 5, player 1 buys deed 16.
+        for (auto [a, b] : {std::pair{1, 2}, std::pair{1, 2}, std::pair{6, 6}}) {
+            QVERIFY(first.turn(a, b));
+            QVERIFY(second.turn(a, b));
+            compareSavedMembers(first.s(), second.s());
+            QVERIFY(!QTest::currentTestFailed());
+            compareScreens(first.main(), second.main());
+            QVERIFY(!QTest::currentTestFailed());
+        }
+        QCOMPARE(second.s().deed(16).Owner, 1);
+        QCOMPARE(second.s().player(2).Money, 15000 - 600 - second.game().singleRent(5));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void failedSaveKeepsThePreviousFileAndTheGameGoesOn() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        run.newGame(q("เกมของฉัน"));
+        click(run.main(), "SaveButton");
+        const QString file = dir.filePath(q("เกมของฉัน.dat"));
+        const QByteArray previous = readBytes(file);
+        QVERIFY(!previous.isEmpty());
+        QVERIFY(run.turn(3, 3));
+        HalfWriter failing;
+        run.program.setFileWriter(failing);
+        click(run.main(), "SaveButton");
+        QCOMPARE(messages.lastText(), q("ไม่สามารถบันทึกเกมลงไฟล์ เกมของฉัน.dat ได้"));
+        QCOMPARE(messages.lastTitle(), q("Player2"));
+        QCOMPARE(readBytes(file), previous);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{q("เกมของฉัน.dat")});
+        // The turn waits for its roll as before.
+        QVERIFY(run.main().isVisible());
+        QVERIFY(run.turn(1, 2));
+    }
+
+    void refusedLoadLeavesTheStartWindowUsable_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("removed after listing") << "remove" << "ไม่พบไฟล์เกม เกม.dat";
+        QTest::newRow("cut short") << "truncate" << "";
+        QTest::newRow("empty") << "empty" << "";
+    }
+    void refusedLoadLeavesTheStartWindowUsable() {
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        saveFreshGame(dir.path(), "เกม");
+        Run run(dir.path());
+        run.start().refreshFileList();
+        const QString file = dir.filePath(q("เกม.dat"));
+        const QByteArray whole = readBytes(file);
+        if (damage == "remove") QVERIFY(QFile::remove(file));
+        if (damage == "truncate") QVERIFY(writeBytes(file, whole.left(whole.size() - 1)));
+        if (damage == "empty") QVERIFY(writeBytes(file, {}));
+        auto* list = child<QListWidget>(run.start(), "File1");
+        list->setCurrentRow(0);
+        emit list->itemClicked(list->item(0));
+        click(run.start(), "LOADGAMEButton");
+
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        if (!message.isEmpty()) QCOMPARE(messages.lastText(), message);
+        QVERIFY(!run.program.main()); // nothing of a game was built
+        QVERIFY(run.start().isVisible());
+        QVERIFY(!child(run.start(), "PROBAR1")->isVisible());
+        for (const char* b : {"NEWGAMEButton", "LOADGAMEButton", "DELETEButton", "HallOfFrameButton"})
+            QVERIFY2(child(run.start(), b)->isEnabled(), b);
+
+        // A good file loads afterwards from the same window.
+        QVERIFY(writeBytes(file, whole));
+        run.load(q("เกม.dat"));
+        QVERIFY(run.program.main());
+        QVERIFY(run.main().isVisible());
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+    }
+
+    // A token picture whose file has gone keeps the default token and says so; its path stays in
+    // the game for the next save.
+    void loadedTokenPictureThatNoLongerLoads() {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("cat.png"));
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(kept));
+        const QString gone = dir.filePath(QStringLiteral("gone.png"));
+        saveFreshGame(dir.path(), "รูป", [&](GameState& s) {
+            s.LP[1] = kTrue;
+            s.LPName[1] = ui::toUtf8(gone);
+            s.LP[2] = kTrue;
+            s.LPName[2] = ui::toUtf8(kept);
+        });
+        Run run(dir.path());
+        run.load(q("รูป.dat"));
+        QVERIFY(run.main().isVisible());
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QVERIFY(messages.lastText().contains(gone));
+        QVERIFY(messages.lastText().contains(q("Player1")));
+        QVERIFY(!messages.lastText().contains(kept));
+        QCOMPARE(run.s().LP[1], kTrue);
+        QCOMPARE(run.s().LPName[1], ui::toUtf8(gone));
+    }
+
+    void hallOfFameOpensFromTheStartWindowWithoutAGame() {
+        QTemporaryDir dir;
+        QVERIFY(std::holds_alternative<int>(SaveRecFile(rich("สมชาย", 30000), pathOf(dir.path()))));
+        Run run(dir.path());
+        click(run.start(), "HallOfFrameButton");
+        halloffame::HallOfFameWindow& hall = run.program.hallOfFame();
+        QVERIFY(hall.isVisible());
+        QCOMPARE(lines(child<QListWidget>(hall, "TopList")), QStringList{q("1 สมชาย   30000")});
+        QVERIFY(!run.program.main());
+        // MAIN's button opens the same window.
+        hall.hide();
+        run.newGame(QStringLiteral("g"));
+        click(run.main(), "RecButton");
+        QVERIFY(hall.isVisible());
+        QCOMPARE(&run.main().hallOfFame(), &hall);
+    }
+
+    // Player 1 goes bankrupt on the tax square and player 2 wins with 15000 in cash and deed 1
+    // (600): 15600.
+    void endOfTheGame_data() {
+        QTest::addColumn<QStringList>("before"); // name=total of the ranks already in RecFile
+        QTest::addColumn<QStringList>("after");  // the list the hall of fame shows
+        QTest::addColumn<bool>("newRecord");
+        QTest::newRow("first win") << QStringList{} << QStringList{q("1 Player2   15600")} << true;
+        QTest::newRow("a tie goes above") << QStringList{q("รวย=20000"), q("เสมอ=15600")}
+                                          << QStringList{q("1 รวย   20000"), q("2 Player2   15600"), q("3 เสมอ   15600")}
+                                          << true;
+        QStringList ten, tenShown;
+        for (int i = 1; i <= 10; ++i) {
+            ten << QStringLiteral("r%1=%2").arg(i).arg(30000 - i);
+            tenShown << QStringLiteral("%1 r%1   %2").arg(i).arg(30000 - i);
+        }
+        QTest::newRow("poorer than all ten") << ten << tenShown << false;
+    }
+    void endOfTheGame() {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(bool, newRecord);
+        QTemporaryDir dir;
+        for (const QString& entry : before) {
+            const QStringList parts = entry.split(QLatin1Char('='));
+            const std::string name = ui::toUtf8(parts[0]);
+            QVERIFY(std::holds_alternative<int>(SaveRecFile(rich(name.c_str(), parts[1].toInt()), pathOf(dir.path()))));
+        }
+        Run run(dir.path());
+        run.newGame(QStringLiteral("g"));
+        run.game().addDeed(2, 1);
+        run.game().PlayerMoneyChange(1, -14900); // 100 baht and nothing to sell
+        run.s().player(1).Position = 32;
+        QVERIFY(run.roll(3, 3));
+        run.carry();
+        click(run.main(), "OKButtonInTaxFrame");
+
+        QCOMPARE(messages.saw(q("New Record")), newRecord);
+        QVERIFY(!run.main().isVisible());
+        QVERIFY(!run.main().board().isVisible());
+        halloffame::WinWindow& win = run.main().winForm();
+        QVERIFY(win.isVisible());
+        QCOMPARE(child<QLabel>(win, "WLabelName")->text(), q("Player2"));
+        QCOMPARE(child<QLineEdit>(win, "Text1")->text(), q("15600"));
+        QCOMPARE(child<QLineEdit>(win, "Text2")->text(), q("15000"));
+        QCOMPARE(child<QLabel>(win, "WLabelNumOfDeed")->text(), q("1"));
+        QCOMPARE(lines(child<QListWidget>(win, "List1")), QStringList{ui::qs(HoldingsLine(1, run.s().deed(1)))});
+
+        click(win, "HallOfFrameButton");
+        halloffame::HallOfFameWindow& hall = run.program.hallOfFame();
+        QVERIFY(hall.isVisible());
+        QCOMPARE(lines(child<QListWidget>(hall, "TopList")), after);
+        QCOMPARE(run.quits, 0);
+        click(win, "Command1");
+        QCOMPARE(run.quits, 1);
+    }
+
+    void recFileThatCannotBeWrittenIsReported() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        run.newGame(QStringLiteral("g"));
+        HalfWriter failing;
+        run.program.setFileWriter(failing);
+        run.game().PlayerMoneyChange(1, -14900);
+        run.s().player(1).Position = 32;
+        QVERIFY(run.roll(3, 3));
+        run.carry();
+        click(run.main(), "OKButtonInTaxFrame");
+        QVERIFY(messages.saw(q("ไม่สามารถบันทึกไฟล์บันทึกสุดยอดทาวอริน (RecFile) ได้")));
+        QVERIFY(!messages.saw(q("New Record")));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("RecFile"))));
+        QVERIFY(run.main().winForm().isVisible());
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "ProgramTest.moc"

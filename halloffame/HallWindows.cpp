@@ -97,6 +97,13 @@ void fill(const HallDetail& d, QLabel* name, QLineEdit* total, QLineEdit* cash, 
     for (const std::string& line : d.deedLines) deeds->addItem(ui::qs(line));
 }
 
+// The Thai captions need more room around them than the style's default button gives.
+QPushButton* button(QWidget* parent, const char* objectName, const char* utf8) {
+    auto* b = named<QPushButton>(parent, objectName, QString::fromUtf8(utf8));
+    b->setMinimumSize(b->sizeHint() + QSize(28, 8));
+    return b;
+}
+
 void bringToFront(QWidget* w) {
     w->show();
     w->raise();
@@ -138,8 +145,8 @@ WinWindow::WinWindow(QWidget* parent) : QWidget(parent, Qt::Window), quit_([] { 
     column->addWidget(deeds_, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* hall = named<QPushButton>(this, "HallOfFrameButton", QStringLiteral("บันทึกสุดยอดทาวอริน"));
-    auto* end = named<QPushButton>(this, "Command1", QStringLiteral("จบเกม"));
+    auto* hall = button(this, "HallOfFrameButton", "บันทึกสุดยอดทาวอริน");
+    auto* end = button(this, "Command1", "จบเกม");
     buttons->addWidget(hall);
     buttons->addStretch(1);
     buttons->addWidget(end);
@@ -215,7 +222,7 @@ HallOfFameWindow::HallOfFameWindow(const QString& folder, QWidget* parent)
     middle->addWidget(topList_, 1);
     column->addLayout(middle, 1);
 
-    auto* details = named<QPushButton>(this, "DButton", QStringLiteral("ดูรายละเอียดทรัพย์สิน"));
+    auto* details = button(this, "DButton", "ดูรายละเอียดทรัพย์สิน");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(details);

@@ -10,6 +10,7 @@
 #include "app/MainWidgets.h"
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
+#include "dealings/DealingsWindows.h"
 #include "dealings/DeedCardWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
@@ -59,11 +60,16 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     buildMainWidgets(*this);
     screen_ = std::make_unique<ScreenSync>(*this);
     board_ = std::make_unique<board::BoardWindow>(game_);
-    computer_ = new ComputerDriver(game_, [this] { sync(); }, [this] { return acting_ > 0; }, this);
+    dealings_ = std::make_unique<DealingsWindows>(game_);
+    // While a sale window locks MAIN the computer waits, so that its turn never sees holdings change
+    // under it; closing the sale menu is a person's action, after which it goes on.
+    computer_ = new ComputerDriver(
+        game_, [this] { sync(); }, [this] { return acting_ > 0 || !dealings_->dealings().mainEnabled; }, this);
     connectTurnControls();
     connectFrames();
     connectDeedViews();
     connectFileButtons();
+    connectDealings();
     sync();
 }
 
@@ -81,6 +87,8 @@ void MainWindow::act(F&& engineCall) {
 void MainWindow::sync() {
     // The board first, so that a window the rules show comes up with MAIN in front of the board.
     board_->refresh();
+    board_->setEnabled(dealings_->dealings().mapEnabled);
+    setEnabled(dealings_->dealings().mainEnabled);
     screen_->apply(game_);
     if (game_.ui.visible != isVisible()) setVisible(game_.ui.visible);
 }
@@ -117,8 +125,6 @@ void MainWindow::connectTurnControls() {
     connect(button(Ctl::ExitButton), &QAbstractButton::clicked, this, [this] {
         if (confirmExit("คุณต้องการจะออกจากเกมแน่นะ")) quit_();
     });
-    // The player buttons open the holdings window, which the program does not have yet: they only
-    // show, enabled or not, whose holdings could be opened.
     board_->setRunner([this](const std::function<void()>& call) { act(call); });
     connect(board_.get(), &board::BoardWindow::squareReported, this, &MainWindow::showMain);
     connect(board_.get(), &board::BoardWindow::mainRequested, this, &MainWindow::showMain);
@@ -145,6 +151,14 @@ void MainWindow::connectDeedViews() {
     connect(static_cast<QListWidget*>(screen_->widget(Ctl::DeedList)), &QListWidget::itemDoubleClicked, this,
             &MainWindow::viewSelectedDeed);
     connect(board_.get(), &board::BoardWindow::deedRequested, this, &MainWindow::viewDeed);
+}
+
+void MainWindow::connectDealings() {
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        connect(static_cast<QAbstractButton*>(screen_->widget(nth(Ctl::PlayerButton1, k))), &QAbstractButton::clicked,
+                this, [this, k] { dealings_->PlayerButton_Click(k); });
+    dealings_->setRunner([this](const std::function<void()>& call) { act(call); });
+    dealings_->setDeedOpener([this](int deed) { viewDeed(deed); });
 }
 
 void MainWindow::viewSelectedDeed() {
@@ -195,12 +209,13 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 MsgResult MainWindow::messageBox(std::string_view title, std::string_view text, MsgButtons buttons, MsgIcon icon) {
     // What led to the message is on screen before the message itself.
     sync();
-    return ui::showMessage(this, title, text, buttons, icon);
+    // While a sale window locks MAIN, the person works in that window: the box stands over it
+    // rather than over the locked MAIN.
+    QWidget* owner = isEnabled() ? this : dealings_->frontWindow();
+    return ui::showMessage(owner, title, text, buttons, icon);
 }
 
-void MainWindow::hidePlayerForm() {
-    // No holdings window exists yet, so there is none to close.
-}
+void MainWindow::hidePlayerForm() { dealings_->hidePlayerForm(); }
 
 void MainWindow::deedsChanged() {
     // The deed list, the bonus list and the board are redrawn from the deed table at every sync.

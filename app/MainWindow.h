@@ -19,6 +19,7 @@ namespace halloffame {
 class HallOfFameWindow;
 class WinWindow;
 } // namespace halloffame
+class DealingsWindows;
 namespace board {
 class BoardWindow;
 }
@@ -39,6 +40,8 @@ public:
     board::BoardWindow& board() { return *board_; }
     // The deed card window, created the first time it is needed.
     DeedCardWindow& deedCard();
+    // The holdings, sale, mortgage, redemption, bank-sale and bid windows.
+    DealingsWindows& dealings() { return *dealings_; }
     ComputerDriver& computer() { return *computer_; }
 
     void newGame(const NewGameSetup& setup);
@@ -79,6 +82,7 @@ private:
     void connectDeedViews();
     void connectFileButtons();
     void SaveButton_Click();
+    void connectDealings();
     bool confirmExit(std::string_view text);
     void showBoard();
     void showMain();
@@ -87,6 +91,7 @@ private:
     Game game_;
     std::unique_ptr<board::BoardWindow> board_;
     std::unique_ptr<DeedCardWindow> deedCard_;
+    std::unique_ptr<DealingsWindows> dealings_;
     std::unique_ptr<ScreenSync> screen_;
     ComputerDriver* computer_ = nullptr;
     QTimer die1_, die2_;

@@ -54,8 +54,7 @@ BidView::BidView(DealingsHub& hub) : DealingWindow(hub, "BID", [](Dealings& d) {
     price->addWidget(ok);
     column->addLayout(price);
 
-    connect(deeds_, &QListWidget::currentRowChanged, this,
-            [this](int r) { hub_.act([r](Dealings& d) { d.bid.select(r); }); });
+    onSelect(deeds_, [](Dealings& d, int r) { d.bid.select(r); });
     connect(deeds_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { hub_.openDeed(model().BidDeedList_DblClick(deeds_->row(item))); });
     connect(amount_, &QLineEdit::textEdited, this, [this](const QString& text) {

@@ -45,6 +45,14 @@ void DealingWindow::onClick(QAbstractButton* button, std::function<void(Dealings
     connect(button, &QAbstractButton::clicked, this, [this, event = std::move(event)] { hub_.act(event); });
 }
 
+void DealingWindow::onSelect(QListWidget* list, std::function<void(Dealings&, int)> select) {
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, select = std::move(select)] {
+        const QList<QListWidgetItem*> chosen = list->selectedItems();
+        const int row = chosen.isEmpty() ? -1 : list->row(chosen.front());
+        hub_.act([&](Dealings& d) { select(d, row); });
+    });
+}
+
 QLabel* DealingWindow::caption(const char* utf8) { return new QLabel(QString::fromUtf8(utf8), this); }
 
 QLineEdit* DealingWindow::amountBox(const char* objectName) {
@@ -81,10 +89,10 @@ void bindLines(QListWidget* list, const std::vector<std::string>& lines, int sel
     }
     if (selected == kKeepSelection) return;
     if (selected < 0 || selected >= list->count()) {
-        list->setCurrentRow(-1);
         list->clearSelection();
-    } else if (list->currentRow() != selected) {
-        list->setCurrentRow(selected);
+        list->setCurrentRow(-1);
+    } else if (list->currentRow() != selected || !list->item(selected)->isSelected()) {
+        list->setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
     }
 }
 

@@ -47,6 +47,10 @@ protected:
     void bindWindow(const WindowModel& model);
     // The click on `button` runs `event`.
     void onClick(QAbstractButton* button, std::function<void(Dealings&)> event);
+    // A line chosen in `list` (or the choice cleared, -1) runs `select` with its row. Only a
+    // selection counts: the list making a line current when it merely takes the focus chooses
+    // nothing.
+    void onSelect(QListWidget* list, std::function<void(Dealings&, int)> select);
 
     template <class W, class... Args>
     W* named(const char* objectName, Args&&... args) {

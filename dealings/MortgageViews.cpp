@@ -62,8 +62,7 @@ MortgageView::MortgageView(DealingsHub& hub)
     ok->setMinimumSize(110, 32);
     grid->addWidget(ok, row - 1, 3, 1, 2, Qt::AlignRight);
 
-    connect(candidates_, &QListWidget::currentRowChanged, this,
-            [this](int r) { hub_.act([r](Dealings& d) { d.mortgage.select(r); }); });
+    onSelect(candidates_, [](Dealings& d, int r) { d.mortgage.select(r); });
     connect(candidates_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int r = candidates_->row(item);
         hub_.act([r](Dealings& d) {
@@ -115,8 +114,7 @@ RedeemView::RedeemView(DealingsHub& hub)
     ok->setMinimumSize(110, 32);
     grid->addWidget(ok, 4, 3, 1, 2, Qt::AlignRight);
 
-    connect(candidates_, &QListWidget::currentRowChanged, this,
-            [this](int r) { hub_.act([r](Dealings& d) { d.redeem.select(r); }); });
+    onSelect(candidates_, [](Dealings& d, int r) { d.redeem.select(r); });
     connect(candidates_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int r = candidates_->row(item);
         hub_.act([r](Dealings& d) {

@@ -79,8 +79,7 @@ SellBankView::SellBankView(DealingsHub& hub)
     }
     column->addLayout(bottom);
 
-    connect(holdings_, &QListWidget::currentRowChanged, this,
-            [this](int r) { hub_.act([r](Dealings& d) { d.sellBank.select(r); }); });
+    onSelect(holdings_, [](Dealings& d, int r) { d.sellBank.select(r); });
     connect(holdings_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int r = holdings_->row(item);
         hub_.act([r](Dealings& d) {

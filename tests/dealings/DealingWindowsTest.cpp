@@ -292,6 +292,19 @@ private slots:
         QCOMPARE(textOf(h.playerForm(), "Pmoney"), q("15600"));
     }
 
+    void focusAloneChoosesNoLine() {
+        // Tabbing into a list makes its first line current; only a person's choice selects it.
+        Dealing h;
+        h.own(1, 1);
+        h.openSaleMenu(1, "MortgageButton");
+        auto* list = in<QListWidget>(h.mortgage(), "DeedList1");
+        QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &tab);
+        press(h.mortgage(), "TransButton");
+        QVERIFY(linesOf(h.mortgage(), "DeedList2").isEmpty());
+        QCOMPARE(textOf(h.mortgage(), "totalsell"), q("0"));
+    }
+
     void resetUndoesEveryChoice() {
         Dealing h;
         h.own(1, 1, 1);

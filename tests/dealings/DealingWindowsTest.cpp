@@ -216,7 +216,9 @@ private slots:
         h.sellForm().close();
         QVERIFY(!open(h.sellForm()));
         QCOMPARE(h.locks(), (L{true, true, true, true}));
+        // Unlocking MAIN gives back what the rules enable, and only that.
         QVERIFY(h.enabled("RunButton"));
+        QVERIFY(!h.enabled("StopButton"));
 
         press(h.playerForm(), "RedeemButton");
         QVERIFY(live(h.redeem()));

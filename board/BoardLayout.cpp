@@ -71,6 +71,16 @@ Rect nameLabelRect(int deed) {
     return {l.nameLeft, l.nameTop, 630, 270};
 }
 
+Rect nameLabelRect(int deed, int width) {
+    const Rect r = nameLabelRect(deed);
+    if (width <= r.width) return r;
+    // A long name spreads to both sides, except where a neighbour's number or price stands to its
+    // right: then it keeps its right edge and grows to the left.
+    const bool growLeft = deed == 7 || deed == 19 || deed == 21;
+    const int left = growLeft ? r.left + r.width - width : r.left - (width - r.width) / 2;
+    return {left, r.top, width, r.height};
+}
+
 Rect priceLabelRect(int deed) {
     const LabelPlace& l = kLabelPlaces[std::size_t(deed)];
     return {l.priceLeft, l.priceTop, 765, 255};
@@ -108,7 +118,7 @@ Item itemAt(const GameState& s, const BoardScreen& b, const BoardLook& look, int
     for (int d = 1; d <= kDeeds; ++d) {
         if (contains(numberLabelRect(d), x, y)) return {ItemKind::Label, d};
         if (ownerShown(s.deed(d)) && contains(ownerLabelRect(d), x, y)) return {ItemKind::Label, d};
-        if (look.namesShown && (contains(nameLabelRect(d), x, y) || contains(priceLabelRect(d), x, y)))
+        if (look.namesShown && (contains(nameLabelRect(d, look.nameWidth[std::size_t(d)]), x, y) || contains(priceLabelRect(d), x, y)))
             return {ItemKind::Label, d};
     }
     for (const CaptionLabel& c : kCaptionLabels)

@@ -38,6 +38,8 @@ Rect numberLabelRect(int deed);
 Rect developmentRect(int deed);
 Rect ownerLabelRect(int deed);
 Rect nameLabelRect(int deed);
+// The name label widened to `width` twips for a long name (a width of 0 or less: as designed).
+Rect nameLabelRect(int deed, int width);
 Rect priceLabelRect(int deed);
 Rect tokenRect(const GameState& s, int player);
 Rect pointerRect(const PointerState& pointer, int bob);
@@ -53,10 +55,12 @@ inline bool contains(const Rect& r, int x, int y) {
     return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
 }
 
-// What the board shows that is not in the game state: the pointers' bobbing and the name switch.
+// What the board shows that is not in the game state: the pointers' bobbing, the name switch and
+// how wide each name label is drawn (0: as designed).
 struct BoardLook {
     int bob1 = 0, bob2 = 0;
     bool namesShown = false;
+    std::array<int, kDeeds + 1> nameWidth{};
 };
 
 enum class ItemKind { Nothing, Token, Pointer, Development, Label, Square };

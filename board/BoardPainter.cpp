@@ -1,64 +1,37 @@
 #include "board/BoardPainter.h"
 
+#include <cmath>
+
 #include <QPainter>
 
 #include "engine/Text.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
+#include "ui/TextFit.h"
 #include "ui/ThaiFont.h"
 #include "ui/Twips.h"
 
 namespace tavorin::board {
 
 namespace {
-struct LabelLook {
-    QColor text;
-    QColor background; // invalid: transparent
-    int fontTwips = 150;
-    bool bold = false;
-};
+constexpr int kNameFont = 165;  // twips
+constexpr double kLabelMargin = 12; // twips between a label's edge and its ink
 
-void paintLabel(QPainter& p, const Rect& rect, const QString& text, const LabelLook& look) {
-    const QRectF r = ui::rectF(rect);
-    p.save();
-    if (look.background.isValid()) p.fillRect(r, look.background);
-    p.setClipRect(r);
-    QFont f = ui::thaiPixelFont(look.fontTwips, look.bold);
-    // Long names are shrunk a little rather than cut off, as far as they stay legible.
-    for (int size = look.fontTwips; size > look.fontTwips * 7 / 10; size -= 8) {
-        f.setPixelSize(size);
-        if (QFontMetricsF(f).horizontalAdvance(text) <= r.width()) break;
-    }
-    p.setFont(f);
-    p.setPen(look.text);
-    p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, text);
-    p.restore();
+void paintLabel(QPainter& p, const BoardLabel& l) {
+    const QRectF r = ui::rectF(l.rect);
+    if (l.background.isValid()) p.fillRect(r, l.background);
+    p.setPen(l.textColour);
+    ui::drawFittedText(p, r, l.text, ui::thaiPixelFont(l.fontTwips, l.bold), kLabelMargin, l.minScale);
 }
 
-LabelLook captionLook(CaptionLabel::Colours c) {
-    switch (c) {
-    case CaptionLabel::Colours::YellowOnMagenta: return {Qt::yellow, Qt::magenta, 165, true};
-    case CaptionLabel::Colours::YellowOnTeal: return {Qt::yellow, QColor(0, 128, 128), 165, true};
+BoardLabel caption(const CaptionLabel& c) {
+    const QString text = ui::qs(c.text);
+    switch (c.colours) {
+    case CaptionLabel::Colours::YellowOnMagenta: return {c.rect, text, Qt::yellow, Qt::magenta, 165, true};
+    case CaptionLabel::Colours::YellowOnTeal: return {c.rect, text, Qt::yellow, QColor(0, 128, 128), 165, true};
     case CaptionLabel::Colours::BlueOnGreen: break;
     }
-    return {Qt::blue, Qt::green, 165, true};
-}
-
-void paintLabels(QPainter& p, const BoardScene& sc) {
-    for (const CaptionLabel& c : kCaptionLabels) paintLabel(p, c.rect, ui::qs(c.text), captionLook(c.colours));
-    const LabelLook number{Qt::yellow, Qt::blue, 165, true};
-    const LabelLook owner{Qt::black, Qt::cyan, 150, false};
-    const LabelLook name{Qt::black, QColor(224, 224, 224), 165, false};
-    const LabelLook price{QColor(255, 128, 0), QColor(255, 255, 255, 200), 165, false};
-    for (int d = 1; d <= kDeeds; ++d) {
-        const DeedRecord& deed = sc.s.deed(d);
-        paintLabel(p, numberLabelRect(d), QString::number(d), number);
-        if (ownerShown(deed)) paintLabel(p, ownerLabelRect(d), ui::qs(sc.s.player(deed.Owner).Name), owner);
-        if (sc.look.namesShown) {
-            paintLabel(p, nameLabelRect(d), ui::qs(deed.Name), name);
-            paintLabel(p, priceLabelRect(d), ui::qs(numberText(deed.Price)), price);
-        }
-    }
+    return {c.rect, text, Qt::blue, Qt::green, 165, true};
 }
 
 void paintTokens(QPainter& p, const BoardScene& sc) {
@@ -67,26 +40,59 @@ void paintTokens(QPainter& p, const BoardScene& sc) {
         const QRectF r = ui::rectF(tokenRect(sc.s, k));
         const QPixmap picture = sc.tokenPicture ? sc.tokenPicture(k) : QPixmap();
         if (picture.isNull())
-            ui::paintToken(p, r, k);
+            ui::drawPicture(p, ui::PictureId::token(k), r);
         else
             p.drawPixmap(r, picture, QRectF(picture.rect()));
     }
 }
 } // namespace
 
+std::vector<BoardLabel> boardLabels(const GameState& s, const BoardLook& look) {
+    std::vector<BoardLabel> labels;
+    for (const CaptionLabel& c : kCaptionLabels) labels.push_back(caption(c));
+    for (int d = 1; d <= kDeeds; ++d) {
+        const DeedRecord& deed = s.deed(d);
+        labels.push_back({numberLabelRect(d), QString::number(d), Qt::yellow, Qt::blue, 165, true, 0.6});
+        // Players' names may be 20 characters long: they shrink, then end in an ellipsis.
+        if (ownerShown(deed))
+            labels.push_back({ownerLabelRect(d), ui::qs(s.player(deed.Owner).Name), Qt::black, Qt::cyan, 150, false, 0.65});
+        if (look.namesShown) {
+            labels.push_back({nameLabelRect(d, look.nameWidth[std::size_t(d)]), ui::qs(deed.Name), Qt::black,
+                              QColor(224, 224, 224), kNameFont, false, 0.8});
+            labels.push_back({priceLabelRect(d), ui::qs(numberText(deed.Price)), QColor(255, 128, 0),
+                              QColor(255, 255, 255, 200), 165, false});
+        }
+    }
+    return labels;
+}
+
+QRectF labelInk(const BoardLabel& l) {
+    const QRectF r = ui::rectF(l.rect);
+    const ui::FittedText fit = ui::fitText(l.text, ui::thaiPixelFont(l.fontTwips, l.bold), r.size(), kLabelMargin, l.minScale);
+    return fit.ink.translated(r.topLeft());
+}
+
+int nameLabelWidth(const QString& name) {
+    const Rect design = nameLabelRect(1);
+    // Wide enough for the name at the smallest size the label allows; never narrower than designed.
+    const double needed = ui::fittedWidth(name, ui::thaiPixelFont(int(kNameFont * 0.8)), kLabelMargin) + 2;
+    return std::max(design.width, int(std::ceil(needed / 15.0)) * 15);
+}
+
 void paintBoard(QPainter& p, const BoardScene& sc) {
-    p.fillRect(QRectF(0, 0, kFrame.width, kFrame.height), QColor(236, 246, 228));
+    p.fillRect(QRectF(0, 0, kFrame.width, kFrame.height), kBoardColour);
     for (int n = 0; n < kSquares; ++n) paintSquare(p, n, sc.s, !sc.look.namesShown);
-    paintLabels(p, sc);
+    for (const BoardLabel& l : boardLabels(sc.s, sc.look)) paintLabel(p, l);
     for (int d = 1; d <= kDeeds; ++d) {
         const int picture = developmentPicture(sc.s.deed(d));
-        if (picture >= 0) ui::paintDevelopment(p, ui::rectF(developmentRect(d)), ui::Development(picture));
+        if (picture >= 0)
+            ui::drawPicture(p, ui::PictureId::development(ui::Development(picture)), ui::rectF(developmentRect(d)));
     }
     paintTokens(p, sc);
     if (sc.screen.arrow1.visible)
-        ui::paintPointer(p, ui::rectF(pointerRect(sc.screen.arrow1, sc.look.bob1)), QColor(230, 40, 40));
+        ui::drawPicture(p, ui::PictureId::pointer(1), ui::rectF(pointerRect(sc.screen.arrow1, sc.look.bob1)));
     if (sc.screen.arrow2.visible)
-        ui::paintPointer(p, ui::rectF(pointerRect(sc.screen.arrow2, sc.look.bob2)), QColor(30, 100, 230));
+        ui::drawPicture(p, ui::PictureId::pointer(2), ui::rectF(pointerRect(sc.screen.arrow2, sc.look.bob2)));
 }
 
 } // namespace tavorin::board

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
+#include <QColor>
 #include <QPixmap>
+#include <QString>
 
 #include "board/BoardLayout.h"
 
@@ -19,7 +22,28 @@ struct BoardScene {
     std::function<QPixmap(int player)> tokenPicture;
 };
 
+// A label as the board paints it: a box, maybe filled, with its text fitted inside.
+struct BoardLabel {
+    Rect rect;
+    QString text;
+    QColor textColour;
+    QColor background; // invalid: transparent
+    int fontTwips = 150;
+    bool bold = false;
+    double minScale = 0.7; // how far the text may shrink to fit across before it is elided
+};
+// Every label the board shows, in the order they are painted: later ones lie on top.
+std::vector<BoardLabel> boardLabels(const GameState& s, const BoardLook& look);
+// Where a label's text puts ink, in twips.
+QRectF labelInk(const BoardLabel& label);
+
+// The board's own colour, around and between the squares.
+inline const QColor kBoardColour{236, 246, 228};
+
 void paintBoard(QPainter& p, const BoardScene& scene);
+// The width in twips a deed's name label takes to show `name` whole: the designed width, or more,
+// spreading evenly to both sides, for a long name.
+int nameLabelWidth(const QString& name);
 // One square's picture, stretched to its rectangle. A land square's picture carries its name
 // unless the board's name labels show it already.
 void paintSquare(QPainter& p, int square, const GameState& s, bool landCaption);

@@ -14,10 +14,17 @@
 namespace tavorin::board {
 
 BoardView::BoardView(Game& game, QWidget* parent)
-    : QWidget(parent), game_(game), scale_(parent ? parent->logicalDpiX() : 96) {
+    : QWidget(parent), game_(game), dpi_(parent ? parent->logicalDpiX() : 96), scale_(dpi_) {
     setObjectName(QStringLiteral("Frame1"));
-    setFixedSize(scale_.pxRound(kFrame.width), scale_.pxRound(kFrame.height));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setZoom(1.0);
+}
+
+void BoardView::setZoom(double zoom) {
+    zoom_ = zoom;
+    scale_ = ui::TwipScale(dpi_, zoom);
+    resize(scale_.pxRound(kFrame.width), scale_.pxRound(kFrame.height));
+    update();
 }
 
 QPoint BoardView::toPixels(int xTwips, int yTwips) const {
@@ -37,6 +44,9 @@ QPixmap BoardView::tokenPicture(int player) {
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.scale(scale_.factor(), scale_.factor());
     BoardScene scene{game_.s, game_.board, look_, [this](int k) { return tokenPicture(k); }};
     paintBoard(p, scene);

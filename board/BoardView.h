@@ -23,6 +23,10 @@ public:
     BoardView(Game& game, QWidget* parent);
 
     const ui::TwipScale& scale() const { return scale_; }
+    // Scales the whole board by `zoom` over its designed size at the screen's resolution, and
+    // takes that size; mouse positions map back to twips through the same scale.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
     // A board point in twips, in this widget's pixels.
     QPoint toPixels(int xTwips, int yTwips) const;
     QRect toPixels(const Rect& r) const;
@@ -60,6 +64,8 @@ private:
     QPixmap tokenPicture(int player);
 
     Game& game_;
+    double dpi_;
+    double zoom_ = 1.0;
     ui::TwipScale scale_;
     BoardLook look_;
     std::optional<Drag> drag_;

@@ -4,9 +4,12 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "board/BoardPainter.h"
+#include "ui/Pictures.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
 
@@ -20,27 +23,32 @@ BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Wind
     setObjectName(QStringLiteral("Map"));
     setWindowTitle(QStringLiteral("Map"));
     setFont(ui::thaiFont(10));
+    setWindowIcon(ui::appIcon());
+    // Around a board stretched into a window of another shape lies the board's own colour.
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBoardColour);
+    setPalette(pal);
     const ui::TwipScale scale(logicalDpiX());
-    setFixedSize(scale.pxRound(kWindowClient.width), scale.pxRound(kWindowClient.height));
+    designSize_ = QSize(scale.pxRound(kWindowClient.width), scale.pxRound(kWindowClient.height));
+    // Half the designed size is as small as the names stay legible.
+    setMinimumSize(designSize_ / 2);
     view_ = new BoardView(game, this);
-    view_->move(scale.pxRound(kFrame.left), scale.pxRound(kFrame.top));
 
-    auto* options = new QGroupBox(view_);
-    options->setObjectName(QStringLiteral("Frame2"));
-    options->setGeometry(view_->toPixels(kOptionFrame));
-    showLabels_ = new QRadioButton(QStringLiteral("แสดงชื่อ"), options);
+    options_ = new QGroupBox(view_);
+    options_->setObjectName(QStringLiteral("Frame2"));
+    showLabels_ = new QRadioButton(QStringLiteral("แสดงชื่อ"), options_);
     showLabels_->setObjectName(QStringLiteral("OpgShowLabel"));
-    showLabels_->setGeometry(view_->toPixels(kShowLabelOption));
-    hideLabels_ = new QRadioButton(QStringLiteral("ซ่อนชื่อ"), options);
+    hideLabels_ = new QRadioButton(QStringLiteral("ซ่อนชื่อ"), options_);
     hideLabels_->setObjectName(QStringLiteral("OpgHideLabel"));
-    hideLabels_->setGeometry(view_->toPixels(kHideLabelOption));
     connect(showLabels_, &QRadioButton::clicked, this, [this] { setNamesShown(true); });
     connect(hideLabels_, &QRadioButton::clicked, this, [this] { setNamesShown(false); });
 
     mainButton_ = new QPushButton(QStringLiteral("หน้าจอเกม"), view_);
     mainButton_->setObjectName(QStringLiteral("Command1"));
-    mainButton_->setGeometry(view_->toPixels(kMainButton));
     connect(mainButton_, &QPushButton::clicked, this, &BoardWindow::mainRequested);
+    resize(designSize_);
+    layoutBoard();
 
     connect(view_, &BoardView::deedRequested, this, &BoardWindow::deedRequested);
     connect(view_, &BoardView::squareReported, this, &BoardWindow::squareReported);
@@ -59,6 +67,31 @@ BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Wind
     // The names and prices are hidden until someone asks for them.
     game_.s.namesShown = false;
     refresh();
+}
+
+void BoardWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    layoutBoard();
+}
+
+void BoardWindow::layoutBoard() {
+    const double zoom = std::min(double(width()) / designSize_.width(), double(height()) / designSize_.height());
+    view_->setZoom(zoom);
+    const ui::TwipScale scale(logicalDpiX(), zoom);
+    // The board keeps its shape; what the window has to spare is shared out evenly on both sides.
+    const QPoint margin((width() - scale.pxRound(kWindowClient.width)) / 2,
+                        (height() - scale.pxRound(kWindowClient.height)) / 2);
+    view_->move(margin + QPoint(scale.pxRound(kFrame.left), scale.pxRound(kFrame.top)));
+    const QFont font = ui::thaiFont(10 * zoom);
+    options_->setFont(font);
+    mainButton_->setFont(font);
+    options_->setGeometry(view_->toPixels(kOptionFrame));
+    // The option buttons sit inside the frame, so their twips are scaled but not moved by it.
+    showLabels_->setGeometry(QRect(QPoint(scale.pxRound(kShowLabelOption.left), scale.pxRound(kShowLabelOption.top)),
+                                   QSize(scale.pxRound(kShowLabelOption.width), scale.pxRound(kShowLabelOption.height))));
+    hideLabels_->setGeometry(QRect(QPoint(scale.pxRound(kHideLabelOption.left), scale.pxRound(kHideLabelOption.top)),
+                                   QSize(scale.pxRound(kHideLabelOption.width), scale.pxRound(kHideLabelOption.height))));
+    mainButton_->setGeometry(view_->toPixels(kMainButton));
 }
 
 void BoardWindow::setRunner(BoardView::Runner runner) {
@@ -107,6 +140,7 @@ void BoardWindow::refresh() {
     lastArrow2_ = b.arrow2;
     const bool shown = game_.s.namesShown;
     view_->look().namesShown = shown;
+    for (int d = 1; d <= kDeeds; ++d) view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.s.deed(d).Name));
     (shown ? showLabels_ : hideLabels_)->setChecked(true);
     if (b.visible != isVisible()) setVisible(b.visible);
     view_->update();

@@ -26,6 +26,8 @@ public:
     // Wraps the engine operations the board's mouse events cause (by default: run, then refresh).
     void setRunner(BoardView::Runner runner);
     QTimer& timer(int index) { return timers_[std::size_t(index - 1)]; } // Timer1..Timer4
+    // The zoom the board is drawn at: 1 at the designed size, more when the window is made larger.
+    double zoom() const { return view_->zoom(); }
 
 signals:
     void deedRequested(int deed);
@@ -34,16 +36,21 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void tick(int index);
+    // Fits the board, its option frame and its button into the window, keeping the board's shape.
+    void layoutBoard();
     void setNamesShown(bool shown);
 
     Game& game_;
     BoardView* view_;
     QRadioButton* showLabels_;
     QRadioButton* hideLabels_;
+    QWidget* options_;
     QPushButton* mainButton_;
+    QSize designSize_;
     std::array<QTimer, 4> timers_;
     bool timersRunning_ = false;
     PointerState lastArrow1_, lastArrow2_;

@@ -1,4 +1,6 @@
-// The pictures of the 40 squares, drawn until photographs of the places exist.
+// The pictures of the 40 squares: the artwork of each place, with the land's name or the tax
+// square's words written over its foot. The drawing in code below stands in for a missing artwork
+// file.
 #include <array>
 
 #include <QPainter>
@@ -6,8 +8,11 @@
 #include <QPolygonF>
 
 #include "board/BoardPainter.h"
+#include "ui/Pictures.h"
 #include "ui/Text.h"
+#include "ui/TextFit.h"
 #include "ui/ThaiFont.h"
+#include "ui/Twips.h"
 
 namespace tavorin::board {
 
@@ -137,9 +142,12 @@ void paintStartArrow(QPainter& p, const QRectF& r) {
     p.setBrush(QColor(20, 150, 60));
     p.drawPolygon(arrow);
 }
-} // namespace
+QString landName(const GameState& s, int deed) {
+    const std::string& name = s.deed(deed).Name;
+    return ui::qs(name.empty() ? kDeedTable[std::size_t(deed)].name : std::string_view(name));
+}
 
-void paintSquare(QPainter& p, int n, const GameState& s, bool landCaption) {
+void paintSquareInCode(QPainter& p, int n, const GameState& s, bool landCaption) {
     const SquareData& sq = kSquareTable[std::size_t(n)];
     const QRectF r = QRectF(sq.box.left, sq.box.top, sq.box.width, sq.box.height).adjusted(8, 8, -8, -8);
     p.save();
@@ -153,12 +161,10 @@ void paintSquare(QPainter& p, int n, const GameState& s, bool landCaption) {
     case SquareKind::Dishonest: background = n == kJailSquare ? QColor(225, 225, 225) : QColor(255, 215, 205); break;
     case SquareKind::Relax: background = QColor(205, 240, 205); break;
     case SquareKind::Tax: background = QColor(255, 235, 205); break;
-    case SquareKind::Land: {
+    case SquareKind::Land:
         background = groupColour(sq.deed).lighter(175);
-        const std::string& name = s.deed(sq.deed).Name;
-        caption = ui::qs(name.empty() ? kDeedTable[sq.deed].name : std::string_view(name));
+        caption = landName(s, sq.deed);
         break;
-    }
     }
     p.setPen(QPen(QColor(70, 70, 70), 15));
     p.setBrush(background);
@@ -191,6 +197,31 @@ void paintSquare(QPainter& p, int n, const GameState& s, bool landCaption) {
         }
         drawFitted(p, QRectF(r.left() + 10, r.bottom() - 300, r.width() - 20, 290), caption, 165, QColor(40, 40, 40), true);
     }
+    p.restore();
+}
+
+} // namespace
+
+void paintSquare(QPainter& p, int n, const GameState& s, bool landCaption) {
+    const SquareData& sq = kSquareTable[std::size_t(n)];
+    const QRectF box = ui::rectF(sq.box);
+    if (!ui::drawPicture(p, ui::PictureId::square(n), box)) {
+        paintSquareInCode(p, n, s, landCaption);
+        return;
+    }
+    QString caption;
+    if (sq.kind == SquareKind::Land && landCaption) caption = landName(s, sq.deed);
+    if (sq.kind == SquareKind::Tax) caption = ui::qs(specialSquareToolTip(n));
+    if (caption.isEmpty()) return;
+    // A pale strip across the foot of the picture keeps the words readable over any drawing.
+    const QRectF strip(box.left() + 24, box.bottom() - 250, box.width() - 48, 226);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 250, 225));
+    p.drawRoundedRect(strip, 40, 40);
+    p.setPen(QColor(40, 30, 25));
+    ui::drawFittedText(p, strip, caption, ui::thaiPixelFont(165, true), 15, 0.6);
     p.restore();
 }
 

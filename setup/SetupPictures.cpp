@@ -10,11 +10,7 @@
 namespace tavorin::setupui {
 
 QPixmap defaultTokenPixmap(int player, int sizePx) {
-    QPixmap pm(sizePx, sizePx);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    ui::paintToken(p, QRectF(0, 0, sizePx, sizePx), player);
-    return pm;
+    return ui::picture(ui::PictureId::token(player), QSize(sizePx, sizePx));
 }
 
 PictureProblem openPictureFile(const std::string& path) {

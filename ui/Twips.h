@@ -1,4 +1,5 @@
 // Board and bar geometry is given in twips: 1440 to the inch, so 15 twips make a pixel at 96 dpi.
+// A zoom on top of the screen's resolution lets a window that is resized scale its whole content.
 #pragma once
 
 #include <cmath>
@@ -12,7 +13,7 @@ namespace tavorin::ui {
 
 class TwipScale {
 public:
-    explicit TwipScale(double logicalDpi = 96.0) : pixelsPerTwip_(logicalDpi / 1440.0) {}
+    explicit TwipScale(double logicalDpi = 96.0, double zoom = 1.0) : pixelsPerTwip_(logicalDpi / 1440.0 * zoom) {}
     double factor() const { return pixelsPerTwip_; }
     double px(double twips) const { return twips * pixelsPerTwip_; }
     int pxRound(double twips) const { return int(std::lround(twips * pixelsPerTwip_)); }

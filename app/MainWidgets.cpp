@@ -76,7 +76,7 @@ QWidget* buildDie(QWidget* p, int die) {
     stack->setContentsMargins(0, 0, 0, 0);
     for (int face = 1; face <= 6; ++face) {
         auto* image = named(new QLabel(holder), QStringLiteral("cube%1_%2").arg(die).arg(face));
-        image->setPixmap(ui::dieFacePixmap(face, kDieSize));
+        image->setPixmap(ui::dieFacePixmap(die, face, kDieSize));
         image->setFixedSize(kDieSize, kDieSize);
         image->setVisible(face == 1);
         stack->addWidget(image, 0, 0);

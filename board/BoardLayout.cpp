@@ -75,9 +75,10 @@ Rect nameLabelRect(int deed, int width) {
     const Rect r = nameLabelRect(deed);
     if (width <= r.width) return r;
     // A long name spreads to both sides, except where a neighbour's number or price stands to its
-    // right: then it keeps its right edge and grows to the left.
+    // right: then it grows to the left, its right edge drawn back by the pixel by which the designed
+    // label already reaches into that neighbour.
     const bool growLeft = deed == 7 || deed == 19 || deed == 21;
-    const int left = growLeft ? r.left + r.width - width : r.left - (width - r.width) / 2;
+    const int left = growLeft ? r.left + r.width - 15 - width : r.left - (width - r.width) / 2;
     return {left, r.top, width, r.height};
 }
 

@@ -52,7 +52,6 @@ std::vector<BoardLabel> boardLabels(const GameState& s, const BoardLook& look) {
     for (const CaptionLabel& c : kCaptionLabels) labels.push_back(caption(c));
     for (int d = 1; d <= kDeeds; ++d) {
         const DeedRecord& deed = s.deed(d);
-        labels.push_back({numberLabelRect(d), QString::number(d), Qt::yellow, Qt::blue, 165, true, 0.6});
         // Players' names may be 20 characters long: they shrink, then end in an ellipsis.
         if (ownerShown(deed))
             labels.push_back({ownerLabelRect(d), ui::qs(s.player(deed.Owner).Name), Qt::black, Qt::cyan, 150, false, 0.65});
@@ -63,6 +62,9 @@ std::vector<BoardLabel> boardLabels(const GameState& s, const BoardLook& look) {
                               QColor(255, 255, 255, 200), 165, false});
         }
     }
+    // The deed numbers last: a neighbour's price label reaches a pixel into some of them.
+    for (int d = 1; d <= kDeeds; ++d)
+        labels.push_back({numberLabelRect(d), QString::number(d), Qt::yellow, Qt::blue, 165, true, 0.6});
     return labels;
 }
 

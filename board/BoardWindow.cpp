@@ -11,6 +11,7 @@
 #include "board/BoardPainter.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
+#include "ui/TextFit.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin::board {
@@ -31,8 +32,8 @@ BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Wind
     setPalette(pal);
     const ui::TwipScale scale(logicalDpiX());
     designSize_ = QSize(scale.pxRound(kWindowClient.width), scale.pxRound(kWindowClient.height));
-    // Half the designed size is as small as the names stay legible.
-    setMinimumSize(designSize_ / 2);
+    // Three quarters of the designed size is as small as the names stay legible.
+    setMinimumSize(designSize_ * 3 / 4);
     view_ = new BoardView(game, this);
 
     options_ = new QGroupBox(view_);
@@ -91,6 +92,8 @@ void BoardWindow::layoutBoard() {
                                    QSize(scale.pxRound(kShowLabelOption.width), scale.pxRound(kShowLabelOption.height))));
     hideLabels_->setGeometry(QRect(QPoint(scale.pxRound(kHideLabelOption.left), scale.pxRound(kHideLabelOption.top)),
                                    QSize(scale.pxRound(kHideLabelOption.width), scale.pxRound(kHideLabelOption.height))));
+    ui::keepLineWhole(showLabels_);
+    ui::keepLineWhole(hideLabels_);
     mainButton_->setGeometry(view_->toPixels(kMainButton));
 }
 

@@ -19,6 +19,7 @@
 #include "setup/TwipLayout.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
+#include "ui/TextFit.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin::setupui {
@@ -53,7 +54,8 @@ SetupWindow::SetupWindow(const QString& startFolder, QWidget* parent)
 
     auto* label1 = named<QLabel>(this, "Label1", QStringLiteral("กำหนดจำนวนผู้เล่นและตั้งชื่อ"));
     t.place(label1, 3120, 120, 4455, 375);
-    label1->setFont(ui::thaiFont(13, true));
+    label1->setFont(ui::designFont(QStringLiteral("EucrosiaUPC"), 21.75, true));
+    ui::keepLineWhole(label1);
     label1->setAlignment(Qt::AlignCenter);
     label1->setAutoFillBackground(true);
     label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); background-color: rgb(224, 255, 192);"));
@@ -105,9 +107,11 @@ void SetupWindow::buildRow(int k) {
         t.place(option_[k], 240, y, 1095, 255);
         connect(option_[k], &QRadioButton::clicked, this, [this, k] { Option_Click(k); });
     }
-    // Wider than designed, up to the name box: the Thai face needs it for the player's number.
-    t.place(named<QLabel>(frame1_, nameOf("Label", k + 1), QStringLiteral("ชื่อผู้เล่นที่ %1").arg(k)), 1320, y,
-            945, 210);
+    // Wider than designed, up to the name box: the Thai face needs it for the player's number; and
+    // as tall as its line, or the tone marks over "ชื่อ" and "ที่" are cut.
+    auto* nameLabel = named<QLabel>(frame1_, nameOf("Label", k + 1), QStringLiteral("ชื่อผู้เล่นที่ %1").arg(k));
+    t.place(nameLabel, 1320, y, 945, 210);
+    ui::keepLineWhole(nameLabel);
     name_[k] = named<QLineEdit>(frame1_, nameOf("PlayerName", k), QStringLiteral("Player%1").arg(k));
     // The name box gives up a little width so that "คอมพิวเตอร์" shows whole in the list beside it.
     t.place(name_[k], 2280, y, 1455, 315);

@@ -20,32 +20,11 @@
 #include "setup/SetupWindow.h"
 #include "setup/TwipLayout.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Pictures.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin::setupui {
-
-namespace {
-
-// The background until the artwork exists: a field of the start window's green with the faint
-// squares of a board track.
-QPixmap backgroundPicture(QSize size) {
-    QPixmap pm(size);
-    QPainter p(&pm);
-    QLinearGradient field(0, 0, 0, size.height());
-    field.setColorAt(0, QColor(200, 240, 190));
-    field.setColorAt(1, QColor(150, 215, 150));
-    p.fillRect(pm.rect(), field);
-    p.setPen(QPen(QColor(255, 255, 255, 90), 1));
-    const int cell = std::max(8, size.width() / 11);
-    for (int x = 0; x + cell <= size.width(); x += cell) {
-        p.drawRect(x, size.height() - cell - 1, cell, cell);
-        p.drawRect(x, size.height() - 2 * cell - 1, cell, cell);
-    }
-    return pm;
-}
-
-} // namespace
 
 StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
     : QWidget(parent), folder_(gameFolder), quit_([] { QCoreApplication::exit(0); }) {
@@ -62,11 +41,11 @@ StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
 
     auto* image1 = named<QLabel>(this, "Image1");
     t.place(image1, 0, 0, 3855, 4575);
-    image1->setPixmap(backgroundPicture(image1->size()));
+    image1->setPixmap(ui::picture(ui::PictureId{ui::PictureKind::StartBackground}, image1->size(), devicePixelRatio()));
 
     auto* label1 = named<QLabel>(this, "Label1", QStringLiteral("เกมทาวอริน"));
     t.place(label1, 480, 0, 3135, 735);
-    label1->setFont(ui::thaiFont(20, true));
+    label1->setFont(ui::designFont(QStringLiteral("AngsanaUPC"), 27.75, true));
     label1->setAlignment(Qt::AlignCenter);
     label1->setAutoFillBackground(true);
     label1->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0); background-color: rgb(0, 0, 192);"));

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWidget>
 
 namespace tavorin::ui {
 
@@ -87,6 +88,13 @@ void drawFittedText(QPainter& p, const QRectF& box, const QString& text, const Q
 
 double fittedWidth(const QString& text, const QFont& font, double margin) {
     return inkOf(text, font).width() + 2 * margin;
+}
+
+void keepLineWhole(QWidget* w) {
+    const int line = int(std::ceil(QFontMetricsF(w->font()).height()));
+    if (w->height() >= line) return;
+    const int grow = line - w->height();
+    w->setGeometry(w->x(), w->y() - grow / 2, w->width(), line);
 }
 
 } // namespace tavorin::ui

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QPainter;
+class QWidget;
 
 namespace tavorin::ui {
 
@@ -31,5 +32,9 @@ void drawFittedText(QPainter& p, const QRectF& box, const QString& text, const Q
 
 // The width `text` needs in `font`, its ink and the margin on both sides included.
 double fittedWidth(const QString& text, const QFont& font, double margin);
+
+// Makes a widget with a line of text at least as tall as its font's line, growing it evenly up
+// and down about its centre, so that no mark of the line is cut by the widget's edge.
+void keepLineWhole(QWidget* w);
 
 } // namespace tavorin::ui

@@ -1,14 +1,23 @@
 // The board window: what lies on top where, what it draws for each deed, the token's hand-made
-// drag and drop, double-clicks on land, the name switch, the pointer timers and the refused close.
+// drag and drop at the designed size and made larger, double-clicks on land, the name switch, the
+// pointer timers, the refused close, labels that never hide each other's text and artwork drawn
+// for the board's sizes.
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include "board/BoardLayout.h"
+#include "board/BoardPainter.h"
 #include "board/BoardWindow.h"
 #include "engine/Game.h"
 #include "tests/ui/QtSupport.h"
+#include "ui/Pictures.h"
+#include "ui/Text.h"
+#include "ui/TextFit.h"
+#include "ui/ThaiFont.h"
+#include "ui/Twips.h"
 
 using namespace tavorin;
 using namespace tavorin::board;
@@ -33,7 +42,10 @@ class BoardTest : public QObject {
     BoardView& view() { return map->view(); }
     QPoint px(QPoint twips) { return view().toPixels(twips.x(), twips.y()); }
     // A board point as the mouse can reach it: on the nearest pixel.
-    QPoint reachable(QPoint twips) { return view().scale().toTwips(QPointF(px(twips))).toPoint(); }
+    QPoint reachable(QPoint twips) {
+        const QPointF t = view().scale().toTwips(QPointF(px(twips)));
+        return {int(std::nearbyint(t.x())), int(std::nearbyint(t.y()))}; // halves to even, as the board does
+    }
     // Carries token k from its place to a board point, as a person does with the mouse.
     void carry(int k, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
         const QPoint from = px(centre(tokenRect(game->s, k)));
@@ -137,7 +149,24 @@ private slots:
         QVERIFY(ownerShown(game->s.deed(7)));
     }
 
+    // The drop is found through the same scale the board is drawn at, however large the window.
+    void wrongSquareLeavesTheTokenAndTheRightOneReportsOnce_data() {
+        QTest::addColumn<double>("across");
+        QTest::addColumn<double>("down");
+        QTest::newRow("100 %") << 1.0 << 1.0;
+        QTest::newRow("200 %") << 2.0 << 2.0;
+        QTest::newRow("200 % in a wider window") << 2.5 << 2.0;
+    }
     void wrongSquareLeavesTheTokenAndTheRightOneReportsOnce() {
+        QFETCH(double, across);
+        QFETCH(double, down);
+        const QSize designed = map->size();
+        map->resize(int(designed.width() * across), int(designed.height() * down));
+        QCOMPARE(map->zoom(), std::min(across, down));
+        // The whole board is drawn larger, centred in what the window has to spare.
+        const ui::TwipScale scale(map->logicalDpiX(), map->zoom());
+        QCOMPARE(view().size(), QSize(scale.pxRound(kFrame.width), scale.pxRound(kFrame.height)));
+        QVERIFY(qAbs(view().x() - (map->width() - view().width()) / 2) <= scale.pxRound(kFrame.left) + 1);
         rollSix(); // player 1 to square 6, deed 5
         const Rect before = tokenRect(game->s, 1);
         carry(1, centre(squareRect(5)));
@@ -239,6 +268,43 @@ private slots:
         game->DropToken(1, 6, 500, 500, 0, 0);
         map->refresh();
         for (int i = 1; i <= 4; ++i) QVERIFY(!map->timer(i).isActive());
+    }
+
+    // With every deed owned by players with long names and the names and prices shown, no label
+    // covers the text of a label painted before it, and every deed's name is shown whole.
+    void labelsNeverHideEachOthersText() {
+        game->s.player(1).Name = "สมหญิงใจดีมากมายจริงๆ";
+        game->s.player(2).Name = "Computer";
+        for (int d = 1; d <= kDeeds; ++d) game->addDeed(1 + d % 3, d);
+        QTest::mouseClick(map->findChild<QRadioButton*>(QStringLiteral("OpgShowLabel")), Qt::LeftButton);
+        const std::vector<BoardLabel> labels = boardLabels(game->s, view().look());
+        QCOMPARE(labels.size(), std::size_t(10 + 4 * kDeeds));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const QRectF ink = labelInk(labels[i]);
+            QVERIFY2(ui::rectF(labels[i].rect).contains(ink), qPrintable(labels[i].text));
+            for (std::size_t j = i + 1; j < labels.size(); ++j) {
+                const QRectF over = ui::rectF(labels[j].rect).intersected(ink);
+                QVERIFY2(over.width() <= 0 || over.height() <= 0,
+                         qPrintable(labels[j].text + QStringLiteral(" covers ") + labels[i].text));
+            }
+        }
+        for (int d = 1; d <= kDeeds; ++d) {
+            const Rect r = nameLabelRect(d, view().look().nameWidth[std::size_t(d)]);
+            const ui::FittedText fit = ui::fitText(ui::qs(game->s.deed(d).Name), ui::thaiPixelFont(165),
+                                                   QSizeF(r.width, r.height), 12, 0.8);
+            QCOMPARE(fit.text, ui::qs(game->s.deed(d).Name));
+        }
+    }
+
+    // Each picture's artwork is drawn for the box the board gives it, so nothing is stretched.
+    void artworkHasTheBoardsSizes() {
+        auto viewBox = [](ui::PictureId id) { return QSvgRenderer(ui::picturePath(id)).viewBoxF().size().toSize(); };
+        for (int n = 0; n < kSquares; ++n)
+            QCOMPARE(viewBox(ui::PictureId::square(n)), QSize(squareRect(n).width, squareRect(n).height));
+        for (int d = 0; d <= int(ui::Development::Mortgaged); ++d)
+            QCOMPARE(viewBox(ui::PictureId::development(ui::Development(d))), QSize(375, 375));
+        for (int k = 1; k <= kMaxPlayers; ++k) QCOMPARE(viewBox(ui::PictureId::token(k)), QSize(kTokenSize, kTokenSize));
+        for (int a = 1; a <= 2; ++a) QCOMPARE(viewBox(ui::PictureId::pointer(a)), QSize(kPointerSize, kPointerSize));
     }
 
     void closingTheBoardIsRefused() {

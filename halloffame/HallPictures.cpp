@@ -9,6 +9,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "ui/Pictures.h"
+
 namespace tavorin::halloffame {
 
 namespace {
@@ -107,6 +109,7 @@ void plinth(QPainter& p, QRectF r) {
 } // namespace
 
 QPixmap trophyPicture(QSize size) {
+    if (QPixmap art = ui::picture({ui::PictureKind::Winner}, size); !art.isNull()) return art; // the artwork, when there
     QPixmap pm = blank(size, QColor(60, 90, 190), QColor(15, 25, 80));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
@@ -123,6 +126,7 @@ QPixmap trophyPicture(QSize size) {
 }
 
 QPixmap podiumPicture(QSize size) {
+    if (QPixmap art = ui::picture({ui::PictureKind::HallOfFame}, size); !art.isNull()) return art; // the artwork, when there
     QPixmap pm = blank(size, QColor(255, 245, 200), QColor(215, 170, 80));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
@@ -156,6 +160,7 @@ QPixmap podiumPicture(QSize size) {
 }
 
 QPixmap medalPicture(QSize size) {
+    if (QPixmap art = ui::picture({ui::PictureKind::HallOfFameDetail}, size); !art.isNull()) return art; // the artwork, when there
     QPixmap pm = blank(size, QColor(235, 245, 255), QColor(160, 190, 225));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1016,16 +1016,18 @@ def start_background():
                       ), )
     body.append(rect(0, 0, w, h, '#ffffff', None, extra='opacity="0.45"'))
     body.append(path(f'M0,3200 Q1000,3000 1900,3150 T{w},3100 L{w},{h} L0,{h} Z', 'url(#field)', None))
-    # the board's track winding through the fields
+    # the board's track along the foot of the window, below the version line and clear of the
+    # buttons; two tokens on their way round
     colours = list(BANDS.values())
     for i in range(14):
         x = 120 + i * 270
-        y = 3700 + 260 * math.sin(i * 0.7)
+        y = 4200 + 90 * math.sin(i * 0.9)
         body.append(rect(x, y, 240, 180, '#fffdf4', INK, 14, rx=26))
-        body.append(rect(x, y, 240, 50, colours[i % len(colours)], INK, 14, rx=0))
-    for k, (x, y) in ((1, (900, 3380)), (4, (2700, 3450))):
-        body.append(circle(x, y, 150, PLAYER[k], '#ffffff', 34))
-        body.append(group(emblem(k), f'translate({x - 105},{y - 105}) scale(2.1)'))
+        body.append(rect(x, y, 240, 50, colours[i % len(colours)], INK, 14))
+    for k, i in ((1, 3), (4, 10)):
+        x, y = 120 + i * 270 + 120, 4200 + 90 * math.sin(i * 0.9) + 40
+        body.append(circle(x, y, 130, PLAYER[k], '#ffffff', 30))
+        body.append(group(emblem(k), f'translate({x - 90},{y - 90}) scale(1.8)'))
     return svg(w, h, defs, body, 'เกมทาวอริน')
 
 
@@ -1091,25 +1093,27 @@ def medal_picture():
 
 
 def app_icon():
+    """A temple roof over a strip of the board's squares, and a die: bold enough for 16 pixels."""
     s = 256
-    defs = [linear('bg', [(0, '#3db36b'), (1, '#1f7a47')], 0, 1)]
-    body = [rect(8, 8, 240, 240, 'url(#bg)', '#14532f', 6, rx=48)]
-    colours = [BANDS[1], BANDS[2], BANDS[3], BANDS[4], BANDS[5], BANDS[6], BANDS[7], BANDS[8]]
-    k = 0
-    for i in range(6):
-        for (x, y) in ((28 + i * 34, 28), (28 + i * 34, 204), (28, 28 + i * 34), (204, 28 + i * 34)):
-            body.append(rect(x, y, 24, 24, colours[k % len(colours)], '#14532f', 3, rx=4))
-            k += 1
-    body.append(group([rect(-58, 20, 116, 44, WHITE, INK, 5),
-                       poly([(-86, 22), (-30, -24), (30, -24), (86, 22)], ROOF_RED, INK, 5),
-                       poly([(-46, -18), (0, -70), (46, -18)], ROOF_RED, INK, 5),
-                       poly([(-28, -24), (0, -54), (28, -24)], GOLD, INK, 3),
-                       line([(-88, 24), (-30, -24), (0, -70), (30, -24), (88, 24)], GOLD, 6),
-                       path('M0,-70 c2,-14 14,-18 13,-6', 'none', GOLD, 5),
-                       rect(-12, 34, 24, 30, '#6b3b1e', INK, 3)], 'translate(128,128)'))
-    body.append(group([rect(0, 0, 56, 56, '#ffffff', INK, 4, rx=10), circle(16, 16, 6, '#c81e1e', None),
-                       circle(40, 40, 6, '#c81e1e', None), circle(40, 16, 6, '#c81e1e', None),
-                       circle(16, 40, 6, '#c81e1e', None)], 'translate(150,146) rotate(12)'))
+    defs = [linear('bg', [(0, '#3dbb70'), (1, '#16683a')], 0, 1)]
+    body = [rect(6, 6, 244, 244, 'url(#bg)', '#0f4a29', 8, rx=54)]
+    # the temple: walls, a two-tier red roof edged in gold, the finial
+    body += [rect(74, 132, 108, 56, WHITE, INK, 7),
+             rect(116, 148, 24, 40, '#6b3b1e', INK, 5),
+             poly([(34, 136), (92, 84), (164, 84), (222, 136)], ROOF_RED, INK, 7),
+             poly([(60, 100), (128, 30), (196, 100)], ROOF_RED, INK, 7),
+             poly([(92, 98), (128, 60), (164, 98)], GOLD, INK, 5),
+             line([(30, 138), (92, 84)], GOLD, 9), line([(226, 138), (164, 84)], GOLD, 9),
+             line([(56, 102), (128, 30), (200, 102)], GOLD, 9),
+             path('M128,30 c2,-16 18,-22 17,-6', 'none', GOLD, 8)]
+    # the board's squares along the foot
+    for i, c in enumerate((BANDS[1], BANDS[3], BANDS[5], BANDS[7])):
+        x = 28 + i * 40
+        body.append(rect(x, 198, 34, 34, WHITE, INK, 5, rx=5))
+        body.append(rect(x, 198, 34, 11, c, INK, 5))
+    body.append(group([rect(0, 0, 64, 64, '#ffffff', INK, 6, rx=12), circle(18, 18, 7, '#c81e1e', None),
+                       circle(46, 46, 7, '#c81e1e', None), circle(46, 18, 7, '#c81e1e', None),
+                       circle(18, 46, 7, '#c81e1e', None)], 'translate(180,168) rotate(14)'))
     return svg(s, s, defs, body, 'เกมทาวอริน')
 
 

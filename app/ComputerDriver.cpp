@@ -1,5 +1,7 @@
 #include "app/ComputerDriver.h"
 
+#include <algorithm>
+
 namespace tavorin::app {
 
 ComputerDriver::ComputerDriver(Game& game, std::function<void()> afterStep, std::function<bool()> busy,
@@ -35,6 +37,11 @@ void ComputerDriver::startPending() {
 }
 
 void ComputerDriver::step() {
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d, int& deepest) : depth(d) { deepest = std::max(deepest, ++depth); }
+        ~Depth() { --depth; }
+    } depth(stepDepth_, deepestStep_);
     if (!turn_ || stepping_) return;
     if (busy_()) {
         stepWaiting_ = true;
@@ -46,10 +53,12 @@ void ComputerDriver::step() {
     afterStep_();
     if (units) {
         // The speed is read at every pause, so a change applies from the next one.
-        pause_.start(pauseMilliseconds(*units, game_.s.Speed));
+        pause_.start(fixedPause_ >= 0 ? fixedPause_ : pauseMilliseconds(*units, game_.s.Speed));
         return;
     }
     turn_.reset();
+    ++turnsPlayed_;
+    emit turnFinished();
     if (pending_) QTimer::singleShot(0, this, &ComputerDriver::startPending);
 }
 

@@ -26,6 +26,18 @@ public:
     void resume();
     bool playing() const { return turn_ != nullptr || pending_; }
 
+    // Pins every pause to `milliseconds` whatever the speed, so that a test plays thousands of turns
+    // in seconds; a negative value gives the pauses back to the speed.
+    void setFixedPause(int milliseconds) { fixedPause_ = milliseconds; }
+    // Turns played to their end, and the deepest nesting of steps ever seen: 1 as long as no turn
+    // runs inside another.
+    long turnsPlayed() const { return turnsPlayed_; }
+    int deepestStep() const { return deepestStep_; }
+
+signals:
+    // A computer turn has ended (the next one, if due, starts from the event loop).
+    void turnFinished();
+
 private:
     void startPending();
     void step();
@@ -38,6 +50,10 @@ private:
     bool pending_ = false;     // a turn is due and has not started
     bool stepping_ = false;    // inside advance(), which may show message boxes
     bool stepWaiting_ = false; // a pause ended while a person's action was being handled
+    int fixedPause_ = -1;
+    long turnsPlayed_ = 0;
+    int stepDepth_ = 0;
+    int deepestStep_ = 0;
 };
 
 } // namespace tavorin::app

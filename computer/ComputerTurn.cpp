@@ -132,6 +132,35 @@ double ComputerTurn::step() {
     return kOver;
 }
 
+void ComputerTurn::play() {
+    MainScreen& ui = g_.ui;
+    GameState& s = g_.s;
+    for (;;) {
+        // All but the last step of the dice and of the thinking, exactly as step() takes them; the
+        // last one also ends its stage, and step() takes it.
+        if (stage_ == Stage::Rolling && step_ < kSteps - 1) {
+            // The faces go to the state once: a byte stored there at every draw could be the
+            // generator's own state for all the compiler knows, and it would reload it each time.
+            int face1 = 0, face2 = 0, bar = ui[Ctl::BarComThinking].value;
+            for (int i = step_ + 1; i < kSteps; ++i) {
+                if (i % 5 == 0) bar = 40 * i;
+                face1 = g_.rdm(1, 6);
+                face2 = g_.rdm(1, 6);
+            }
+            step_ = kSteps - 1;
+            ui[Ctl::BarComThinking].value = bar;
+            s.CubeValue1 = std::uint8_t(face1);
+            s.CubeValue2 = std::uint8_t(face2);
+        } else if (stage_ == Stage::Thinking) {
+            while (step_ < kSteps) {
+                if (step_ > 0 && step_ % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step_;
+                ++step_;
+            }
+        }
+        if (step() < 0) return;
+    }
+}
+
 // The computer's counterpart of a person's landing: the bonus first, then the square's frame shown
 // with its buttons locked while the computer thinks.
 double ComputerTurn::resolve() {

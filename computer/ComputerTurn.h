@@ -32,6 +32,9 @@ public:
     }
     // The same as advance(), with a negative value for the end of the turn (cheaper in tight loops).
     double step();
+    // Plays the whole turn without its pauses, as the simulator does: the same steps and draws as
+    // calling step() to the end, without returning between the steps of the dice and of the thinking.
+    void play();
     bool finished() const { return stage_ == Stage::Done; }
 
 private:

@@ -12,9 +12,7 @@ GameResult playComputerGame(Game& game, HeadlessView& view, int maxTurns,
     while (!game.s.gameOver && view.computerPending && (maxTurns <= 0 || result.turns < maxTurns)) {
         view.computerPending = false;
         const int player = game.s.NV;
-        ComputerTurn turn(game);
-        while (turn.step() >= 0) {
-        }
+        ComputerTurn(game).play();
         ++result.turns;
         for (int k = 1; k <= kMaxPlayers; ++k) {
             if (game.s.player(k).Bankrupt == kTrue && !wasBankrupt[std::size_t(k)]) {

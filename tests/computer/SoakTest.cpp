@@ -135,6 +135,42 @@ TEST(ComputerTurnSchedule, PausesAddUpAndTheNextTurnIsOnlyAnnounced) {
     EXPECT_EQ(game.ui[Ctl::LabelComThinking].text, "");
 }
 
+// The simulator plays each turn at once; the windows take it step by step. Both must play the same
+// game: the same draws, the same state and the same screen after every turn.
+TEST(ComputerTurnSchedule, PlayingAtOnceMatchesSteppingThrough) {
+    for (std::uint64_t seed : {3u, 17u, 2024u}) {
+        SeededRandom stepRandom(seed), playRandom(seed);
+        HeadlessView stepView, playView;
+        std::string stepMessages, playMessages;
+        stepView.onMessage = [&](std::string_view, std::string_view text) { stepMessages += text; };
+        playView.onMessage = [&](std::string_view, std::string_view text) { playMessages += text; };
+        Game stepped(stepRandom, stepView), played(playRandom, playView);
+        NewGameSetup setup;
+        setup.numPlayers = 5;
+        for (int k = 1; k <= 5; ++k) setup.computer[std::size_t(k)] = true;
+        stepped.NewGame(setup);
+        played.NewGame(setup);
+        for (int turn = 1; turn <= 400 && !stepped.s.gameOver; ++turn) {
+            ComputerTurn a(stepped);
+            while (a.step() >= 0) {
+            }
+            ComputerTurn(played).play();
+            ASSERT_EQ(stateJson(played.s, turn, 0), stateJson(stepped.s, turn, 0)) << "seed " << seed;
+            ASSERT_EQ(played.s.CubeValue1, stepped.s.CubeValue1);
+            ASSERT_EQ(played.s.CubeValue2, stepped.s.CubeValue2);
+            for (std::size_t c = 0; c < kControlCount; ++c) {
+                const Control& x = stepped.ui.controls[c];
+                const Control& y = played.ui.controls[c];
+                ASSERT_TRUE(x.text == y.text && x.visible == y.visible && x.enabled == y.enabled &&
+                            x.value == y.value && x.checked == y.checked)
+                    << controlName(Ctl(c)) << " differs at turn " << turn << ", seed " << seed;
+            }
+            ASSERT_EQ(playMessages, stepMessages);
+        }
+        EXPECT_EQ(stepRandom.rdm(1, 1000), playRandom.rdm(1, 1000)); // as many draws taken
+    }
+}
+
 TEST(ComputerTurnSchedule, LapBonusIsTakenBeforeTheSquare) {
     SeededRandom random(9);
     HeadlessView view;

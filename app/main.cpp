@@ -5,6 +5,7 @@
 
 #include "app/Program.h"
 #include "engine/Random.h"
+#include "ui/Pictures.h"
 #include "ui/ShownProbe.h"
 #include "ui/ThaiFont.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavorin"));
     tavorin::ui::useThaiFont(app);
+    app.setWindowIcon(tavorin::ui::appIcon());
+    // Desktops match the windows to the menu entry that the package installs, tavorin.desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tavorin"));
     // The game exits through its own confirmations, not when one of its windows is closed.
     app.setQuitOnLastWindowClosed(false);
     // make bench times the start-up through this; it ends the program once the start window is up.

@@ -9,6 +9,7 @@
 #include <QCache>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -331,14 +332,24 @@ bool drawPicture(QPainter& p, PictureId id, const QRectF& r) {
     return true;
 }
 
-QIcon appIcon() {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-        const QPixmap pm = picture({PictureKind::AppIcon, 0}, QSize(side, side), 1.0);
-        if (!pm.isNull()) icon.addPixmap(pm);
+namespace {
+// Draws the icon only at the sizes the desktop actually asks for, when it asks.
+class ArtworkIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        drawPicture(*p, {PictureKind::AppIcon, 0}, rect);
     }
-    return icon;
-}
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return picture({PictureKind::AppIcon, 0}, size, 1.0);
+    }
+    QIconEngine* clone() const override { return new ArtworkIconEngine; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+};
+} // namespace
+
+QIcon appIcon() { return QIcon(new ArtworkIconEngine); }
 
 void setArtworkRoot(const QString& root) {
     artworkRoot() = root.isEmpty() ? QStringLiteral(":/art") : root;

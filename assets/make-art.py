@@ -549,8 +549,10 @@ def scene_crocodile():  # a crocodile at the pond's edge, jaws open
 def scene_doi_tung():  # misty mountains and the flower garden
     items = [rect(0, 0, W, H, 'url(#sky)', None),
              mountains([(160, 250, 240), (480, 230, 260)], '#7fa7c9'),
-             rect(-10, 400, W + 20, 60, '#ffffff', None, extra='opacity="0.55"'),
-             mountains([(330, 360, 280)], '#5f9a5a'), ground(560, '#8fcf6a')]
+             mountains([(330, 360, 280)], '#5f9a5a')]
+    for cx, cy, rx in ((140, 420, 170), (420, 400, 150), (640, 430, 140)):
+        items.append(ellipse(cx, cy, rx, 34, '#ffffff', None, extra='fill-opacity="0.7"'))
+    items.append(ground(560, '#8fcf6a'))
     for i, x in enumerate(range(60, 720, 62)):
         y = 580 - (i % 2) * 24
         c = ('#e8458a', '#f7c531', '#ffffff', '#b05ad8')[i % 4]
@@ -586,16 +588,18 @@ def scene_wat_benchamabophit():  # the marble temple
 def scene_parliament():  # the white domed hall under the flag
     items = [rect(0, 0, W, H, 'url(#sky)', None), ground(575, '#8fcf6a')]
     cx = 370
-    items.append(rect(cx - 300, 380, 600, 200, '#f4f1ea', INK, 10))
+    items.append(rect(cx - 300, 420, 600, 160, '#f4f1ea', INK, 10))
     for x in range(cx - 260, cx + 261, 65):
-        items.append(rect(x - 12, 410, 24, 170, '#ffffff', INK, 6))
-    items.append(poly([(cx - 120, 380), (cx, 320), (cx + 120, 380)], '#f4f1ea', INK, 10))
-    items.append(rect(cx - 90, 270, 180, 60, '#f4f1ea', INK, 9))
-    items.append(path(f'M{cx - 100},275 C{cx - 100},150 {cx + 100},150 {cx + 100},275 Z', '#8fc7b6', INK, 10))
-    items.append(line([(cx, 175), (cx, 90)], INK, 8))
-    for i, c in enumerate(('#d7322e', '#ffffff', '#2a4bb0', '#ffffff', '#d7322e')):
-        items.append(rect(cx + 4, 92 + i * 12, 100, 12 + (6 if i == 2 else 0), c, None))
-    items.append(rect(cx + 4, 92, 100, 62, 'none', INK, 5))
+        items.append(rect(x - 12, 445, 24, 135, '#ffffff', INK, 6))
+    items.append(poly([(cx - 120, 420), (cx, 370), (cx + 120, 420)], '#f4f1ea', INK, 10))
+    items.append(rect(cx - 80, 330, 160, 50, '#f4f1ea', INK, 9))
+    items.append(path(f'M{cx - 90},335 C{cx - 90},235 {cx + 90},235 {cx + 90},335 Z', '#8fc7b6', INK, 10))
+    # the flag on the dome: red, white, blue, white, red
+    items.append(line([(cx, 262), (cx, 190)], INK, 8))
+    for i, (c, h) in enumerate((('#d7322e', 10), ('#ffffff', 10), ('#2a4bb0', 20), ('#ffffff', 10), ('#d7322e', 10))):
+        y = 192 + sum(hh for _, hh in (('', 10), ('', 10), ('', 20), ('', 10))[:i])
+        items.append(rect(cx + 4, y, 90, h, c, None))
+    items.append(rect(cx + 4, 192, 90, 60, 'none', INK, 5))
     items.append(rect(cx - 330, 575, 660, 26, '#d8d2c4', INK, 8))
     return items
 

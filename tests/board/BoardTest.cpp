@@ -307,6 +307,19 @@ private slots:
         for (int a = 1; a <= 2; ++a) QCOMPARE(viewBox(ui::PictureId::pointer(a)), QSize(kPointerSize, kPointerSize));
     }
 
+    // Without its artwork files the board still shows every square, drawn in code.
+    void squaresAreDrawnEvenWithoutTheirArtwork() {
+        ui::setArtworkRoot(QStringLiteral("/nonexistent/art"));
+        const QImage board = view().grab().toImage();
+        ui::setArtworkRoot({});
+        const QColor boardColour = board.pixelColor(px(QPoint(5800, 6000)) * board.devicePixelRatio());
+        for (int n = 0; n < kSquares; ++n) {
+            const Rect r = squareRect(n);
+            const QPoint middle = px(QPoint(r.left + r.width / 2, r.top + r.height / 3)) * board.devicePixelRatio();
+            QVERIFY2(board.pixelColor(middle) != boardColour, qPrintable(QStringLiteral("square %1").arg(n)));
+        }
+    }
+
     void closingTheBoardIsRefused() {
         QVERIFY(!map->close());
         QVERIFY(map->isVisible());

@@ -42,7 +42,7 @@ QLineEdit* figure(QWidget* parent, const char* objectName) {
 
 QLabel* picture(QWidget* parent, const QPixmap& pm) {
     auto* l = named<QLabel>(parent, "Image1");
-    l->setFixedSize(pm.size());
+    l->setFixedSize(pm.deviceIndependentSize().toSize()); // a picture for a dense screen has more pixels
     l->setPixmap(pm);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);

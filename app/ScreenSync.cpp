@@ -26,15 +26,9 @@ void setText(QWidget* w, const QString& text) {
         g->setTitle(text);
 }
 
-// A palette set anew repaints the widget and its children even when nothing differs, and the
-// computer's turn syncs at every step: only what changed is set.
-void setColours(QWidget* w, const QColor& window, const QColor& text = {}) {
+void setBackground(QWidget* w, const QColor& colour) {
     QPalette pal = w->palette();
-    const bool same = pal.color(QPalette::Window) == window &&
-                      (!text.isValid() || pal.color(QPalette::WindowText) == text);
-    if (same && pal.isBrushSet(QPalette::Active, QPalette::Window)) return;
-    pal.setColor(QPalette::Window, window);
-    if (text.isValid()) pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Window, colour);
     w->setPalette(pal);
 }
 
@@ -80,15 +74,16 @@ void ScreenSync::applyControl(Ctl c, const Control& state) {
 void ScreenSync::applyLook(Ctl c, const Control& state) {
     QWidget* w = widget(c);
     if (isPlayerName(c)) {
-        if (w->autoFillBackground() != state.highlight) w->setAutoFillBackground(state.highlight);
-        setColours(w, kCurrentPlayerColour,
-                   state.red ? QColor(Qt::red) : root_.palette().color(QPalette::ButtonText));
+        w->setAutoFillBackground(state.highlight);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, kCurrentPlayerColour);
+        pal.setColor(QPalette::WindowText, state.red ? QColor(Qt::red) : root_.palette().color(QPalette::ButtonText));
+        w->setPalette(pal);
     } else if (isBonusLook(c)) {
-        setColours(w, state.highlight ? kBonusArmedColour : kBonusDisarmedColour);
+        setBackground(w, state.highlight ? kBonusArmedColour : kBonusDisarmedColour);
     } else if (c == Ctl::BarComThinking) {
         const ui::TwipScale scale(w->logicalDpiX());
-        const int width = scale.pxRound(state.value);
-        if (w->width() != width) w->resize(width, w->height());
+        w->resize(scale.pxRound(state.value), w->height());
     }
 }
 

@@ -26,9 +26,15 @@ void setText(QWidget* w, const QString& text) {
         g->setTitle(text);
 }
 
-void setBackground(QWidget* w, const QColor& colour) {
+// A palette set anew repaints the widget and its children even when nothing differs, and the
+// computer's turn syncs at every step: only what changed is set.
+void setColours(QWidget* w, const QColor& window, const QColor& text = {}) {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
+    const bool same = pal.color(QPalette::Window) == window &&
+                      (!text.isValid() || pal.color(QPalette::WindowText) == text);
+    if (same && pal.isBrushSet(QPalette::Active, QPalette::Window)) return;
+    pal.setColor(QPalette::Window, window);
+    if (text.isValid()) pal.setColor(QPalette::WindowText, text);
     w->setPalette(pal);
 }
 
@@ -74,16 +80,15 @@ void ScreenSync::applyControl(Ctl c, const Control& state) {
 void ScreenSync::applyLook(Ctl c, const Control& state) {
     QWidget* w = widget(c);
     if (isPlayerName(c)) {
-        w->setAutoFillBackground(state.highlight);
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Window, kCurrentPlayerColour);
-        pal.setColor(QPalette::WindowText, state.red ? QColor(Qt::red) : root_.palette().color(QPalette::ButtonText));
-        w->setPalette(pal);
+        if (w->autoFillBackground() != state.highlight) w->setAutoFillBackground(state.highlight);
+        setColours(w, kCurrentPlayerColour,
+                   state.red ? QColor(Qt::red) : root_.palette().color(QPalette::ButtonText));
     } else if (isBonusLook(c)) {
-        setBackground(w, state.highlight ? kBonusArmedColour : kBonusDisarmedColour);
+        setColours(w, state.highlight ? kBonusArmedColour : kBonusDisarmedColour);
     } else if (c == Ctl::BarComThinking) {
         const ui::TwipScale scale(w->logicalDpiX());
-        w->resize(scale.pxRound(state.value), w->height());
+        const int width = scale.pxRound(state.value);
+        if (w->width() != width) w->resize(width, w->height());
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "board/BoardPainter.h"
+#include "engine/Text.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
 #include "ui/TextFit.h"
@@ -18,7 +19,49 @@ namespace tavorin::board {
 
 namespace {
 constexpr int kPointerInterval = 400; // ms
+
+// Everything of the game that the board paints, as one text. The computer's turn refreshes the
+// windows at every one of its steps, and painting the whole board each time would keep the
+// processor busy through its pauses; the board is painted again only when this changes (the
+// pointers' bobbing and a drag ask for their own repaints).
+std::string paintedState(const GameState& s, const BoardScreen& b) {
+    std::string key;
+    key.reserve(1024);
+    const auto add = [&key](std::int64_t v) {
+        appendNumber(key, v);
+        key += ',';
+    };
+    const auto addText = [&key](const std::string& t) {
+        key += t;
+        key += '\x1f';
+    };
+    add(s.NumOfPlayer);
+    add(s.namesShown);
+    for (const PointerState& a : {b.arrow1, b.arrow2}) {
+        add(a.visible);
+        add(a.left);
+        add(a.top);
+    }
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        const std::size_t i = std::size_t(k);
+        add(s.tokenLeft[i]);
+        add(s.tokenTop[i]);
+        add(s.LP[i]);
+        addText(s.LPName[i]);
+        addText(s.player(k).Name);
+    }
+    for (int d = 1; d <= kDeeds; ++d) {
+        const DeedRecord& D = s.deed(d);
+        add(D.Owner);
+        add(D.Houses);
+        add(D.Towers);
+        add(D.Mortgaged);
+        add(D.Price);
+        addText(D.Name);
+    }
+    return key;
 }
+} // namespace
 
 BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Window), game_(game) {
     setObjectName(QStringLiteral("Map"));
@@ -143,9 +186,12 @@ void BoardWindow::refresh() {
     lastArrow2_ = b.arrow2;
     const bool shown = game_.s.namesShown;
     view_->look().namesShown = shown;
-    for (int d = 1; d <= kDeeds; ++d) view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.s.deed(d).Name));
     (shown ? showLabels_ : hideLabels_)->setChecked(true);
     if (b.visible != isVisible()) setVisible(b.visible);
+    std::string painted = paintedState(game_.s, b);
+    if (painted == painted_) return;
+    painted_ = std::move(painted);
+    for (int d = 1; d <= kDeeds; ++d) view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.s.deed(d).Name));
     view_->update();
 }
 

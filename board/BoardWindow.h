@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include <QTimer>
 #include <QWidget>
@@ -54,6 +55,7 @@ private:
     std::array<QTimer, 4> timers_;
     bool timersRunning_ = false;
     PointerState lastArrow1_, lastArrow2_;
+    std::string painted_; // what the board was last painted from
 };
 
 } // namespace tavorin::board

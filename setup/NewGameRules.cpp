@@ -72,7 +72,8 @@ std::string pictureRefusal(int player, std::string_view name, std::string_view p
 } // namespace
 
 GameNameProblem checkGameName(std::string_view utf8) {
-    if (utf8.empty()) return GameNameProblem::Empty;
+    // A name of blanks shows as an empty line in the list of saved games.
+    if (utf8.find_first_not_of(' ') == std::string_view::npos) return GameNameProblem::Empty;
     GameNameProblem found = GameNameProblem::None;
     for (std::size_t i = 0; i < utf8.size();) {
         const long cp = nextCodePoint(utf8, i);

@@ -21,11 +21,17 @@ QFont scaled(const QFont& font, double factor) {
     return f;
 }
 
-// The outline of the shaped text: its bounds are the true ink, marks included.
+// The outline of the shaped text: its bounds are the true ink, marks included. Outlining is slow and
+// the board asks for the same names at every refresh, hence the cache.
 QRectF inkOf(const QString& text, const QFont& font) {
+    static QCache<QString, QRectF> cache(4000);
+    const QString key = text + QLatin1Char('|') + font.key();
+    if (const QRectF* hit = cache.object(key)) return *hit;
     QPainterPath path;
     path.addText(0, 0, font, text);
-    return path.boundingRect();
+    const QRectF ink = path.boundingRect();
+    cache.insert(key, new QRectF(ink));
+    return ink;
 }
 
 FittedText place(const QString& text, const QFont& font, QSizeF box, double margin, Qt::Alignment align) {

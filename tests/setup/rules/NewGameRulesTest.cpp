@@ -26,6 +26,7 @@ struct NameCase {
 TEST(GameName, RefusesWhatCannotBecomeAFileInTheGameFolder) {
     const std::vector<NameCase> cases = {
         {"empty", "", GameNameProblem::Empty},
+        {"blanks only", "   ", GameNameProblem::Empty},
         {"climbs out of the folder", "../x", GameNameProblem::Separator},
         {"a sub-folder", "a/b", GameNameProblem::Separator},
         {"a Windows separator", "a\\b", GameNameProblem::Separator},

@@ -51,7 +51,7 @@ private slots:
                 if (driver.turnsPlayed() >= kTurns || main.game().s.gameOver) loop.quit();
             });
             loop.exec();
-            const long rssEnd = ui::procStatusKb("VmRSS");
+            [[maybe_unused]] const long rssEnd = ui::procStatusKb("VmRSS");
 
             QVERIFY(!main.game().s.gameOver);
             QCOMPARE(driver.turnsPlayed(), kTurns);

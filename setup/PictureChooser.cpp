@@ -162,7 +162,7 @@ void PictureChooser::Command1_Click() {
             return;
         }
         const QString qpath = ui::qs(path);
-        setup_.showChosenPicture(k, qpath, picturePreview(qpath, TwipLayout(setup_).px(495)));
+        setup_.showChosenPicture(k, qpath, picturePreview(qpath, TwipLayout(setup_).px(495), setup_.devicePixelRatioF()));
     }
     finish();
 }

@@ -1,5 +1,7 @@
 #include "setup/SetupPictures.h"
 
+#include <cmath>
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -22,11 +24,16 @@ PictureProblem openPictureFile(const std::string& path) {
     return reader.read().isNull() ? PictureProblem::NotAPicture : PictureProblem::None;
 }
 
-QPixmap picturePreview(const QString& path, int sizePx) {
+QPixmap picturePreview(const QString& path, int sizePx, qreal devicePixelRatio) {
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) return {};
-    return QPixmap::fromImage(image.scaled(sizePx, sizePx, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Scaled for the screen's pixels, not the logical ones, so a 200 % screen shows it sharp.
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const int pixels = int(std::lround(sizePx * ratio));
+    QPixmap pm = QPixmap::fromImage(image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pm.setDevicePixelRatio(ratio);
+    return pm;
 }
 
 } // namespace tavorin::setupui

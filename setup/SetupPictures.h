@@ -17,7 +17,8 @@ QPixmap defaultTokenPixmap(int player, int sizePx);
 // Whether the file at `path` opens as a picture (Missing, NotAPicture or None).
 PictureProblem openPictureFile(const std::string& path);
 
-// The picture at `path` fitted into a square of `sizePx` pixels; null when it cannot be read.
-QPixmap picturePreview(const QString& path, int sizePx);
+// The picture at `path` fitted into a square of `sizePx` logical pixels, drawn for a screen of
+// `devicePixelRatio`; null when it cannot be read.
+QPixmap picturePreview(const QString& path, int sizePx, qreal devicePixelRatio = 1.0);
 
 } // namespace tavorin::setupui

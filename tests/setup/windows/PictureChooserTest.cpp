@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "setup/PictureChooser.h"
+#include "setup/SetupPictures.h"
 #include "setup/SetupWindow.h"
 #include "tests/setup/windows/SetupTestSupport.h"
 
@@ -100,6 +101,19 @@ private slots:
         f.select(QStringLiteral("three.bmp"));
         emit f.list("File1")->itemActivated(f.list("File1")->currentItem());
         QCOMPARE(f.fImg(3)->text(), f.path(QStringLiteral("three.bmp")));
+    }
+
+    // The preview fills the same box on any screen, drawn with the screen's pixels so it stays sharp.
+    void previewIsDrawnForTheScreensPixels() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("p.bmp"));
+        QVERIFY(test::writePicture(file));
+        for (qreal ratio : {1.0, 2.0}) {
+            const QPixmap pm = setupui::picturePreview(file, 33, ratio);
+            QCOMPARE(pm.devicePixelRatio(), ratio);
+            QCOMPARE(qMax(pm.width(), pm.height()), qRound(33 * ratio));
+            QCOMPARE(qRound(qMax(pm.deviceIndependentSize().width(), pm.deviceIndependentSize().height())), 33);
+        }
     }
 
     void openingWithNothingSelectedChangesNothing() {

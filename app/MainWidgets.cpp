@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/DecisionFrames.h"
+#include "ui/DeedColumns.h"
 #include "ui/Pictures.h"
 #include "ui/ThaiFont.h"
 #include "ui/Twips.h"
@@ -141,6 +142,7 @@ QGroupBox* buildDeedList(QWidget* p) {
     auto* column = new QVBoxLayout(frame);
     auto* list = named(new QListWidget(frame), QStringLiteral("DeedList"));
     list->setMinimumWidth(250);
+    ui::alignDeedColumns(list);
     column->addWidget(list, 1);
     column->addWidget(named(new QPushButton(QStringLiteral("ดูโฉนด"), frame), QStringLiteral("ViewDeedButton")));
     return frame;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "dealings/MortgageViews.h"
+#include "ui/DeedColumns.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
 
@@ -27,6 +28,7 @@ BidView::BidView(DealingsHub& hub) : DealingWindow(hub, "BID", [](Dealings& d) {
 
     deeds_ = named<QListWidget>("DeedList");
     deeds_->setMinimumSize(400, 200);
+    ui::alignDeedColumns(deeds_);
     column->addWidget(deeds_, 1);
 
     auto* frame = named<QGroupBox>("Frame1", QStringLiteral("ขายให้"));

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/DeedColumns.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin {
@@ -31,6 +32,7 @@ PlayerFormView::PlayerFormView(DealingsHub& hub)
     column->addWidget(caption("โฉนด"));
     deeds_ = named<QListWidget>("PDeedList");
     deeds_->setMinimumSize(400, 220);
+    ui::alignDeedColumns(deeds_);
     column->addWidget(deeds_, 1);
     connect(deeds_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         hub_.openDeed(model().PDeedList_DblClick(deeds_->row(item)));

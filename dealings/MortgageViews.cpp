@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/DeedColumns.h"
+
 namespace tavorin {
 
 std::vector<std::string> lineTexts(const std::vector<DealLine>& lines) {
@@ -28,7 +30,10 @@ TransferLists transferLists(QWidget* window, QGridLayout* grid, QLabel* leftCapt
     t.left->setObjectName(QStringLiteral("DeedList1"));
     t.trans->setObjectName(QStringLiteral("TransButton"));
     t.right->setObjectName(QStringLiteral("DeedList2"));
-    for (QListWidget* l : {t.left, t.right}) l->setMinimumSize(210, 200);
+    for (QListWidget* l : {t.left, t.right}) {
+        l->setMinimumSize(210, 200);
+        ui::alignDeedColumns(l);
+    }
     t.trans->setFixedWidth(44);
     grid->addWidget(leftCaption, 0, 0, 1, 2);
     grid->addWidget(rightCaption, 0, 3, 1, 2);

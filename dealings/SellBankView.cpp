@@ -10,6 +10,7 @@
 
 #include "dealings/MortgageViews.h"
 #include "engine/Text.h"
+#include "ui/DeedColumns.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin {
@@ -25,6 +26,7 @@ SellBankView::SellBankView(DealingsHub& hub)
     auto* grid = new QGridLayout;
     holdings_ = named<QListWidget>("DeedList1");
     holdings_->setMinimumSize(380, 240);
+    ui::alignDeedColumns(holdings_);
     grid->addWidget(holdings_, 1, 0, 5, 1);
     auto* trans = named<QPushButton>("TransButton", QStringLiteral(">>"));
     trans->setFixedWidth(44);
@@ -35,6 +37,7 @@ SellBankView::SellBankView(DealingsHub& hub)
     land_ = named<QListWidget>("DeedList2");
     buildings_ = named<QListWidget>("DeedList3");
     for (QListWidget* l : {land_, buildings_}) l->setMinimumSize(190, 150);
+    ui::alignDeedColumns(land_);
     grid->addWidget(land_, 1, 2, 1, 2);
     grid->addWidget(buildings_, 1, 4, 1, 2);
     moneyland_ = amountBox("moneyland");

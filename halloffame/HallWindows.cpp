@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "halloffame/HallPictures.h"
+#include "ui/DeedColumns.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
@@ -52,6 +53,7 @@ QLabel* picture(QWidget* parent, const QPixmap& pm) {
 QListWidget* deedList(QWidget* parent) {
     auto* list = named<QListWidget>(parent, "List1");
     list->setMinimumSize(380, 150);
+    ui::alignDeedColumns(list);
     return list;
 }
 

@@ -1,0 +1,104 @@
+#include "ui/DeedColumns.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyledItemDelegate>
+
+#include "engine/Board.h"
+#include "ui/Text.h"
+
+namespace tavorin::ui {
+
+DeedLineParts splitDeedLine(const QString& line) {
+    static const QRegularExpression shape(
+        QStringLiteral("^(\\d{1,2}) +(\\S.*?)(?: +(บ้าน \\d+ ตึก \\d+))? *$"));
+    const QRegularExpressionMatch m = shape.match(line);
+    if (!m.hasMatch()) return {};
+    return {true, m.captured(1), m.captured(2), m.captured(3)};
+}
+
+DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm) {
+    const int space = fm.horizontalAdvance(QLatin1Char(' '));
+    DeedLineLayout out;
+    out.name = fm.horizontalAdvance(QStringLiteral("29")) + space;
+    // The buildings column starts past the longest name of the board with its mortgage mark, so it
+    // stands in the same place in every list; a longer name from elsewhere pushes only its own line.
+    int widest = 0;
+    for (int d = 1; d <= kDeeds; ++d) widest = std::max(widest, fm.horizontalAdvance(qs(kDeedTable[std::size_t(d)].name)));
+    widest += fm.horizontalAdvance(QStringLiteral(" (จ.)"));
+    const int nameEnd = out.name + fm.horizontalAdvance(parts.name);
+    out.buildings = std::max(out.name + widest, nameEnd) + 2 * space;
+    out.width = parts.buildings.isEmpty() ? nameEnd : out.buildings + fm.horizontalAdvance(parts.buildings);
+    return out;
+}
+
+namespace {
+
+class DeedColumnsDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        const DeedLineParts parts = splitDeedLine(opt.text);
+        if (!parts.isDeedLine) {
+            QStyledItemDelegate::paint(p, option, index);
+            return;
+        }
+        // The item's background, selection and focus as the style draws them, then the text by hand.
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, p, widget);
+
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget)
+                               .adjusted(textMargin(widget), 0, -textMargin(widget), 0);
+        const QFontMetrics fm(opt.font);
+        const DeedLineLayout at = layOutDeedLine(parts, fm);
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (opt.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
+        p->save();
+        p->setClipRect(opt.rect);
+        p->setFont(opt.font);
+        p->setPen(opt.palette.color(group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                                : QPalette::Text));
+        const auto put = [&](int x, const QString& s) {
+            p->drawText(QRect(text.left() + x, text.top(), fm.horizontalAdvance(s) + 1, text.height()),
+                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, s);
+        };
+        put(0, parts.number);
+        put(at.name, parts.name);
+        if (!parts.buildings.isEmpty()) put(at.buildings, parts.buildings);
+        p->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        const DeedLineParts parts = splitDeedLine(opt.text);
+        if (parts.isDeedLine)
+            size.setWidth(layOutDeedLine(parts, QFontMetrics(opt.font)).width + 2 * textMargin(opt.widget) + 2);
+        return size;
+    }
+
+private:
+    static int textMargin(const QWidget* widget) {
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    }
+};
+
+} // namespace
+
+void alignDeedColumns(QListWidget* list) {
+    if (list) list->setItemDelegate(new DeedColumnsDelegate(list));
+}
+
+} // namespace tavorin::ui

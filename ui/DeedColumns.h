@@ -1,0 +1,34 @@
+// The deed lists (the main window's, the holdings, the sales, the winner's) are plain lines whose
+// columns are aligned with spaces. In a proportional Thai font spaces cannot line them up, so these
+// lists draw each line in three columns instead: the deed's number, its name with its mark, and its
+// buildings. The lines' text is left exactly as the game writes it.
+#pragma once
+
+#include <QFontMetrics>
+#include <QString>
+
+class QListWidget;
+
+namespace tavorin::ui {
+
+struct DeedLineParts {
+    bool isDeedLine = false; // false: the line is not a deed line and is drawn as it stands
+    QString number;          // "12"
+    QString name;            // "เขาใหญ่ *", "กรุงเทพฯ (จ.)": the name with its mark, no padding
+    QString buildings;       // "บ้าน 3 ตึก 0", or empty
+};
+
+DeedLineParts splitDeedLine(const QString& line);
+
+// Where each part of a deed line starts, in pixels from the text's left edge, for `fm`'s font.
+struct DeedLineLayout {
+    int name = 0;
+    int buildings = 0;
+    int width = 0; // the whole line
+};
+DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm);
+
+// Makes `list` draw its deed lines in columns.
+void alignDeedColumns(QListWidget* list);
+
+} // namespace tavorin::ui

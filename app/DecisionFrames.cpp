@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/FrameBuilder.h"
+#include "ui/DeedColumns.h"
 
 namespace tavorin::app {
 
@@ -146,6 +147,7 @@ QGroupBox* buildBonusFrame(QWidget* parent) {
     auto* deeds = new QComboBox(frame);
     deeds->setObjectName(QStringLiteral("CmbBonus"));
     deeds->setMinimumWidth(220);
+    ui::alignDeedColumns(deeds->view());
     grid->addWidget(deeds, 2, 1);
     auto* ok = new QPushButton(QStringLiteral("ตกลง"), frame);
     ok->setObjectName(QStringLiteral("OKButtonInBonus"));

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QListWidget>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyledItemDelegate>
@@ -97,8 +97,8 @@ private:
 
 } // namespace
 
-void alignDeedColumns(QListWidget* list) {
-    if (list) list->setItemDelegate(new DeedColumnsDelegate(list));
+void alignDeedColumns(QAbstractItemView* view) {
+    if (view) view->setItemDelegate(new DeedColumnsDelegate(view));
 }
 
 } // namespace tavorin::ui

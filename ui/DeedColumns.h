@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QString>
 
-class QListWidget;
+class QAbstractItemView;
 
 namespace tavorin::ui {
 
@@ -28,7 +28,7 @@ struct DeedLineLayout {
 };
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm);
 
-// Makes `list` draw its deed lines in columns.
-void alignDeedColumns(QListWidget* list);
+// Makes `view` (a list, or a combo box's drop-down) draw its deed lines in columns.
+void alignDeedColumns(QAbstractItemView* view);
 
 } // namespace tavorin::ui

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "computer/Headless.h"
@@ -40,7 +41,9 @@ double median(std::vector<double> v) {
 } // namespace
 
 int main() {
-    constexpr int kRuns = 5;
+    // BENCH_RUNS, as for the measurements through windows; 5 unless set.
+    const char* runs = std::getenv("BENCH_RUNS");
+    const int kRuns = (runs && std::atoi(runs) > 0) ? std::atoi(runs) : 5;
     for (int players : {2, 4, 6}) {
         std::vector<double> turns, games;
         for (int r = 0; r < kRuns; ++r) {

@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build bench fuzz test-sanitize clean
+.PHONY: run test deps build bench fuzz test-sanitize format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -30,6 +30,14 @@ test-sanitize: deps
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file in the style of .clang-format; format-check fails on the first file that differs.
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@command -v clang-format >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends clang-format
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD)

@@ -26,6 +26,7 @@ Cell check(const char* name, const char* t) { return {K::Check, t, name}; }
 Cell button(const char* name, const char* t) { return {K::Button, t, name}; }
 Cell viewDeed(const char* name) { return button(name, "ดูโฉนด"); }
 
+// clang-format off
 void buildLandFrames(QWidget* p, QGridLayout* stack) {
     stack->addWidget(buildFrame(p, "FreeLandFrame", kNotice,
         {{fixed("ที่ดิน :"), value("LabelFreeLand1")},
@@ -116,6 +117,7 @@ void buildSpecialFrames(QWidget* p, QGridLayout* stack) {
     stack->addWidget(buildFrame(p, "FirstFrame", kNotice,
         {{sentence("เย็นไว้โยมนี่เพิ่งจะเป็นรอบแรกจะทำอะไรรอรอบหน้านะจ๊ะ")}, {button("OKButtonInFirst", "ตกลง")}}), 0, 0);
 }
+// clang-format on
 } // namespace
 
 QWidget* buildDecisionFrames(QWidget* parent) {

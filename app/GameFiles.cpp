@@ -61,7 +61,8 @@ halloffame::WinWindow& MainWindow::winForm() {
             leaving_ = true;
             quit_();
         });
-        connect(files_->win.get(), &halloffame::WinWindow::hallOfFameRequested, this, [this] { hallOfFame().open(); });
+        connect(files_->win.get(), &halloffame::WinWindow::hallOfFameRequested, this,
+                [this] { hallOfFame().open(); });
     }
     return *files_->win;
 }

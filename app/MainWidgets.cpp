@@ -20,8 +20,7 @@
 namespace tavorin::app {
 
 namespace {
-template <class W>
-W* named(W* w, const QString& name) {
+template <class W> W* named(W* w, const QString& name) {
     w->setObjectName(name);
     return w;
 }
@@ -63,7 +62,8 @@ QGroupBox* buildSpeedOptions(QWidget* p) {
     auto* grid = new QGridLayout(frame);
     const char* captions[] = {"เร็วที่สุด", "เร็ว", "กลางๆ", "ช้า", "ช้าที่สุด"};
     for (int i = 1; i <= 5; ++i) {
-        auto* option = named(new QRadioButton(QString::fromUtf8(captions[i - 1]), frame), QStringLiteral("OpgSpeed%1").arg(i));
+        auto* option = named(new QRadioButton(QString::fromUtf8(captions[i - 1]), frame),
+                             QStringLiteral("OpgSpeed%1").arg(i));
         option->setChecked(i == 3);
         grid->addWidget(option, (i - 1) % 3, (i - 1) / 3);
     }
@@ -144,7 +144,8 @@ QGroupBox* buildDeedList(QWidget* p) {
     list->setMinimumWidth(250);
     ui::alignDeedColumns(list);
     column->addWidget(list, 1);
-    column->addWidget(named(new QPushButton(QStringLiteral("ดูโฉนด"), frame), QStringLiteral("ViewDeedButton")));
+    column->addWidget(
+        named(new QPushButton(QStringLiteral("ดูโฉนด"), frame), QStringLiteral("ViewDeedButton")));
     return frame;
 }
 
@@ -152,10 +153,14 @@ QWidget* buildWindowButtons(QWidget* p) {
     auto* panel = new QWidget(p);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(named(new QPushButton(QStringLiteral("หน้าจอกระดาน"), panel), QStringLiteral("Command2")), 0, 0);
-    grid->addWidget(named(new QPushButton(QStringLiteral("SAVE"), panel), QStringLiteral("SaveButton")), 0, 1);
-    grid->addWidget(named(new QPushButton(QStringLiteral("บันทึกสุดยอดทาวอริน"), panel), QStringLiteral("RecButton")), 1, 0);
-    grid->addWidget(named(new QPushButton(QStringLiteral("Exit"), panel), QStringLiteral("ExitButton")), 1, 1);
+    grid->addWidget(named(new QPushButton(QStringLiteral("หน้าจอกระดาน"), panel), QStringLiteral("Command2")),
+                    0, 0);
+    grid->addWidget(named(new QPushButton(QStringLiteral("SAVE"), panel), QStringLiteral("SaveButton")), 0,
+                    1);
+    grid->addWidget(
+        named(new QPushButton(QStringLiteral("บันทึกสุดยอดทาวอริน"), panel), QStringLiteral("RecButton")), 1, 0);
+    grid->addWidget(named(new QPushButton(QStringLiteral("Exit"), panel), QStringLiteral("ExitButton")), 1,
+                    1);
     return panel;
 }
 } // namespace

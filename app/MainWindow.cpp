@@ -64,7 +64,8 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     // While a sale window locks MAIN the computer waits, so that its turn never sees holdings change
     // under it; closing the sale menu is a person's action, after which it goes on.
     computer_ = new ComputerDriver(
-        game_, [this] { sync(); }, [this] { return acting_ > 0 || !dealings_->dealings().mainEnabled; }, this);
+        game_, [this] { sync(); }, [this] { return acting_ > 0 || !dealings_->dealings().mainEnabled; },
+        this);
     connectTurnControls();
     connectFrames();
     connectDeedViews();
@@ -75,8 +76,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-template <class F>
-void MainWindow::act(F&& engineCall) {
+template <class F> void MainWindow::act(F&& engineCall) {
     ++acting_;
     engineCall();
     --acting_;
@@ -133,21 +133,23 @@ void MainWindow::connectTurnControls() {
 void MainWindow::connectFrames() {
     for (const FrameButton& b : kFrameButtons) {
         auto* w = static_cast<QAbstractButton*>(screen_->widget(b.control));
-        connect(w, &QAbstractButton::clicked, this, [this, click = b.click] { act([this, click] { (game_.*click)(); }); });
+        connect(w, &QAbstractButton::clicked, this,
+                [this, click = b.click] { act([this, click] { (game_.*click)(); }); });
     }
     auto* check = static_cast<QAbstractButton*>(screen_->widget(Ctl::CheckFreeLand));
     connect(check, &QAbstractButton::clicked, this,
             [this](bool checked) { act([this, checked] { game_.CheckFreeLand_Click(checked); }); });
     auto* combo = static_cast<QComboBox*>(screen_->widget(Ctl::CmbBonus));
-    connect(combo, &QComboBox::activated, this, [this](int index) { act([this, index] { game_.CmbBonus_Select(index); }); });
+    connect(combo, &QComboBox::activated, this,
+            [this](int index) { act([this, index] { game_.CmbBonus_Select(index); }); });
 }
 
 void MainWindow::connectDeedViews() {
     for (Ctl c : kViewDeedButtons)
         connect(static_cast<QAbstractButton*>(screen_->widget(c)), &QAbstractButton::clicked, this,
                 [this] { viewDeed(game_.currentDeed()); });
-    connect(static_cast<QAbstractButton*>(screen_->widget(Ctl::ViewDeedButton)), &QAbstractButton::clicked, this,
-            &MainWindow::viewSelectedDeed);
+    connect(static_cast<QAbstractButton*>(screen_->widget(Ctl::ViewDeedButton)), &QAbstractButton::clicked,
+            this, &MainWindow::viewSelectedDeed);
     connect(static_cast<QListWidget*>(screen_->widget(Ctl::DeedList)), &QListWidget::itemDoubleClicked, this,
             &MainWindow::viewSelectedDeed);
     connect(board_.get(), &board::BoardWindow::deedRequested, this, &MainWindow::viewDeed);
@@ -155,8 +157,8 @@ void MainWindow::connectDeedViews() {
 
 void MainWindow::connectDealings() {
     for (int k = 1; k <= kMaxPlayers; ++k)
-        connect(static_cast<QAbstractButton*>(screen_->widget(nth(Ctl::PlayerButton1, k))), &QAbstractButton::clicked,
-                this, [this, k] { dealings_->PlayerButton_Click(k); });
+        connect(static_cast<QAbstractButton*>(screen_->widget(nth(Ctl::PlayerButton1, k))),
+                &QAbstractButton::clicked, this, [this, k] { dealings_->PlayerButton_Click(k); });
     dealings_->setRunner([this](const std::function<void()>& call) { act(call); });
     dealings_->setDeedOpener([this](int deed) { viewDeed(deed); });
 }
@@ -193,7 +195,8 @@ void MainWindow::showMain() {
 }
 
 bool MainWindow::confirmExit(std::string_view text) {
-    return ui::showMessage(this, "Confirm exit", text, MsgButtons::OkCancel, MsgIcon::Question) == MsgResult::Ok;
+    return ui::showMessage(this, "Confirm exit", text, MsgButtons::OkCancel, MsgIcon::Question) ==
+           MsgResult::Ok;
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
@@ -206,7 +209,8 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     }
 }
 
-MsgResult MainWindow::messageBox(std::string_view title, std::string_view text, MsgButtons buttons, MsgIcon icon) {
+MsgResult MainWindow::messageBox(std::string_view title, std::string_view text, MsgButtons buttons,
+                                 MsgIcon icon) {
     // What led to the message is on screen before the message itself.
     sync();
     // While a sale window locks MAIN, the person works in that window: the box stands over it

@@ -75,8 +75,7 @@ protected:
 
 private:
     // Runs one engine operation for a person's action, then shows its outcome.
-    template <class F>
-    void act(F&& engineCall);
+    template <class F> void act(F&& engineCall);
     void connectTurnControls();
     void connectFrames();
     void connectDeedViews();

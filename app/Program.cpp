@@ -99,8 +99,7 @@ void Program::reportUnloadablePictures() {
         if (!QImage(ui::qs(s.LPName[i])).isNull()) continue;
         lost += "\n" + s.player(k).Name + " : " + s.LPName[i];
     }
-    if (!lost.empty())
-        ui::showMessage(main_.get(), {}, "โหลดรูปตัวเดินต่อไปนี้ไม่ได้ จึงใช้ตัวเดินแบบเดิมแทน" + lost);
+    if (!lost.empty()) ui::showMessage(main_.get(), {}, "โหลดรูปตัวเดินต่อไปนี้ไม่ได้ จึงใช้ตัวเดินแบบเดิมแทน" + lost);
 }
 
 } // namespace tavorin::app

@@ -30,8 +30,8 @@ void setText(QWidget* w, const QString& text) {
 // computer's turn syncs at every step: only what changed is set.
 void setColours(QWidget* w, const QColor& window, const QColor& text = {}) {
     QPalette pal = w->palette();
-    const bool same = pal.color(QPalette::Window) == window &&
-                      (!text.isValid() || pal.color(QPalette::WindowText) == text);
+    const bool same =
+        pal.color(QPalette::Window) == window && (!text.isValid() || pal.color(QPalette::WindowText) == text);
     if (same && pal.isBrushSet(QPalette::Active, QPalette::Window)) return;
     pal.setColor(QPalette::Window, window);
     if (text.isValid()) pal.setColor(QPalette::WindowText, text);
@@ -57,7 +57,8 @@ ScreenSync::ScreenSync(QWidget& root) : root_(root) {
     }
     for (int die = 1; die <= 2; ++die)
         for (int face = 1; face <= 6; ++face)
-            dice_[std::size_t(die)][std::size_t(face)] = root.findChild<QWidget*>(QStringLiteral("cube%1_%2").arg(die).arg(face));
+            dice_[std::size_t(die)][std::size_t(face)] =
+                root.findChild<QWidget*>(QStringLiteral("cube%1_%2").arg(die).arg(face));
 }
 
 void ScreenSync::applyControl(Ctl c, const Control& state) {
@@ -70,7 +71,8 @@ void ScreenSync::applyControl(Ctl c, const Control& state) {
         written_[i] = state.text;
         setText(w, ui::qs(state.text));
     }
-    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable() && b->isChecked() != state.checked) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w);
+        b && b->isCheckable() && b->isChecked() != state.checked) {
         // An option button is cleared by checking another of its group.
         if (state.checked || !b->autoExclusive()) b->setChecked(state.checked);
     }

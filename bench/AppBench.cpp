@@ -33,8 +33,7 @@ using namespace tavorin;
 
 namespace {
 
-template <class W = QWidget>
-W* child(QWidget& root, const QString& name) {
+template <class W = QWidget> W* child(QWidget& root, const QString& name) {
     W* w = root.findChild<W*>(name);
     if (!w) {
         std::fprintf(stderr, "tavorin-bench-app: no widget %s\n", qPrintable(name));
@@ -51,14 +50,16 @@ void startComputerGame(app::Program& program, int players) {
     setupui::SetupWindow& setup = start.setupWindow();
     child<QAbstractButton>(setup, QStringLiteral("Option%1").arg(players))->click();
     for (int k = 1; k <= players; ++k)
-        child<QComboBox>(setup, QStringLiteral("CmbType%1").arg(k))->setCurrentText(QStringLiteral("คอมพิวเตอร์"));
+        child<QComboBox>(setup, QStringLiteral("CmbType%1").arg(k))
+            ->setCurrentText(QStringLiteral("คอมพิวเตอร์"));
     child<QAbstractButton>(setup, QStringLiteral("OKButton"))->click();
 }
 
 double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 double wallSeconds() {
@@ -100,8 +101,8 @@ int waiting(app::Program& program, long turns) {
         if (long(ratios.size()) >= turns || program.main()->game().s.gameOver) QCoreApplication::exit(0);
     });
     QApplication::exec();
-    std::printf("turns %zu\nspeed %d\ncpu_per_wall %.4f\n", ratios.size(), int(program.main()->game().s.Speed),
-                median(ratios));
+    std::printf("turns %zu\nspeed %d\ncpu_per_wall %.4f\n", ratios.size(),
+                int(program.main()->game().s.Speed), median(ratios));
     return 0;
 }
 

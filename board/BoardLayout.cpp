@@ -9,13 +9,34 @@ struct LabelPlace {
 // Name and price labels of deeds 1..29 (index 0 unused).
 constexpr std::array<LabelPlace, kDeeds + 1> kLabelPlaces = {{
     {0, 0, 0, 0},
-    {9315, 6960, 9090, 7920}, {7395, 6120, 7050, 7080}, {6555, 5280, 6210, 6240}, {5715, 4440, 5370, 5400},
-    {4635, 5280, 4650, 6240}, {2955, 6960, 2970, 7920}, {2115, 6960, 1890, 7920}, {195, 6600, 810, 7080},
-    {1035, 5280, 810, 6240},  {2115, 4680, 1890, 5640}, {3195, 4080, 2970, 5040}, {4515, 3480, 4050, 4440},
-    {3195, 2880, 2850, 3840}, {315, 2160, 810, 2640},   {315, 1320, 810, 1800},   {2115, 0, 1890, 960},
-    {4035, 840, 3690, 1800},  {4875, 1680, 4530, 2640}, {5715, 2520, 5490, 3480}, {6555, 1680, 6330, 2640},
-    {7395, 840, 7170, 1800},  {8235, 0, 8010, 960},     {9315, 0, 9090, 960},     {9555, 1320, 10170, 1800},
-    {9555, 2160, 10170, 2640}, {8235, 2880, 8010, 3840}, {7155, 3480, 6810, 4440}, {9315, 4680, 9090, 5640},
+    {9315, 6960, 9090, 7920},
+    {7395, 6120, 7050, 7080},
+    {6555, 5280, 6210, 6240},
+    {5715, 4440, 5370, 5400},
+    {4635, 5280, 4650, 6240},
+    {2955, 6960, 2970, 7920},
+    {2115, 6960, 1890, 7920},
+    {195, 6600, 810, 7080},
+    {1035, 5280, 810, 6240},
+    {2115, 4680, 1890, 5640},
+    {3195, 4080, 2970, 5040},
+    {4515, 3480, 4050, 4440},
+    {3195, 2880, 2850, 3840},
+    {315, 2160, 810, 2640},
+    {315, 1320, 810, 1800},
+    {2115, 0, 1890, 960},
+    {4035, 840, 3690, 1800},
+    {4875, 1680, 4530, 2640},
+    {5715, 2520, 5490, 3480},
+    {6555, 1680, 6330, 2640},
+    {7395, 840, 7170, 1800},
+    {8235, 0, 8010, 960},
+    {9315, 0, 9090, 960},
+    {9555, 1320, 10170, 1800},
+    {9555, 2160, 10170, 2640},
+    {8235, 2880, 8010, 3840},
+    {7155, 3480, 6810, 4440},
+    {9315, 4680, 9090, 5640},
     {9555, 6600, 10170, 7080},
 }};
 
@@ -39,8 +60,12 @@ const std::array<CaptionLabel, 10> kCaptionLabels = {{
 std::string_view specialSquareToolTip(int square) {
     switch (square) {
     case 0: return "จุดเริ่มต้น";
-    case 2: case 17: case 33: return "หีบสมบัติ";
-    case 7: case 22: case 36: return "ประตูดวง";
+    case 2:
+    case 17:
+    case 33: return "หีบสมบัติ";
+    case 7:
+    case 22:
+    case 36: return "ประตูดวง";
     case 10: return "ที่นี่คือคุก";
     case 20: return "แวะพักผ่อน";
     case 30: return "ไปติดคุกที่นู่นเลย";
@@ -115,11 +140,13 @@ Item itemAt(const GameState& s, const BoardScreen& b, const BoardLook& look, int
     for (int k = kMaxPlayers; k >= 1; --k)
         if (tokenShown(s, k) && contains(tokenRect(s, k), x, y)) return {ItemKind::Token, k};
     for (int d = 1; d <= kDeeds; ++d)
-        if (developmentPicture(s.deed(d)) >= 0 && contains(developmentRect(d), x, y)) return {ItemKind::Development, d};
+        if (developmentPicture(s.deed(d)) >= 0 && contains(developmentRect(d), x, y))
+            return {ItemKind::Development, d};
     for (int d = 1; d <= kDeeds; ++d) {
         if (contains(numberLabelRect(d), x, y)) return {ItemKind::Label, d};
         if (ownerShown(s.deed(d)) && contains(ownerLabelRect(d), x, y)) return {ItemKind::Label, d};
-        if (look.namesShown && (contains(nameLabelRect(d, look.nameWidth[std::size_t(d)]), x, y) || contains(priceLabelRect(d), x, y)))
+        if (look.namesShown && (contains(nameLabelRect(d, look.nameWidth[std::size_t(d)]), x, y) ||
+                                contains(priceLabelRect(d), x, y)))
             return {ItemKind::Label, d};
     }
     for (const CaptionLabel& c : kCaptionLabels)

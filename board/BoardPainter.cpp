@@ -14,7 +14,7 @@
 namespace tavorin::board {
 
 namespace {
-constexpr int kNameFont = 165;  // twips
+constexpr int kNameFont = 165;      // twips
 constexpr double kLabelMargin = 12; // twips between a label's edge and its ink
 
 void paintLabel(QPainter& p, const BoardLabel& l) {
@@ -28,7 +28,8 @@ BoardLabel caption(const CaptionLabel& c) {
     const QString text = ui::qs(c.text);
     switch (c.colours) {
     case CaptionLabel::Colours::YellowOnMagenta: return {c.rect, text, Qt::yellow, Qt::magenta, 165, true};
-    case CaptionLabel::Colours::YellowOnTeal: return {c.rect, text, Qt::yellow, QColor(0, 128, 128), 165, true};
+    case CaptionLabel::Colours::YellowOnTeal:
+        return {c.rect, text, Qt::yellow, QColor(0, 128, 128), 165, true};
     case CaptionLabel::Colours::BlueOnGreen: break;
     }
     return {c.rect, text, Qt::blue, Qt::green, 165, true};
@@ -54,7 +55,8 @@ std::vector<BoardLabel> boardLabels(const GameState& s, const BoardLook& look) {
         const DeedRecord& deed = s.deed(d);
         // Players' names may be 20 characters long: they shrink, then end in an ellipsis.
         if (ownerShown(deed))
-            labels.push_back({ownerLabelRect(d), ui::qs(s.player(deed.Owner).Name), Qt::black, Qt::cyan, 150, false, 0.65});
+            labels.push_back({ownerLabelRect(d), ui::qs(s.player(deed.Owner).Name), Qt::black, Qt::cyan, 150,
+                              false, 0.65});
         if (look.namesShown) {
             labels.push_back({nameLabelRect(d, look.nameWidth[std::size_t(d)]), ui::qs(deed.Name), Qt::black,
                               QColor(224, 224, 224), kNameFont, false, 0.8});
@@ -70,7 +72,8 @@ std::vector<BoardLabel> boardLabels(const GameState& s, const BoardLook& look) {
 
 QRectF labelInk(const BoardLabel& l) {
     const QRectF r = ui::rectF(l.rect);
-    const ui::FittedText fit = ui::fitText(l.text, ui::thaiPixelFont(l.fontTwips, l.bold), r.size(), kLabelMargin, l.minScale);
+    const ui::FittedText fit =
+        ui::fitText(l.text, ui::thaiPixelFont(l.fontTwips, l.bold), r.size(), kLabelMargin, l.minScale);
     return fit.ink.translated(r.topLeft());
 }
 
@@ -88,7 +91,8 @@ void paintBoard(QPainter& p, const BoardScene& sc) {
     for (int d = 1; d <= kDeeds; ++d) {
         const int picture = developmentPicture(sc.s.deed(d));
         if (picture >= 0)
-            ui::drawPicture(p, ui::PictureId::development(ui::Development(picture)), ui::rectF(developmentRect(d)));
+            ui::drawPicture(p, ui::PictureId::development(ui::Development(picture)),
+                            ui::rectF(developmentRect(d)));
     }
     paintTokens(p, sc);
     if (sc.screen.arrow1.visible)

@@ -72,7 +72,8 @@ void BoardView::mousePressEvent(QMouseEvent* e) {
         // The grab point is kept in whole twips, a half going to the even neighbour.
         const QPointF t = twipsAt(e->position());
         const Rect token = tokenRect(game_.s, k);
-        drag_ = Drag{k, int(std::nearbyint(t.x() - token.left)), int(std::nearbyint(t.y() - token.top)), e->position()};
+        drag_ = Drag{k, int(std::nearbyint(t.x() - token.left)), int(std::nearbyint(t.y() - token.top)),
+                     e->position()};
         setMouseTracking(true);
     }
     update();

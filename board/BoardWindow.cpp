@@ -119,7 +119,8 @@ void BoardWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void BoardWindow::layoutBoard() {
-    const double zoom = std::min(double(width()) / designSize_.width(), double(height()) / designSize_.height());
+    const double zoom =
+        std::min(double(width()) / designSize_.width(), double(height()) / designSize_.height());
     view_->setZoom(zoom);
     const ui::TwipScale scale(logicalDpiX(), zoom);
     // The board keeps its shape; what the window has to spare is shared out evenly on both sides.
@@ -131,10 +132,12 @@ void BoardWindow::layoutBoard() {
     mainButton_->setFont(font);
     options_->setGeometry(view_->toPixels(kOptionFrame));
     // The option buttons sit inside the frame, so their twips are scaled but not moved by it.
-    showLabels_->setGeometry(QRect(QPoint(scale.pxRound(kShowLabelOption.left), scale.pxRound(kShowLabelOption.top)),
-                                   QSize(scale.pxRound(kShowLabelOption.width), scale.pxRound(kShowLabelOption.height))));
-    hideLabels_->setGeometry(QRect(QPoint(scale.pxRound(kHideLabelOption.left), scale.pxRound(kHideLabelOption.top)),
-                                   QSize(scale.pxRound(kHideLabelOption.width), scale.pxRound(kHideLabelOption.height))));
+    showLabels_->setGeometry(
+        QRect(QPoint(scale.pxRound(kShowLabelOption.left), scale.pxRound(kShowLabelOption.top)),
+              QSize(scale.pxRound(kShowLabelOption.width), scale.pxRound(kShowLabelOption.height))));
+    hideLabels_->setGeometry(
+        QRect(QPoint(scale.pxRound(kHideLabelOption.left), scale.pxRound(kHideLabelOption.top)),
+              QSize(scale.pxRound(kHideLabelOption.width), scale.pxRound(kHideLabelOption.height))));
     ui::keepLineWhole(showLabels_);
     ui::keepLineWhole(hideLabels_);
     mainButton_->setGeometry(view_->toPixels(kMainButton));
@@ -191,7 +194,8 @@ void BoardWindow::refresh() {
     std::string painted = paintedState(game_.s, b);
     if (painted == painted_) return;
     painted_ = std::move(painted);
-    for (int d = 1; d <= kDeeds; ++d) view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.s.deed(d).Name));
+    for (int d = 1; d <= kDeeds; ++d)
+        view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.s.deed(d).Name));
     view_->update();
 }
 

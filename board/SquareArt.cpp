@@ -19,8 +19,9 @@ namespace tavorin::board {
 namespace {
 QColor groupColour(int deed) {
     static const std::array<QColor, 9> colours = {
-        QColor(150, 150, 150), QColor(150, 90, 50),  QColor(120, 200, 240), QColor(220, 60, 160), QColor(245, 140, 30),
-        QColor(220, 40, 40),   QColor(230, 200, 30), QColor(40, 160, 80),   QColor(40, 70, 190)};
+        QColor(150, 150, 150), QColor(150, 90, 50),  QColor(120, 200, 240),
+        QColor(220, 60, 160),  QColor(245, 140, 30), QColor(220, 40, 40),
+        QColor(230, 200, 30),  QColor(40, 160, 80),  QColor(40, 70, 190)};
     const DeedData& d = kDeedTable[std::size_t(deed)];
     if (d.landType == LandType::Pair) return QColor(110, 110, 130);
     if (d.landType == LandType::Group) return QColor(200, 150, 30);
@@ -28,7 +29,8 @@ QColor groupColour(int deed) {
 }
 
 // Shrinks the font until the text fits on one line of the rectangle, within reason.
-void drawFitted(QPainter& p, const QRectF& r, const QString& text, int maxPixel, const QColor& colour, bool bold = false) {
+void drawFitted(QPainter& p, const QRectF& r, const QString& text, int maxPixel, const QColor& colour,
+                bool bold = false) {
     int size = maxPixel;
     QFont f = ui::thaiPixelFont(size, bold);
     while (size > maxPixel * 6 / 10) {
@@ -48,9 +50,11 @@ void paintTemple(QPainter& p, const QRectF& r, const QColor& c) {
     p.setBrush(c);
     p.drawPolygon(roof);
     p.setBrush(QColor(250, 245, 230));
-    p.drawRect(QRectF(r.left() + r.width() * 0.15, r.bottom() - r.height() * 0.45, r.width() * 0.7, r.height() * 0.45));
+    p.drawRect(QRectF(r.left() + r.width() * 0.15, r.bottom() - r.height() * 0.45, r.width() * 0.7,
+                      r.height() * 0.45));
     p.setBrush(c.darker(140));
-    p.drawRect(QRectF(r.center().x() - r.width() * 0.08, r.bottom() - r.height() * 0.3, r.width() * 0.16, r.height() * 0.3));
+    p.drawRect(QRectF(r.center().x() - r.width() * 0.08, r.bottom() - r.height() * 0.3, r.width() * 0.16,
+                      r.height() * 0.3));
 }
 
 void paintHills(QPainter& p, const QRectF& r, const QColor& c) {
@@ -64,13 +68,15 @@ void paintHills(QPainter& p, const QRectF& r, const QColor& c) {
     p.setBrush(c);
     p.drawPath(hills);
     p.setBrush(QColor(255, 210, 60));
-    p.drawEllipse(QPointF(r.left() + r.width() * 0.12, r.top() + r.height() * 0.15), r.width() * 0.08, r.width() * 0.08);
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.12, r.top() + r.height() * 0.15), r.width() * 0.08,
+                  r.width() * 0.08);
 }
 
 void paintUtility(QPainter& p, const QRectF& r, bool power) {
     if (power) {
         QPolygonF bolt;
-        bolt << QPointF(r.left() + r.width() * 0.55, r.top()) << QPointF(r.left() + r.width() * 0.25, r.center().y())
+        bolt << QPointF(r.left() + r.width() * 0.55, r.top())
+             << QPointF(r.left() + r.width() * 0.25, r.center().y())
              << QPointF(r.center().x(), r.center().y()) << QPointF(r.left() + r.width() * 0.4, r.bottom())
              << QPointF(r.left() + r.width() * 0.78, r.center().y() - r.height() * 0.1)
              << QPointF(r.left() + r.width() * 0.55, r.center().y() - r.height() * 0.1);
@@ -79,8 +85,10 @@ void paintUtility(QPainter& p, const QRectF& r, bool power) {
     } else {
         QPainterPath drop;
         drop.moveTo(r.center().x(), r.top());
-        drop.cubicTo(r.right(), r.center().y(), r.right() - r.width() * 0.1, r.bottom(), r.center().x(), r.bottom());
-        drop.cubicTo(r.left() + r.width() * 0.1, r.bottom(), r.left(), r.center().y(), r.center().x(), r.top());
+        drop.cubicTo(r.right(), r.center().y(), r.right() - r.width() * 0.1, r.bottom(), r.center().x(),
+                     r.bottom());
+        drop.cubicTo(r.left() + r.width() * 0.1, r.bottom(), r.left(), r.center().y(), r.center().x(),
+                     r.top());
         p.setBrush(QColor(60, 150, 240));
         p.drawPath(drop);
     }
@@ -90,10 +98,12 @@ void paintChest(QPainter& p, const QRectF& r) {
     p.setBrush(QColor(150, 90, 40));
     p.drawRoundedRect(r.adjusted(0, r.height() * 0.2, 0, 0), r.width() * 0.08, r.width() * 0.08);
     p.setBrush(QColor(120, 70, 30));
-    p.drawRoundedRect(QRectF(r.left(), r.top(), r.width(), r.height() * 0.4), r.width() * 0.15, r.width() * 0.15);
+    p.drawRoundedRect(QRectF(r.left(), r.top(), r.width(), r.height() * 0.4), r.width() * 0.15,
+                      r.width() * 0.15);
     p.setBrush(QColor(250, 210, 40));
     p.drawRect(QRectF(r.left(), r.top() + r.height() * 0.38, r.width(), r.height() * 0.1));
-    p.drawRect(QRectF(r.center().x() - r.width() * 0.07, r.top() + r.height() * 0.3, r.width() * 0.14, r.height() * 0.28));
+    p.drawRect(QRectF(r.center().x() - r.width() * 0.07, r.top() + r.height() * 0.3, r.width() * 0.14,
+                      r.height() * 0.28));
 }
 
 void paintDoor(QPainter& p, const QRectF& r) {
@@ -114,22 +124,26 @@ void paintBars(QPainter& p, const QRectF& r) {
 
 void paintSunshade(QPainter& p, const QRectF& r) {
     p.setBrush(QColor(255, 200, 0));
-    p.drawEllipse(QPointF(r.right() - r.width() * 0.15, r.top() + r.height() * 0.2), r.width() * 0.12, r.width() * 0.12);
+    p.drawEllipse(QPointF(r.right() - r.width() * 0.15, r.top() + r.height() * 0.2), r.width() * 0.12,
+                  r.width() * 0.12);
     QPainterPath shade;
     shade.moveTo(r.left(), r.top() + r.height() * 0.5);
-    shade.quadTo(r.left() + r.width() * 0.35, r.top() - r.height() * 0.1, r.left() + r.width() * 0.7, r.top() + r.height() * 0.5);
+    shade.quadTo(r.left() + r.width() * 0.35, r.top() - r.height() * 0.1, r.left() + r.width() * 0.7,
+                 r.top() + r.height() * 0.5);
     shade.closeSubpath();
     p.setBrush(QColor(230, 60, 60));
     p.drawPath(shade);
     p.setBrush(QColor(90, 60, 30));
-    p.drawRect(QRectF(r.left() + r.width() * 0.33, r.top() + r.height() * 0.45, r.width() * 0.05, r.height() * 0.55));
+    p.drawRect(QRectF(r.left() + r.width() * 0.33, r.top() + r.height() * 0.45, r.width() * 0.05,
+                      r.height() * 0.55));
 }
 
 void paintCoins(QPainter& p, const QRectF& r) {
     p.setBrush(QColor(240, 190, 30));
     const double h = r.height() / 5;
     for (int i = 0; i < 4; ++i)
-        p.drawEllipse(QRectF(r.left() + r.width() * 0.2, r.bottom() - h * (i + 1.6), r.width() * 0.6, h * 1.4));
+        p.drawEllipse(
+            QRectF(r.left() + r.width() * 0.2, r.bottom() - h * (i + 1.6), r.width() * 0.6, h * 1.4));
 }
 
 void paintStartArrow(QPainter& p, const QRectF& r) {
@@ -158,7 +172,9 @@ void paintSquareInCode(QPainter& p, int n, const GameState& s, bool landCaption)
     case SquareKind::Start: background = QColor(255, 240, 170); break;
     case SquareKind::Treasure: background = QColor(250, 215, 250); break;
     case SquareKind::Fate: background = QColor(195, 235, 235); break;
-    case SquareKind::Dishonest: background = n == kJailSquare ? QColor(225, 225, 225) : QColor(255, 215, 205); break;
+    case SquareKind::Dishonest:
+        background = n == kJailSquare ? QColor(225, 225, 225) : QColor(255, 215, 205);
+        break;
     case SquareKind::Relax: background = QColor(205, 240, 205); break;
     case SquareKind::Tax: background = QColor(255, 235, 205); break;
     case SquareKind::Land:
@@ -183,7 +199,8 @@ void paintSquareInCode(QPainter& p, int n, const GameState& s, bool landCaption)
         else
             paintHills(p, icon, band.darker(120));
         if (landCaption)
-            drawFitted(p, QRectF(r.left() + 10, r.bottom() - 270, r.width() - 20, 260), caption, 165, Qt::black, true);
+            drawFitted(p, QRectF(r.left() + 10, r.bottom() - 270, r.width() - 20, 260), caption, 165,
+                       Qt::black, true);
     } else {
         const QRectF icon(r.center().x() - 260, r.top() + 70, 520, 420);
         switch (sq.kind) {
@@ -195,7 +212,8 @@ void paintSquareInCode(QPainter& p, int n, const GameState& s, bool landCaption)
         case SquareKind::Tax: paintCoins(p, icon); break;
         case SquareKind::Land: break;
         }
-        drawFitted(p, QRectF(r.left() + 10, r.bottom() - 300, r.width() - 20, 290), caption, 165, QColor(40, 40, 40), true);
+        drawFitted(p, QRectF(r.left() + 10, r.bottom() - 300, r.width() - 20, 290), caption, 165,
+                   QColor(40, 40, 40), true);
     }
     p.restore();
 }

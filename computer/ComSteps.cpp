@@ -272,9 +272,7 @@ void decide(Game& g, Ctl frame) {
     case Ctl::NotOwnMortgageLandFrame: return payWithFunds(Payment::MortgageLand);
     case Ctl::NotOwnSingleLandFrame: return payWithFunds(Payment::SingleLand);
     case Ctl::NotOwnNotSingleLandFrame: return payWithFunds(Payment::NotSingleLand);
-    case Ctl::RelaxFrame:
-        g.s.player(g.s.NV).MayPlay = kFalse;
-        return g.closeFrame(Ctl::RelaxFrame);
+    case Ctl::RelaxFrame: g.s.player(g.s.NV).MayPlay = kFalse; return g.closeFrame(Ctl::RelaxFrame);
     case Ctl::StartFrame:
     case Ctl::FirstFrame:
     case Ctl::OwnNotSingleLandFrame: return g.closeFrame(frame);

@@ -192,7 +192,8 @@ double ComputerTurn::resolve() {
         if (number >= 1 && number <= size) {
             frame_ = treasure ? Ctl::TreasureFrame : Ctl::FateFrame;
             g.setLabel(treasure ? Ctl::LabelTreasure : Ctl::LabelFate,
-                       treasure ? s.TreasureCards[std::size_t(number)].Text : s.FateCards[std::size_t(number)].Text);
+                       treasure ? s.TreasureCards[std::size_t(number)].Text
+                                : s.FateCards[std::size_t(number)].Text);
             ui[frame_].visible = true;
         }
     } else if (type == 'b' && value >= '1' && value <= '3') {

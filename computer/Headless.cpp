@@ -53,8 +53,8 @@ std::string jsonString(std::string_view text) {
 }
 
 namespace {
-void appendDeck(std::string& out, const char* name, int next, const std::array<std::int16_t, kMaxCards + 1>& order,
-                int size) {
+void appendDeck(std::string& out, const char* name, int next,
+                const std::array<std::int16_t, kMaxCards + 1>& order, int size) {
     out += '"';
     out += name;
     out += "\":{\"next\":";

@@ -39,7 +39,8 @@ long number(const char* option, const char* text, long lo, long hi) {
     errno = 0;
     const long v = std::strtol(text, &end, 10);
     if (errno != 0 || end == text || *end != '\0' || v < lo || v > hi)
-        usage(std::string(option) + " needs a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+        usage(std::string(option) + " needs a whole number from " + std::to_string(lo) + " to " +
+              std::to_string(hi));
     return v;
 }
 
@@ -51,16 +52,26 @@ Options parse(int argc, char** argv) {
             if (i + 1 >= argc) usage(std::string(a) + " needs a value");
             return argv[++i];
         };
-        if (a == "--games") o.games = number("--games", value(), 1, 100000000);
-        else if (a == "--players") o.players = int(number("--players", value(), 2, 6));
-        else if (a == "--seed") o.seed = std::uint64_t(number("--seed", value(), 0, 2147483647));
-        else if (a == "--max-turns") o.maxTurns = int(number("--max-turns", value(), 1, 100000000));
-        else if (a == "--first-lap-lock") o.firstLapLock = true;
-        else if (a == "--deal") o.deal = int(number("--deal", value(), 1, 4));
-        else if (a == "--json") o.json = true;
-        else if (a == "--trace") o.trace = value();
-        else if (a == "--help" || a == "-h") usage("help");
-        else usage("unknown option " + std::string(a));
+        if (a == "--games")
+            o.games = number("--games", value(), 1, 100000000);
+        else if (a == "--players")
+            o.players = int(number("--players", value(), 2, 6));
+        else if (a == "--seed")
+            o.seed = std::uint64_t(number("--seed", value(), 0, 2147483647));
+        else if (a == "--max-turns")
+            o.maxTurns = int(number("--max-turns", value(), 1, 100000000));
+        else if (a == "--first-lap-lock")
+            o.firstLapLock = true;
+        else if (a == "--deal")
+            o.deal = int(number("--deal", value(), 1, 4));
+        else if (a == "--json")
+            o.json = true;
+        else if (a == "--trace")
+            o.trace = value();
+        else if (a == "--help" || a == "-h")
+            usage("help");
+        else
+            usage("unknown option " + std::string(a));
     }
     if (!o.trace.empty() && o.games != 1) usage("--trace records one game; use it with --games 1");
     return o;
@@ -92,7 +103,8 @@ int main(int argc, char** argv) {
         HeadlessView view;
         if (trace)
             view.onMessage = [&](std::string_view title, std::string_view text) {
-                *trace << "{\"msg\":{\"title\":" << jsonString(title) << ",\"text\":" << jsonString(text) << "}}\n";
+                *trace << "{\"msg\":{\"title\":" << jsonString(title) << ",\"text\":" << jsonString(text)
+                       << "}}\n";
             };
         auto game = std::make_unique<Game>(random, view);
         NewGameSetup setup;
@@ -105,16 +117,18 @@ int main(int argc, char** argv) {
             if (trace) *trace << stateJson(game->s, turn, player) << '\n';
         });
         turns.push_back(r.turns);
-        if (r.winner) ++wins[std::size_t(r.winner)];
-        else ++capped;
+        if (r.winner)
+            ++wins[std::size_t(r.winner)];
+        else
+            ++capped;
         std::string bankrupts;
         for (std::size_t b = 0; b < r.bankrupts.size(); ++b) {
             if (b) bankrupts += ',';
             bankrupts += std::to_string(r.bankrupts[b]);
         }
         if (o.json) {
-            std::cout << (i ? "," : "") << "{\"seed\":" << seed << ",\"winner\":" << r.winner << ",\"turns\":" << r.turns
-                      << ",\"bankruptcies\":[" << bankrupts << "]}";
+            std::cout << (i ? "," : "") << "{\"seed\":" << seed << ",\"winner\":" << r.winner
+                      << ",\"turns\":" << r.turns << ",\"bankruptcies\":[" << bankrupts << "]}";
         } else {
             std::cout << "seed " << seed << " winner " << r.winner << " turns " << r.turns << " bankruptcies "
                       << (bankrupts.empty() ? "-" : bankrupts) << '\n';
@@ -126,13 +140,14 @@ int main(int argc, char** argv) {
     const int p10 = sorted[sorted.size() / 10];
     const int p90 = sorted[std::min(sorted.size() - 1, sorted.size() * 9 / 10)];
     if (o.json) {
-        std::cout << "],\"summary\":{\"games\":" << o.games << ",\"capped\":" << capped << ",\"medianTurns\":" << median
-                  << ",\"p10Turns\":" << p10 << ",\"p90Turns\":" << p90 << ",\"wins\":[";
+        std::cout << "],\"summary\":{\"games\":" << o.games << ",\"capped\":" << capped
+                  << ",\"medianTurns\":" << median << ",\"p10Turns\":" << p10 << ",\"p90Turns\":" << p90
+                  << ",\"wins\":[";
         for (int k = 1; k <= 6; ++k) std::cout << (k > 1 ? "," : "") << wins[std::size_t(k)];
         std::cout << "]}}\n";
     } else {
-        std::cout << "games " << o.games << " capped " << capped << " turns median " << median << " p10 " << p10 << " p90 "
-                  << p90 << " wins";
+        std::cout << "games " << o.games << " capped " << capped << " turns median " << median << " p10 "
+                  << p10 << " p90 " << p90 << " wins";
         for (int k = 1; k <= o.players; ++k) std::cout << ' ' << k << ':' << wins[std::size_t(k)];
         std::cout << '\n';
     }

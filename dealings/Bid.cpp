@@ -26,7 +26,8 @@ std::optional<std::int32_t> parseBidAmount(std::string_view text) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     if (whole.empty() && fraction.empty()) return std::nullopt;
     for (char c : whole)
         if (!isDigit(c)) return std::nullopt;
@@ -69,7 +70,8 @@ void BidWindow::BidShow(int seller) {
     const GameState& s = game_->s;
     player = seller;
     visible = true;
-    caption = "รายละเอียดการเสนอราคาประมูลที่ดินของ " + (validPlayer(seller) ? s.player(seller).Name : std::string());
+    caption =
+        "รายละเอียดการเสนอราคาประมูลที่ดินของ " + (validPlayer(seller) ? s.player(seller).Name : std::string());
     BidAmount.clear();
     for (OptionButton& o : OpgPlayer) o.selected = false;
     DeedList.clear();

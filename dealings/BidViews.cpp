@@ -41,7 +41,8 @@ BidView::BidView(DealingsHub& hub) : DealingWindow(hub, "BID", [](Dealings& d) {
         option->setMinimumWidth(120);
         grid->addWidget(option, (n - 1) / 3, (n - 1) % 3);
         buyers_[std::size_t(n)] = option;
-        connect(option, &QRadioButton::clicked, this, [this, n] { hub_.act([n](Dealings& d) { d.bid.choose(n); }); });
+        connect(option, &QRadioButton::clicked, this,
+                [this, n] { hub_.act([n](Dealings& d) { d.bid.choose(n); }); });
     }
     column->addWidget(frame);
 
@@ -57,8 +58,9 @@ BidView::BidView(DealingsHub& hub) : DealingWindow(hub, "BID", [](Dealings& d) {
     column->addLayout(price);
 
     onSelect(deeds_, [](Dealings& d, int r) { d.bid.select(r); });
-    connect(deeds_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { hub_.openDeed(model().BidDeedList_DblClick(deeds_->row(item))); });
+    connect(deeds_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        hub_.openDeed(model().BidDeedList_DblClick(deeds_->row(item)));
+    });
     connect(amount_, &QLineEdit::textEdited, this, [this](const QString& text) {
         hub_.act([t = ui::toUtf8(text)](Dealings& d) { d.bid.BidAmount = t; });
     });

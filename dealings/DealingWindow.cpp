@@ -82,7 +82,8 @@ void bindAmount(QLineEdit* box, std::int64_t amount) { bindText(box, numberText(
 void bindLines(QListWidget* list, const std::vector<std::string>& lines, int selected) {
     const QSignalBlocker quiet(list);
     bool same = list->count() == int(lines.size());
-    for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == ui::qs(lines[std::size_t(i)]);
+    for (int i = 0; same && i < list->count(); ++i)
+        same = list->item(i)->text() == ui::qs(lines[std::size_t(i)]);
     if (!same) {
         list->clear();
         for (const std::string& line : lines) list->addItem(ui::qs(line));

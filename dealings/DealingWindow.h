@@ -52,8 +52,7 @@ protected:
     // nothing.
     void onSelect(QListWidget* list, std::function<void(Dealings&, int)> select);
 
-    template <class W, class... Args>
-    W* named(const char* objectName, Args&&... args) {
+    template <class W, class... Args> W* named(const char* objectName, Args&&... args) {
         auto* w = new W(std::forward<Args>(args)..., this);
         w->setObjectName(QString::fromLatin1(objectName));
         return w;

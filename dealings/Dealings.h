@@ -20,12 +20,12 @@ public:
     bool mainEnabled = true;
     bool mapEnabled = true;
 
-    PlayerFormModel playerForm; // PLAYERFORM
-    SellFormModel sellForm;     // SELLFORM
-    MortgageWindow mortgage;    // MORTGAGE
-    RedeemWindow redeem;        // REDEEM
-    BankSaleWindow sellBank;    // SELLBANK
-    BidWindow bid;              // BID
+    PlayerFormModel playerForm;  // PLAYERFORM
+    SellFormModel sellForm;      // SELLFORM
+    MortgageWindow mortgage;     // MORTGAGE
+    RedeemWindow redeem;         // REDEEM
+    BankSaleWindow sellBank;     // SELLBANK
+    BidWindow bid;               // BID
     ConfirmBidWindow confirmBid; // CONFIRMBID
 
     // --- MAIN ---

@@ -48,7 +48,7 @@ void DealingsWindows::refresh() {
 }
 
 QWidget* DealingsWindows::frontWindow() const {
-    QWidget* const order[] = {confirmBid_.get(), bid_.get(), sellBank_.get(), mortgage_.get(),
+    QWidget* const order[] = {confirmBid_.get(), bid_.get(),      sellBank_.get(),  mortgage_.get(),
                               redeem_.get(),     sellForm_.get(), playerForm_.get()};
     for (QWidget* w : order)
         if (w->isVisible() && w->isEnabled()) return w;

@@ -111,7 +111,9 @@ DeedCardWindow::DeedCardWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setMinimumWidth(340);
 }
 
-QLabel* DeedCardWindow::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
+QLabel* DeedCardWindow::label(const char* name) const {
+    return findChild<QLabel*>(QString::fromLatin1(name));
+}
 
 void DeedCardWindow::showDeed(const GameState& s, int deed) {
     const std::optional<DeedCard> card = deedCard(s, deed);

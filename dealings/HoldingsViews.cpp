@@ -34,9 +34,8 @@ PlayerFormView::PlayerFormView(DealingsHub& hub)
     deeds_->setMinimumSize(400, 220);
     ui::alignDeedColumns(deeds_);
     column->addWidget(deeds_, 1);
-    connect(deeds_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        hub_.openDeed(model().PDeedList_DblClick(deeds_->row(item)));
-    });
+    connect(deeds_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { hub_.openDeed(model().PDeedList_DblClick(deeds_->row(item))); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

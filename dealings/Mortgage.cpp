@@ -10,8 +10,7 @@ bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
 bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
 
 // The held deeds of `player` in the order of `Deeds` that pass `keep`.
-template <class Keep>
-std::vector<DealLine> heldLines(const GameState& s, int player, Keep keep) {
+template <class Keep> std::vector<DealLine> heldLines(const GameState& s, int player, Keep keep) {
     std::vector<DealLine> lines;
     if (!validPlayer(player)) return lines;
     const PlayerRecord& p = s.player(player);

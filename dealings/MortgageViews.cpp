@@ -26,7 +26,8 @@ struct TransferLists {
 };
 
 TransferLists transferLists(QWidget* window, QGridLayout* grid, QLabel* leftCaption, QLabel* rightCaption) {
-    TransferLists t{new QListWidget(window), new QPushButton(QStringLiteral(">>"), window), new QListWidget(window)};
+    TransferLists t{new QListWidget(window), new QPushButton(QStringLiteral(">>"), window),
+                    new QListWidget(window)};
     t.left->setObjectName(QStringLiteral("DeedList1"));
     t.trans->setObjectName(QStringLiteral("TransButton"));
     t.right->setObjectName(QStringLiteral("DeedList2"));

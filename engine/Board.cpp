@@ -43,7 +43,9 @@ const std::array<DeedData, kDeeds + 1> kDeedTable = {{
 
 namespace {
 constexpr int kSide = 1095, kCorner = 1575, kH = 855;
-constexpr SquareData land(int deed, int l, int t) { return {SquareKind::Land, 'c', '1', std::uint8_t(deed), {l, t, kSide, kH}}; }
+constexpr SquareData land(int deed, int l, int t) {
+    return {SquareKind::Land, 'c', '1', std::uint8_t(deed), {l, t, kSide, kH}};
+}
 constexpr SquareData special(SquareKind k, char type, char value, int l, int t, int w) {
     return {k, type, value, 0, {l, t, w, kH}};
 }

@@ -43,7 +43,7 @@ struct CardData {
     std::int16_t amount;
 };
 
-extern const std::array<DeedData, kDeeds + 1> kDeedTable;      // index 0 unused
+extern const std::array<DeedData, kDeeds + 1> kDeedTable; // index 0 unused
 extern const std::array<SquareData, kSquares> kSquareTable;
 extern const std::array<CardData, kCardsPerDeck + 1> kTreasureCards; // index 0 unused
 extern const std::array<CardData, kCardsPerDeck + 1> kFateCards;     // index 0 unused

@@ -75,9 +75,11 @@ void Game::DefineInitialValue() {
         r.Mortgaged = kFalse;
     }
     for (int c = 1; c <= kCardsPerDeck; ++c) {
-        s.TreasureCards[std::size_t(c)] = {std::string(kTreasureDeckName), std::string(kTreasureCards[std::size_t(c)].text),
+        s.TreasureCards[std::size_t(c)] = {std::string(kTreasureDeckName),
+                                           std::string(kTreasureCards[std::size_t(c)].text),
                                            kTreasureCards[std::size_t(c)].amount};
-        s.FateCards[std::size_t(c)] = {std::string(kFateDeckName), std::string(kFateCards[std::size_t(c)].text),
+        s.FateCards[std::size_t(c)] = {std::string(kFateDeckName),
+                                       std::string(kFateCards[std::size_t(c)].text),
                                        kFateCards[std::size_t(c)].amount};
     }
     for (int i = 1; i <= kMaxCards; ++i) {
@@ -102,7 +104,8 @@ void Game::DefinePlayer(const NewGameSetup& setup) {
     }
     for (int k = 1; k <= kMaxPlayers; ++k)
         if (s.player(k).IsComputer == kTrue) s.Pcom[std::size_t(k)] = kTrue;
-    for (int k = 1; k <= kMaxPlayers; ++k) s.FirstLapLock[std::size_t(k)] = setup.buyFirstLoop ? kFalse : kTrue;
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        s.FirstLapLock[std::size_t(k)] = setup.buyFirstLoop ? kFalse : kTrue;
 }
 
 // Each number i goes to a random slot, or to the next free one upwards, wrapping from n to 1. The same
@@ -487,7 +490,8 @@ void Game::fillLandFrame(int d) {
         ui[Ctl::RentAmt].visible = tower;
         if (tower) setLabel(Ctl::RentAmt, D.Price);
         setLabel(Ctl::CancelButtonInOwnSingleLand, tower ? "ตกลง" : "ไม่ซื้อ");
-        openFrame(Ctl::OwnSingleLandFrame, tower ? Ctl::CancelButtonInOwnSingleLand : Ctl::OKButtonInOwnSingleLand);
+        openFrame(Ctl::OwnSingleLandFrame,
+                  tower ? Ctl::CancelButtonInOwnSingleLand : Ctl::OKButtonInOwnSingleLand);
     } else if (mine) {
         setLabel(Ctl::LabelOwnNotSingleLand1, D.Name);
         setLabel(Ctl::LabelOwnNotSingleLand2, D.LandTypeName);
@@ -746,7 +750,8 @@ void Game::ChangeDeedOnMain() {
 // ---------------------------------------------------------------- the frames' handlers
 
 void Game::CheckFreeLand_Click(bool checked) {
-    if (frameOpen(Ctl::FreeLandFrame) && ui[Ctl::CheckFreeLand].enabled) ui[Ctl::CheckFreeLand].checked = checked;
+    if (frameOpen(Ctl::FreeLandFrame) && ui[Ctl::CheckFreeLand].enabled)
+        ui[Ctl::CheckFreeLand].checked = checked;
 }
 
 void Game::OKButtonInFreeLand_Click() {
@@ -803,7 +808,8 @@ void Game::OKButtonInOwnSingleLand_Click() {
 
 void Game::CancelButtonInOwnSingleLand_Click() {
     const int d = currentDeed();
-    if (!frameOpen(Ctl::OwnSingleLandFrame) || !ui[Ctl::CancelButtonInOwnSingleLand].enabled || d == 0) return;
+    if (!frameOpen(Ctl::OwnSingleLandFrame) || !ui[Ctl::CancelButtonInOwnSingleLand].enabled || d == 0)
+        return;
     if (s.deed(d).Towers == 1) PlayerMoneyChange(s.NV, s.deed(d).Price);
     closeFrame(Ctl::OwnSingleLandFrame);
 }
@@ -815,7 +821,8 @@ void Game::OKButtonInOwnNotSingleLand_Click() {
 
 void Game::OKButtonInOwnMortgageLand_Click() {
     const int d = currentDeed();
-    if (!frameOpen(Ctl::OwnMortgageLandFrame) || !ui[Ctl::OKButtonInOwnMortgageLand].enabled || d == 0) return;
+    if (!frameOpen(Ctl::OwnMortgageLandFrame) || !ui[Ctl::OKButtonInOwnMortgageLand].enabled || d == 0)
+        return;
     const int P = s.NV;
     const std::int32_t cost = percentOf(s.deed(d).Price, 80);
     if (s.player(P).Money - cost < 0) {
@@ -837,13 +844,15 @@ void Game::CancelButtonInOwnMortgageLand_Click() {
 
 void Game::OKButtonInNotOwnSingleLand_Click() {
     const int d = currentDeed();
-    if (!frameOpen(Ctl::NotOwnSingleLandFrame) || !ui[Ctl::OKButtonInNotOwnSingleLand].enabled || d == 0) return;
+    if (!frameOpen(Ctl::NotOwnSingleLandFrame) || !ui[Ctl::OKButtonInNotOwnSingleLand].enabled || d == 0)
+        return;
     ChargeCurrentPlayer(-singleRent(d), s.deed(d).Owner, Ctl::NotOwnSingleLandFrame);
 }
 
 void Game::OKButtonInNotOwnNotSingleLand_Click() {
     const int d = currentDeed();
-    if (!frameOpen(Ctl::NotOwnNotSingleLandFrame) || !ui[Ctl::OKButtonInNotOwnNotSingleLand].enabled || d == 0)
+    if (!frameOpen(Ctl::NotOwnNotSingleLandFrame) || !ui[Ctl::OKButtonInNotOwnNotSingleLand].enabled ||
+        d == 0)
         return;
     const std::int32_t rent = notSingleRent(d);
     ChargeCurrentPlayer(-rent, s.deed(d).Owner, Ctl::NotOwnNotSingleLandFrame);
@@ -892,7 +901,8 @@ void Game::cardSettlement(bool treasure) {
     int c = 0;
     const int size = treasure ? s.NumOfTreasure : s.NumOfFate;
     if (!frameOpen(frame) || !ui[button].enabled || !parseDigits(s.Number, c) || c < 1 || c > size) return;
-    const std::int16_t amount = treasure ? s.TreasureCards[std::size_t(c)].Amount : s.FateCards[std::size_t(c)].Amount;
+    const std::int16_t amount =
+        treasure ? s.TreasureCards[std::size_t(c)].Amount : s.FateCards[std::size_t(c)].Amount;
     ChargeCurrentPlayer(amount, 0, frame);
 }
 

@@ -16,11 +16,11 @@ namespace tavorin {
 
 struct NewGameSetup {
     int numPlayers = 2;
-    std::array<std::string, kMaxPlayers + 1> names{"", "Player1", "Player2", "Player3",
+    std::array<std::string, kMaxPlayers + 1> names{"",        "Player1", "Player2", "Player3",
                                                    "Player4", "Player5", "Player6"};
     std::array<bool, kMaxPlayers + 1> computer{};
     bool buyFirstLoop = true;
-    int initialDeeds = 0; // 0: no deal; 1..4 deeds to every player
+    int initialDeeds = 0;                                    // 0: no deal; 1..4 deeds to every player
     std::array<std::string, kMaxPlayers + 1> picturePaths{}; // empty: the default token
 };
 
@@ -134,15 +134,15 @@ public:
     std::int32_t notSingleRent(int deed);    // recounts, then 850/2250 or 500 x group pieces
     std::int32_t mortgageFee(int deed) const;
     std::int32_t taxDue(int player) const;
-    bool canRaiseMoney(int player) const;    // holds a deed that is not mortgaged
+    bool canRaiseMoney(int player) const; // holds a deed that is not mortgaged
     void addDeed(int player, int deed);
     void removeDeed(int player, int deed);
-    void closeFrame(Ctl frame);              // hide, Continue - 1, hand over at 0
+    void closeFrame(Ctl frame); // hide, Continue - 1, hand over at 0
     void handOverIfDone();
     void disarmBonus();
     void armBonusLook();
     void openFrame(Ctl frame, Ctl focus);
-    void fillLandFrame(int deed);            // the land dispatch of a person (without the first lap)
+    void fillLandFrame(int deed); // the land dispatch of a person (without the first lap)
     void placeTokenInSquare(int player, int square, int r1, int r2);
     void setLabel(Ctl c, std::string_view text) { ui[c].text.assign(text); }
     void setLabel(Ctl c, std::int64_t number);
@@ -152,11 +152,20 @@ public:
     bool frameOpen(Ctl frame) const { return ui[frame].visible; }
     bool bonusArmed() const { return ui[Ctl::BonusFrame].enabled; }
 
-    static inline const std::array<Ctl, 14> kDecisionFrames = {
-        Ctl::TreasureFrame, Ctl::FateFrame, Ctl::TaxFrame, Ctl::DishonestFrame, Ctl::RelaxFrame,
-        Ctl::FreeLandFrame, Ctl::OwnSingleLandFrame, Ctl::OwnNotSingleLandFrame,
-        Ctl::OwnMortgageLandFrame, Ctl::NotOwnSingleLandFrame, Ctl::NotOwnNotSingleLandFrame,
-        Ctl::NotOwnMortgageLandFrame, Ctl::StartFrame, Ctl::FirstFrame};
+    static inline const std::array<Ctl, 14> kDecisionFrames = {Ctl::TreasureFrame,
+                                                               Ctl::FateFrame,
+                                                               Ctl::TaxFrame,
+                                                               Ctl::DishonestFrame,
+                                                               Ctl::RelaxFrame,
+                                                               Ctl::FreeLandFrame,
+                                                               Ctl::OwnSingleLandFrame,
+                                                               Ctl::OwnNotSingleLandFrame,
+                                                               Ctl::OwnMortgageLandFrame,
+                                                               Ctl::NotOwnSingleLandFrame,
+                                                               Ctl::NotOwnNotSingleLandFrame,
+                                                               Ctl::NotOwnMortgageLandFrame,
+                                                               Ctl::StartFrame,
+                                                               Ctl::FirstFrame};
 
     const std::string& playerName(int k) const { return s.player(k).Name; }
     void message(std::string_view title, std::string_view text) { view_->messageBox(title, text); }

@@ -56,7 +56,8 @@ DiskFileWriter& diskFileWriter() {
     return writer;
 }
 
-bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes, FileWriter& writer) {
+bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                 FileWriter& writer) {
     std::filesystem::path temp = target;
     temp += ".tmp";
     std::error_code ec;

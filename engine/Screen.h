@@ -10,6 +10,7 @@
 
 namespace tavorin {
 
+// clang-format off
 #define TAVORIN_MAIN_CONTROLS(X)                                                                     \
     X(RunButton) X(StopButton) X(SaveButton) X(Text1) X(Command2) X(ExitButton) X(RecButton)         \
     X(LabelName1) X(LabelName2) X(LabelName3) X(LabelName4) X(LabelName5) X(LabelName6)             \
@@ -48,6 +49,7 @@ namespace tavorin {
     X(OKButtonInNotOwnMortgageLand) X(TakeOverButton) X(ViewDeed2)                                   \
     X(BonusFrame) X(LabelBonus) X(OpgBonus1) X(OpgBonus2) X(CmbBonus) X(OKButtonInBonus)             \
     X(LabelComThinking) X(BarComThinking)
+// clang-format on
 
 enum class Ctl : std::uint16_t {
 #define TAVORIN_ENUM(name) name,

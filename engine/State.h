@@ -50,8 +50,8 @@ struct CardRecord {
 inline constexpr int kMaxCards = 20;
 
 struct GameState {
-    std::array<PlayerRecord, kMaxPlayers + 1> players{}; // 1..6
-    std::array<DeedRecord, kDeeds + 1> deeds{};          // 1..29
+    std::array<PlayerRecord, kMaxPlayers + 1> players{};   // 1..6
+    std::array<DeedRecord, kDeeds + 1> deeds{};            // 1..29
     std::array<CardRecord, kMaxCards + 1> TreasureCards{}; // 1..NumOfTreasure
     std::array<CardRecord, kMaxCards + 1> FateCards{};
 

@@ -9,7 +9,8 @@
 namespace {
 class SilentView final : public tavorin::MainView {
 public:
-    tavorin::MsgResult messageBox(std::string_view, std::string_view, tavorin::MsgButtons, tavorin::MsgIcon) override {
+    tavorin::MsgResult messageBox(std::string_view, std::string_view, tavorin::MsgButtons,
+                                  tavorin::MsgIcon) override {
         return tavorin::MsgResult::Ok;
     }
 };

@@ -14,14 +14,16 @@ namespace fs = std::filesystem;
 namespace {
 class SilentView final : public tavorin::MainView {
 public:
-    tavorin::MsgResult messageBox(std::string_view, std::string_view, tavorin::MsgButtons, tavorin::MsgIcon) override {
+    tavorin::MsgResult messageBox(std::string_view, std::string_view, tavorin::MsgButtons,
+                                  tavorin::MsgIcon) override {
         return tavorin::MsgResult::Ok;
     }
 };
 
 void write(const fs::path& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
     fs::create_directories(dir);
-    std::ofstream(dir / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(dir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 void write(const fs::path& dir, const std::string& name, const std::string& text) {
     write(dir, name, std::vector<std::uint8_t>(text.begin(), text.end()));

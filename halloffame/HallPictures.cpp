@@ -68,30 +68,36 @@ void cup(QPainter& p, double centreX, double rimY, double baseY, double width) {
     const double bowlBottom = rimY + (baseY - rimY) * 0.55;
     // Handles first, so that the bowl covers their inner ends.
     p.setPen(QPen(kGold, width * 0.07, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(centreX - half - width * 0.22, rimY + width * 0.05, width * 0.4, width * 0.4), 90 * 16, 180 * 16);
-    p.drawArc(QRectF(centreX + half - width * 0.18, rimY + width * 0.05, width * 0.4, width * 0.4), 270 * 16, 180 * 16);
+    p.drawArc(QRectF(centreX - half - width * 0.22, rimY + width * 0.05, width * 0.4, width * 0.4), 90 * 16,
+              180 * 16);
+    p.drawArc(QRectF(centreX + half - width * 0.18, rimY + width * 0.05, width * 0.4, width * 0.4), 270 * 16,
+              180 * 16);
 
     QPainterPath bowl;
     bowl.moveTo(centreX - half, rimY);
     bowl.lineTo(centreX + half, rimY);
-    bowl.cubicTo(centreX + half, bowlBottom - width * 0.05, centreX + width * 0.2, bowlBottom, centreX + width * 0.08,
-                 bowlBottom + width * 0.04);
+    bowl.cubicTo(centreX + half, bowlBottom - width * 0.05, centreX + width * 0.2, bowlBottom,
+                 centreX + width * 0.08, bowlBottom + width * 0.04);
     bowl.lineTo(centreX - width * 0.08, bowlBottom + width * 0.04);
-    bowl.cubicTo(centreX - width * 0.2, bowlBottom, centreX - half, bowlBottom - width * 0.05, centreX - half, rimY);
+    bowl.cubicTo(centreX - width * 0.2, bowlBottom, centreX - half, bowlBottom - width * 0.05, centreX - half,
+                 rimY);
     p.setPen(QPen(kGoldDark, 0.8));
     p.setBrush(goldBrush(centreX - half, centreX + half));
     p.drawPath(bowl);
     // The rim's lip and a highlight down the bowl.
     p.drawEllipse(QRectF(centreX - half, rimY - width * 0.05, width, width * 0.1));
     p.setPen(QPen(QColor(255, 255, 255, 150), width * 0.04, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(centreX - half * 0.55, rimY + width * 0.1), QPointF(centreX - half * 0.35, bowlBottom - width * 0.1));
+    p.drawLine(QPointF(centreX - half * 0.55, rimY + width * 0.1),
+               QPointF(centreX - half * 0.35, bowlBottom - width * 0.1));
 
     // Stem and foot.
     p.setPen(QPen(kGoldDark, 0.8));
     p.setBrush(goldBrush(centreX - width * 0.1, centreX + width * 0.1));
-    p.drawRect(QRectF(centreX - width * 0.06, bowlBottom + width * 0.04, width * 0.12, baseY - bowlBottom - width * 0.16));
+    p.drawRect(QRectF(centreX - width * 0.06, bowlBottom + width * 0.04, width * 0.12,
+                      baseY - bowlBottom - width * 0.16));
     p.setBrush(goldBrush(centreX - half * 0.6, centreX + half * 0.6));
-    p.drawRoundedRect(QRectF(centreX - half * 0.6, baseY - width * 0.13, width * 0.6, width * 0.13), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(centreX - half * 0.6, baseY - width * 0.13, width * 0.6, width * 0.13), 1.5,
+                      1.5);
 }
 
 void plinth(QPainter& p, QRectF r) {
@@ -103,13 +109,15 @@ void plinth(QPainter& p, QRectF r) {
     p.drawRect(r);
     p.setPen(Qt::NoPen);
     p.setBrush(goldBrush(r.left() + r.width() * 0.25, r.right() - r.width() * 0.25));
-    p.drawRect(QRectF(r.left() + r.width() * 0.25, r.top() + r.height() * 0.3, r.width() * 0.5, r.height() * 0.4));
+    p.drawRect(
+        QRectF(r.left() + r.width() * 0.25, r.top() + r.height() * 0.3, r.width() * 0.5, r.height() * 0.4));
 }
 
 } // namespace
 
 QPixmap trophyPicture(QSize size) {
-    if (QPixmap art = ui::picture({ui::PictureKind::Winner}, size); !art.isNull()) return art; // the artwork, when there
+    if (QPixmap art = ui::picture({ui::PictureKind::Winner}, size); !art.isNull())
+        return art; // the artwork, when there
     QPixmap pm = blank(size, QColor(60, 90, 190), QColor(15, 25, 80));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
@@ -126,7 +134,8 @@ QPixmap trophyPicture(QSize size) {
 }
 
 QPixmap podiumPicture(QSize size) {
-    if (QPixmap art = ui::picture({ui::PictureKind::HallOfFame}, size); !art.isNull()) return art; // the artwork, when there
+    if (QPixmap art = ui::picture({ui::PictureKind::HallOfFame}, size); !art.isNull())
+        return art; // the artwork, when there
     QPixmap pm = blank(size, QColor(255, 245, 200), QColor(215, 170, 80));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
@@ -136,7 +145,8 @@ QPixmap podiumPicture(QSize size) {
         QColor colour;
         const char* rank;
     };
-    const Step steps[] = {{8, 70, QColor(170, 170, 185), "2"}, {36, 58, QColor(232, 182, 40), "1"},
+    const Step steps[] = {{8, 70, QColor(170, 170, 185), "2"},
+                          {36, 58, QColor(232, 182, 40), "1"},
                           {64, 76, QColor(190, 120, 60), "3"}};
     QFont f = p.font();
     f.setPixelSize(12);
@@ -160,7 +170,8 @@ QPixmap podiumPicture(QSize size) {
 }
 
 QPixmap medalPicture(QSize size) {
-    if (QPixmap art = ui::picture({ui::PictureKind::HallOfFameDetail}, size); !art.isNull()) return art; // the artwork, when there
+    if (QPixmap art = ui::picture({ui::PictureKind::HallOfFameDetail}, size); !art.isNull())
+        return art; // the artwork, when there
     QPixmap pm = blank(size, QColor(235, 245, 255), QColor(160, 190, 225));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

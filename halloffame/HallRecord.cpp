@@ -73,7 +73,8 @@ std::variant<StoredRecord, FileError> encode(const HallRecord& r) {
     for (std::size_t i = 1; i <= kDeeds; ++i) {
         std::string thai = "รายการโฉนดที่ ";
         appendNumber(thai, std::int64_t(i));
-        if (auto e = encodeText(r.DeedLines[i], out.lines[i], "DeedLines[" + numberText(std::int64_t(i)) + "]", thai))
+        if (auto e = encodeText(r.DeedLines[i], out.lines[i],
+                                "DeedLines[" + numberText(std::int64_t(i)) + "]", thai))
             return std::move(*e);
     }
     return out;
@@ -89,8 +90,7 @@ HallRecord decode(const StoredRecord& r) {
     return out;
 }
 
-template <class Ranks>
-int rankOf(const Ranks& ranks, std::int32_t totalAsset, auto assetOf) {
+template <class Ranks> int rankOf(const Ranks& ranks, std::int32_t totalAsset, auto assetOf) {
     for (int i = 0; i < kHallRanks; ++i)
         if (totalAsset >= assetOf(ranks[std::size_t(i)])) return i + 1;
     return 0;
@@ -139,7 +139,8 @@ int rankFor(const HallOfFame& ranks, std::int32_t totalAsset) {
     return rankOf(ranks, totalAsset, [](const HallRecord& r) { return r.TotalAsset; });
 }
 
-std::variant<RecFileUpdate, FileError> mergeWinRecord(std::span<const std::uint8_t> oldFile, const HallRecord& win) {
+std::variant<RecFileUpdate, FileError> mergeWinRecord(std::span<const std::uint8_t> oldFile,
+                                                      const HallRecord& win) {
     StoredRanks ranks = parse(oldFile);
     RecFileUpdate update;
     update.rank = rankOf(ranks, win.TotalAsset, [](const StoredRecord& r) { return r.totalAsset; });
@@ -154,7 +155,9 @@ std::variant<RecFileUpdate, FileError> mergeWinRecord(std::span<const std::uint8
     return update;
 }
 
-std::filesystem::path recFilePath(const std::filesystem::path& dir) { return dir / pathFromUtf8(kRecFileName); }
+std::filesystem::path recFilePath(const std::filesystem::path& dir) {
+    return dir / pathFromUtf8(kRecFileName);
+}
 
 namespace {
 // The largest ten records the format can describe: beyond that nothing is ever read.
@@ -179,7 +182,8 @@ std::variant<HallOfFame, FileError> loadRecFile(const std::filesystem::path& dir
     return readRecFile(std::get<std::vector<std::uint8_t>>(bytes));
 }
 
-std::variant<int, FileError> SaveRecFile(const HallRecord& win, const std::filesystem::path& dir, FileWriter& writer) {
+std::variant<int, FileError> SaveRecFile(const HallRecord& win, const std::filesystem::path& dir,
+                                         FileWriter& writer) {
     // An unreadable file is not taken for an empty one: writing would wipe the ten records it holds.
     auto bytes = readRecFileBytes(dir);
     if (auto* e = std::get_if<FileError>(&bytes)) return std::move(*e);

@@ -52,7 +52,8 @@ struct RecFileUpdate {
 // SaveRecFile on bytes: the winner moves records rank.. down one place, the tenth is dropped. The
 // records already in the file are carried over byte for byte. Fails only when the winner's own texts
 // cannot be stored in Windows-874.
-std::variant<RecFileUpdate, FileError> mergeWinRecord(std::span<const std::uint8_t> oldFile, const HallRecord& win);
+std::variant<RecFileUpdate, FileError> mergeWinRecord(std::span<const std::uint8_t> oldFile,
+                                                      const HallRecord& win);
 
 std::filesystem::path recFilePath(const std::filesystem::path& dir);
 

@@ -24,8 +24,7 @@ namespace {
 
 constexpr int kPictureSide = 132; // pixels
 
-template <class W, class... Args>
-W* named(QWidget* parent, const char* objectName, Args&&... args) {
+template <class W, class... Args> W* named(QWidget* parent, const char* objectName, Args&&... args) {
     auto* w = new W(std::forward<Args>(args)..., parent);
     w->setObjectName(QString::fromLatin1(objectName));
     return w;
@@ -116,14 +115,15 @@ void bringToFront(QWidget* w) {
 
 // ---------------------------------------------------------------- WinForm
 
-WinWindow::WinWindow(QWidget* parent) : QWidget(parent, Qt::Window), quit_([] { QCoreApplication::exit(0); }) {
+WinWindow::WinWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), quit_([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("WinForm"));
     setWindowTitle(QStringLiteral("The Winner"));
     setFont(ui::thaiFont(10));
     auto* column = new QVBoxLayout(this);
 
-    auto* heading = named<QLabel>(this, "Label1",
-                                  QStringLiteral("ขอแสดงความยินดีด้วย คุณได้เป็นอัครมหาทาวอรินที่สุดในโลกแล้ว"));
+    auto* heading =
+        named<QLabel>(this, "Label1", QStringLiteral("ขอแสดงความยินดีด้วย คุณได้เป็นอัครมหาทาวอรินที่สุดในโลกแล้ว"));
     heading->setFont(ui::thaiFont(13, true));
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
@@ -132,8 +132,8 @@ WinWindow::WinWindow(QWidget* parent) : QWidget(parent, Qt::Window), quit_([] { 
     auto* top = new QHBoxLayout;
     top->addWidget(picture(this, trophyPicture({kPictureSide, kPictureSide})), 0, Qt::AlignTop);
     auto* grid = new QGridLayout;
-    static const char* const captions[] = {"รายละเอียดทรัพย์สินของ", "ทรัพย์สินทั้งหมด(ไม่รวมที่ดินจำนอง)",
-                                           "เป็นเงินสด", "มีโฉนดรวมทั้งสิ้น", "ใบ ดังนี้"};
+    static const char* const captions[] = {"รายละเอียดทรัพย์สินของ", "ทรัพย์สินทั้งหมด(ไม่รวมที่ดินจำนอง)", "เป็นเงินสด",
+                                           "มีโฉนดรวมทั้งสิ้น", "ใบ ดังนี้"};
     static const char* const names[] = {"WLabelName", "Text1", "Text2", "WLabelNumOfDeed"};
     const FigureRows rows = figureRows(this, grid, captions, names);
     name_ = rows.name;
@@ -182,7 +182,8 @@ HallOfFameDetailWindow::HallOfFameDetailWindow(QWidget* parent) : QWidget(parent
     setFont(ui::thaiFont(10));
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(picture(this, medalPicture({kPictureSide * 3 / 4, kPictureSide * 3 / 4})), 0, Qt::AlignTop);
+    top->addWidget(picture(this, medalPicture({kPictureSide * 3 / 4, kPictureSide * 3 / 4})), 0,
+                   Qt::AlignTop);
     auto* grid = new QGridLayout;
     static const char* const captions[] = {"รายละเอียดทรัพย์สินของ", "ทรัพย์สินทั้งหมด(ไม่นับที่ดินจำนอง)", "เงินสด",
                                            "มีจำนวนโฉนดทั้งหมด", "ใบ ดังนี้"};
@@ -259,7 +260,8 @@ HallOfFameDetailWindow& HallOfFameWindow::detailWindow() {
 }
 
 void HallOfFameWindow::DButton_Click() {
-    const int row = topList_->currentItem() && topList_->currentItem()->isSelected() ? topList_->currentRow() : -1;
+    const int row =
+        topList_->currentItem() && topList_->currentItem()->isSelected() ? topList_->currentRow() : -1;
     if (const std::optional<HallDetail> detail = HallOfFrameDetailShow(ranks_, row))
         detailWindow().showDetail(*detail);
 }

@@ -1,7 +1,7 @@
 // Writes the game's icon, drawn from the artwork compiled into the program, as PNG files for the
 // desktop's icon theme: render-icon DIR SIZE...  writes DIR/SIZExSIZE/apps/tavorin.png
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include <QDir>
 #include <QGuiApplication>
@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
         const int side = std::atoi(argv[i]);
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(root).arg(side);
         const QPixmap pm = tavorin::ui::picture({tavorin::ui::PictureKind::AppIcon}, QSize(side, side), 1.0);
-        if (side <= 0 || pm.isNull() || !QDir().mkpath(dir) || !pm.save(dir + QStringLiteral("/tavorin.png"))) {
+        if (side <= 0 || pm.isNull() || !QDir().mkpath(dir) ||
+            !pm.save(dir + QStringLiteral("/tavorin.png"))) {
             std::fprintf(stderr, "%s: could not write the %d pixel icon\n", argv[0], side);
             return 1;
         }

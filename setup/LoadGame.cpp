@@ -75,7 +75,8 @@ void LoadState(Game& game, const SaveRecord& r, const LoadProgress& progress) {
         ui[nth(Ctl::PlayerButton1, k)].text = s.player(k).Name;
     }
     report(progress, 70);
-    for (int k = 1; k <= kMaxPlayers; ++k) game.setLabel(nth(Ctl::LabelMoney1, k), std::int64_t(s.player(k).Money));
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        game.setLabel(nth(Ctl::LabelMoney1, k), std::int64_t(s.player(k).Money));
     report(progress, 80);
     for (int k = 1; k <= kMaxPlayers; ++k) {
         const bool on = k <= s.NumOfPlayer;
@@ -108,7 +109,8 @@ void LoadState(Game& game, const SaveRecord& r, const LoadProgress& progress) {
     game.nv_process_for_load();
 }
 
-void ResumeSavedGame(Game& game, const SaveRecord& record, std::string_view fileName, const LoadProgress& progress) {
+void ResumeSavedGame(Game& game, const SaveRecord& record, std::string_view fileName,
+                     const LoadProgress& progress) {
     game.s.FileName.assign(fileName);
     game.DefineInitialValue();
     report(progress, 10);
@@ -120,8 +122,8 @@ void ResumeSavedGame(Game& game, const SaveRecord& record, std::string_view file
     game.ui.focus = Ctl::RunButton;
 }
 
-std::optional<FileError> LoadSavedGame(Game& game, const std::filesystem::path& dir, std::string_view fileName,
-                                       const LoadProgress& progress) {
+std::optional<FileError> LoadSavedGame(Game& game, const std::filesystem::path& dir,
+                                       std::string_view fileName, const LoadProgress& progress) {
     auto loaded = loadGameFile(dir, fileName);
     if (auto* e = std::get_if<FileError>(&loaded)) return std::move(*e);
     ResumeSavedGame(game, std::get<SaveRecord>(loaded), fileName, progress);

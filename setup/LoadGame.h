@@ -28,7 +28,7 @@ void ResumeSavedGame(Game& game, const SaveRecord& record, std::string_view file
 
 // LOAD GAME: reads `<fileName>.dat` in `dir` whole and checks it before the game is touched; on any
 // refusal the game is left exactly as it was and the error carries the message to show.
-std::optional<FileError> LoadSavedGame(Game& game, const std::filesystem::path& dir, std::string_view fileName,
-                                       const LoadProgress& progress = {});
+std::optional<FileError> LoadSavedGame(Game& game, const std::filesystem::path& dir,
+                                       std::string_view fileName, const LoadProgress& progress = {});
 
 } // namespace tavorin

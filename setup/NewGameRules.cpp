@@ -83,7 +83,8 @@ GameNameProblem checkGameName(std::string_view utf8) {
     if (found != GameNameProblem::None) return found;
     // A hidden file would not be listed again, and "." or ".." name folders, not games.
     if (utf8.front() == '.') return GameNameProblem::LeadingDot;
-    if (textLength(utf8) > kGameNameMaxChars || utf8.size() > kGameNameMaxBytes) return GameNameProblem::TooLong;
+    if (textLength(utf8) > kGameNameMaxChars || utf8.size() > kGameNameMaxBytes)
+        return GameNameProblem::TooLong;
     return GameNameProblem::None;
 }
 

@@ -39,14 +39,14 @@ inline constexpr int kPlayerNameMaxChars = 20;
 // The setup window's controls as plain values; index 0 of the tables is unused.
 struct SetupChoices {
     int numPlayers = 2; // the selected "เล่น n คน"
-    std::array<std::string, kMaxPlayers + 1> names{"", "Player1", "Player2", "Player3",
+    std::array<std::string, kMaxPlayers + 1> names{"",        "Player1", "Player2", "Player3",
                                                    "Player4", "Player5", "Player6"};
     std::array<std::string, kMaxPlayers + 1> types{"", "คน", "คน", "คน", "คน", "คน", "คน"};
     std::array<bool, kMaxPlayers + 1> usePicture{}; // OpgC k rather than OpgD k
     std::array<std::string, kMaxPlayers + 1> picturePaths{};
     bool buyFirstLoop = true;
-    bool dealInitialDeeds = false;      // OpgINIdeed2
-    std::string initialDeedsText;       // what CmbINInumofdeed shows
+    bool dealInitialDeeds = false; // OpgINIdeed2
+    std::string initialDeedsText;  // what CmbINInumofdeed shows
 };
 
 // Why a player's picture cannot be used.

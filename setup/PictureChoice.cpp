@@ -51,8 +51,8 @@ std::string driveOfFolder(std::string_view folder, const std::vector<std::string
     std::size_t bestLength = 0;
     for (const std::string& drive : drives) {
         const std::string_view d = withoutTrailingSeparator(drive, separator);
-        const bool contains = folder.substr(0, d.size()) == d &&
-                              (folder.size() == d.size() || folder[d.size()] == separator);
+        const bool contains =
+            folder.substr(0, d.size()) == d && (folder.size() == d.size() || folder[d.size()] == separator);
         if (contains && (best.empty() || d.size() > bestLength)) {
             best = drive;
             bestLength = d.size();

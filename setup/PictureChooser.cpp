@@ -106,7 +106,7 @@ void PictureChooser::listFolders() {
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     // The way down from the root to the current folder, then the folders inside it.
     QStringList chain;
-    for (QDir d(folder_);; ) {
+    for (QDir d(folder_);;) {
         chain.prepend(d.absolutePath());
         if (!d.cdUp()) break;
     }
@@ -142,8 +142,9 @@ void PictureChooser::Drive1_Change(int index) {
             setFolder(drive);
             return;
         }
-        const MsgResult answer = ui::showMessage(this, "Error", driveNotReadyText(ui::toUtf8(drive), separator()),
-                                                 MsgButtons::RetryCancel, MsgIcon::Critical);
+        const MsgResult answer =
+            ui::showMessage(this, "Error", driveNotReadyText(ui::toUtf8(drive), separator()),
+                            MsgButtons::RetryCancel, MsgIcon::Critical);
         if (answer != MsgResult::Retry) break;
     }
     selectDriveOfFolder();
@@ -153,7 +154,8 @@ void PictureChooser::Command1_Click() {
     QListWidgetItem* item = file1_->currentItem();
     if (item && !item->text().isEmpty()) {
         const int k = setup_.PlayerLFF;
-        const std::string path = chosenPicturePath(ui::toUtf8(folder_), ui::toUtf8(item->text()), separator());
+        const std::string path =
+            chosenPicturePath(ui::toUtf8(folder_), ui::toUtf8(item->text()), separator());
         const PictureProblem problem = checkPicture(path, openPictureFile);
         if (problem != PictureProblem::None) {
             // The chooser stays open so that another file can be picked.
@@ -162,7 +164,8 @@ void PictureChooser::Command1_Click() {
             return;
         }
         const QString qpath = ui::qs(path);
-        setup_.showChosenPicture(k, qpath, picturePreview(qpath, TwipLayout(setup_).px(495), setup_.devicePixelRatioF()));
+        setup_.showChosenPicture(
+            k, qpath, picturePreview(qpath, TwipLayout(setup_).px(495), setup_.devicePixelRatioF()));
     }
     finish();
 }

@@ -11,27 +11,43 @@ namespace {
 
 // Which text of the record is being written, to name it when it cannot be stored.
 struct TextId {
-    enum Kind { PlayerName, DeedName, LandTypeName, TreasureDeck, TreasureText, FateDeck, FateText,
-                PicturePath, FirstProcess, ToolTip };
+    enum Kind {
+        PlayerName,
+        DeedName,
+        LandTypeName,
+        TreasureDeck,
+        TreasureText,
+        FateDeck,
+        FateText,
+        PicturePath,
+        FirstProcess,
+        ToolTip
+    };
     Kind kind;
     int index = 0;
 
     std::string field() const {
-        static constexpr std::string_view names[] = {
-            "players[].Name",        "deeds[].Name",         "deeds[].LandTypeName", "TreasureCards[].DeckName",
-            "TreasureCards[].Text",  "FateCards[].DeckName", "FateCards[].Text",     "LPName[]",
-            "FirstProcess",          "tokenToolTip[]"};
+        static constexpr std::string_view names[] = {"players[].Name",       "deeds[].Name",
+                                                     "deeds[].LandTypeName", "TreasureCards[].DeckName",
+                                                     "TreasureCards[].Text", "FateCards[].DeckName",
+                                                     "FateCards[].Text",     "LPName[]",
+                                                     "FirstProcess",         "tokenToolTip[]"};
         std::string f(names[kind]);
         const auto bracket = f.find("[]");
         if (bracket != std::string::npos) f.insert(bracket + 1, numberText(index));
         return f;
     }
     std::string thai() const {
-        static constexpr std::string_view names[] = {
-            "ชื่อผู้เล่นคนที่ ",          "ชื่อโฉนดที่ ",                 "ชื่อประเภทที่ดินของโฉนดที่ ",
-            "ชื่อกองของการ์ดหีบสมบัติใบที่ ", "ข้อความของการ์ดหีบสมบัติใบที่ ", "ชื่อกองของการ์ดประตูดวงใบที่ ",
-            "ข้อความของการ์ดประตูดวงใบที่ ", "ที่อยู่ไฟล์รูปของผู้เล่นคนที่ ", "ค่า FirstProcess",
-            "ชื่อบนตัวเดินของผู้เล่นคนที่ "};
+        static constexpr std::string_view names[] = {"ชื่อผู้เล่นคนที่ ",
+                                                     "ชื่อโฉนดที่ ",
+                                                     "ชื่อประเภทที่ดินของโฉนดที่ ",
+                                                     "ชื่อกองของการ์ดหีบสมบัติใบที่ ",
+                                                     "ข้อความของการ์ดหีบสมบัติใบที่ ",
+                                                     "ชื่อกองของการ์ดประตูดวงใบที่ ",
+                                                     "ข้อความของการ์ดประตูดวงใบที่ ",
+                                                     "ที่อยู่ไฟล์รูปของผู้เล่นคนที่ ",
+                                                     "ค่า FirstProcess",
+                                                     "ชื่อบนตัวเดินของผู้เล่นคนที่ "};
         std::string t(names[kind]);
         if (kind != FirstProcess) appendNumber(t, index);
         return t;
@@ -104,8 +120,7 @@ private:
 };
 
 // The record's members in file order, shared by writing and reading so the two cannot drift apart.
-template <class IO, class Record>
-void transfer(IO& io, Record& r) {
+template <class IO, class Record> void transfer(IO& io, Record& r) {
     for (std::size_t k = 1; k <= kMaxPlayers; ++k) {
         auto& p = r.players[k];
         io.text(p.name, {TextId::PlayerName, int(k)});
@@ -121,7 +136,8 @@ void transfer(IO& io, Record& r) {
     }
     for (std::size_t d = 1; d <= kDeeds; ++d) io.text(r.deeds[d].Name, {TextId::DeedName, int(d)});
     for (std::size_t d = 1; d <= kDeeds; ++d) io.u8(r.deeds[d].LandType);
-    for (std::size_t d = 1; d <= kDeeds; ++d) io.text(r.deeds[d].LandTypeName, {TextId::LandTypeName, int(d)});
+    for (std::size_t d = 1; d <= kDeeds; ++d)
+        io.text(r.deeds[d].LandTypeName, {TextId::LandTypeName, int(d)});
     for (std::size_t d = 1; d <= kDeeds; ++d) io.i16(r.deeds[d].Price);
     for (std::size_t d = 1; d <= kDeeds; ++d) io.i16(r.deeds[d].HousePrice);
     for (std::size_t d = 1; d <= kDeeds; ++d) io.i16(r.deeds[d].TowerPrice);
@@ -299,13 +315,13 @@ std::optional<FileError> saveGameFile(const GameState& s, const std::filesystem:
     return std::nullopt;
 }
 
-std::variant<SaveRecord, FileError> loadGameFile(const std::filesystem::path& dir, std::string_view fileName) {
+std::variant<SaveRecord, FileError> loadGameFile(const std::filesystem::path& dir,
+                                                 std::string_view fileName) {
     std::string shown(fileName);
     shown += kSaveFileExtension;
     const FileBytes file = readFilePrefix(saveGamePath(dir, fileName), kSaveRecordMaxBytes);
     switch (file.status) {
-    case FileBytes::Status::Missing:
-        return FileError{FileError::Kind::Missing, shown, "ไม่พบไฟล์เกม " + shown};
+    case FileBytes::Status::Missing: return FileError{FileError::Kind::Missing, shown, "ไม่พบไฟล์เกม " + shown};
     case FileBytes::Status::Unreadable:
         return FileError{FileError::Kind::Unreadable, shown, "ไม่สามารถอ่านไฟล์เกม " + shown + " ได้"};
     case FileBytes::Status::Ok: break;

@@ -31,7 +31,8 @@ QPixmap picturePreview(const QString& path, int sizePx, qreal devicePixelRatio) 
     // Scaled for the screen's pixels, not the logical ones, so a 200 % screen shows it sharp.
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const int pixels = int(std::lround(sizePx * ratio));
-    QPixmap pm = QPixmap::fromImage(image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap pm =
+        QPixmap::fromImage(image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     pm.setDevicePixelRatio(ratio);
     return pm;
 }

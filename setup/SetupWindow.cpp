@@ -65,7 +65,8 @@ SetupWindow::SetupWindow(const QString& startFolder, QWidget* parent)
     for (int k = 1; k <= kMaxPlayers; ++k) buildRow(k);
     optionSet(this, {option_[2], option_[3], option_[4], option_[5], option_[6]});
 
-    checkBuyFirstLoop_ = named<QCheckBox>(this, "CheckBuyFirstLoop", QStringLiteral("สามารถซื้อโฉนดได้ตั้งแต่รอบแรกเลย"));
+    checkBuyFirstLoop_ =
+        named<QCheckBox>(this, "CheckBuyFirstLoop", QStringLiteral("สามารถซื้อโฉนดได้ตั้งแต่รอบแรกเลย"));
     t.place(checkBuyFirstLoop_, 480, 6480, 3375, 255);
     checkBuyFirstLoop_->setChecked(true);
     opgINIdeed1_ = named<QRadioButton>(this, "OpgINIdeed1", QStringLiteral("เริ่มเล่นโดยไม่ต้องแจกโฉนดก่อน"));
@@ -76,7 +77,8 @@ SetupWindow::SetupWindow(const QString& startFolder, QWidget* parent)
     optionSet(this, {opgINIdeed1_, opgINIdeed2_});
     cmbINInumofdeed_ = named<QComboBox>(this, "CmbINInumofdeed");
     t.place(cmbINInumofdeed_, 6240, 6800, 615, 330);
-    cmbINInumofdeed_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+    cmbINInumofdeed_->addItems(
+        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
     cmbINInumofdeed_->setCurrentIndex(-1);
     cmbINInumofdeed_->setEnabled(false);
     t.place(named<QLabel>(this, "Label8", QStringLiteral("ใบ")), 6960, 6840, 195, 210);

@@ -71,8 +71,7 @@ private:
     void OKButton_Click();
     int selectedOption() const;
 
-    template <class T>
-    using Row = std::array<T*, kMaxPlayers + 1>;
+    template <class T> using Row = std::array<T*, kMaxPlayers + 1>;
 
     QString startFolder_;
     QString fileName_;

@@ -41,7 +41,8 @@ StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
 
     auto* image1 = named<QLabel>(this, "Image1");
     t.place(image1, 0, 0, 3855, 4575);
-    image1->setPixmap(ui::picture(ui::PictureId{ui::PictureKind::StartBackground}, image1->size(), devicePixelRatio()));
+    image1->setPixmap(
+        ui::picture(ui::PictureId{ui::PictureKind::StartBackground}, image1->size(), devicePixelRatio()));
 
     auto* label1 = named<QLabel>(this, "Label1", QStringLiteral("เกมทาวอริน"));
     t.place(label1, 480, 0, 3135, 735);
@@ -198,9 +199,10 @@ void StartWindow::DELETEButton_Click() {
         return;
     }
     const std::string question = "ที่ต้องการจะลบไฟล์" + ui::toUtf8(name) + ".dat แน่นะ";
-    if (ui::showMessage(this, {}, question, MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgResult::Ok) return;
-    const std::filesystem::path file = saveGamePath(std::filesystem::path(folder_.toStdU16String()),
-                                                    ui::toUtf8(name));
+    if (ui::showMessage(this, {}, question, MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgResult::Ok)
+        return;
+    const std::filesystem::path file =
+        saveGamePath(std::filesystem::path(folder_.toStdU16String()), ui::toUtf8(name));
     std::error_code ec;
     std::filesystem::remove(file, ec);
     if (ec) {

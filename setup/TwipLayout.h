@@ -24,7 +24,9 @@ public:
         w->move(px(left), px(top));
         w->adjustSize();
     }
-    void setClientSize(QWidget* window, int width, int height) const { window->setFixedSize(px(width), px(height)); }
+    void setClientSize(QWidget* window, int width, int height) const {
+        window->setFixedSize(px(width), px(height));
+    }
 
 private:
     ui::TwipScale scale_;
@@ -34,8 +36,7 @@ private:
 inline QFont setupFont() { return ui::thaiFont(8); }
 
 // A control of class W with its game name, parented to `parent`.
-template <class W, class... Args>
-W* named(QWidget* parent, const char* objectName, Args&&... args) {
+template <class W, class... Args> W* named(QWidget* parent, const char* objectName, Args&&... args) {
     auto* w = new W(std::forward<Args>(args)..., parent);
     w->setObjectName(QString::fromLatin1(objectName));
     return w;

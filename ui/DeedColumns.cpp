@@ -28,7 +28,8 @@ DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm
     // The buildings column starts past the longest name of the board with its mortgage mark, so it
     // stands in the same place in every list; a longer name from elsewhere pushes only its own line.
     int widest = 0;
-    for (int d = 1; d <= kDeeds; ++d) widest = std::max(widest, fm.horizontalAdvance(qs(kDeedTable[std::size_t(d)].name)));
+    for (int d = 1; d <= kDeeds; ++d)
+        widest = std::max(widest, fm.horizontalAdvance(qs(kDeedTable[std::size_t(d)].name)));
     widest += fm.horizontalAdvance(QStringLiteral(" (จ.)"));
     const int nameEnd = out.name + fm.horizontalAdvance(parts.name);
     out.buildings = std::max(out.name + widest, nameEnd) + 2 * space;
@@ -84,7 +85,8 @@ public:
         initStyleOption(&opt, index);
         const DeedLineParts parts = splitDeedLine(opt.text);
         if (parts.isDeedLine)
-            size.setWidth(layOutDeedLine(parts, QFontMetrics(opt.font)).width + 2 * textMargin(opt.widget) + 2);
+            size.setWidth(layOutDeedLine(parts, QFontMetrics(opt.font)).width + 2 * textMargin(opt.widget) +
+                          2);
         return size;
     }
 

@@ -14,8 +14,8 @@ namespace tavorin::ui {
 struct DeedLineParts {
     bool isDeedLine = false; // false: the line is not a deed line and is drawn as it stands
     QString number;          // "12"
-    QString name;            // "เขาใหญ่ *", "กรุงเทพฯ (จ.)": the name with its mark, no padding
-    QString buildings;       // "บ้าน 3 ตึก 0", or empty
+    QString name; // "เขาใหญ่ *", "กรุงเทพฯ (จ.)": the name with its mark, no padding
+    QString buildings; // "บ้าน 3 ตึก 0", or empty
 };
 
 DeedLineParts splitDeedLine(const QString& line);

@@ -95,7 +95,8 @@ void paintDevelopment(QPainter& p, const QRectF& r, Development d) {
     p.setBrush(QColor(255, 255, 255, 210));
     p.drawRoundedRect(r, r.width() * 0.12, r.width() * 0.12);
     p.setPen(QPen(QColor(30, 30, 30), r.width() * 0.03));
-    const QRectF inner = r.adjusted(r.width() * 0.06, r.height() * 0.06, -r.width() * 0.06, -r.height() * 0.06);
+    const QRectF inner =
+        r.adjusted(r.width() * 0.06, r.height() * 0.06, -r.width() * 0.06, -r.height() * 0.06);
     switch (d) {
     case Development::Houses0:
         p.setBrush(QColor(230, 40, 40));
@@ -114,7 +115,8 @@ void paintDevelopment(QPainter& p, const QRectF& r, Development d) {
         // One to four houses on a 2 x 2 grid, filled row by row.
         const double hw = inner.width() / 2, hh = inner.height() / 2;
         for (int i = 0; i < int(d); ++i)
-            paintHouse(p, QRectF(inner.left() + hw * (i % 2), inner.top() + hh * (i / 2), hw, hh).adjusted(1, 1, -1, -1));
+            paintHouse(p, QRectF(inner.left() + hw * (i % 2), inner.top() + hh * (i / 2), hw, hh)
+                              .adjusted(1, 1, -1, -1));
     }
     }
     p.restore();
@@ -184,10 +186,11 @@ QString& artworkRoot() {
 }
 
 QString relativePath(PictureId id) {
-    static const std::array<const char*, 7> development = {"land-0",  "land-1",     "land-2",        "land-3",
-                                                           "land-4",  "land-tower", "land-mortgaged"};
+    static const std::array<const char*, 7> development = {"land-0", "land-1",     "land-2",        "land-3",
+                                                           "land-4", "land-tower", "land-mortgaged"};
     switch (id.kind) {
-    case PictureKind::Square: return QStringLiteral("squares/square-%1.svg").arg(id.index, 2, 10, QLatin1Char('0'));
+    case PictureKind::Square:
+        return QStringLiteral("squares/square-%1.svg").arg(id.index, 2, 10, QLatin1Char('0'));
     case PictureKind::Development:
         return QStringLiteral("development/%1.svg").arg(QLatin1String(development[std::size_t(id.index)]));
     case PictureKind::Token: return QStringLiteral("tokens/token-%1.svg").arg(id.index);
@@ -245,7 +248,8 @@ qreal applicationRatio() {
 QPixmap render(PictureId id, QSize pixels, qreal ratio) {
     if (pixels.isEmpty() || !validId(id)) return {};
     const QString path = picturePath(id);
-    const QString key = QStringLiteral("%1|%2x%3|%4").arg(path).arg(pixels.width()).arg(pixels.height()).arg(ratio);
+    const QString key =
+        QStringLiteral("%1|%2x%3|%4").arg(path).arg(pixels.width()).arg(pixels.height()).arg(ratio);
     if (const QPixmap* cached = renderedPictures().object(key)) return *cached;
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -271,7 +275,8 @@ QPixmap render(PictureId id, QSize pixels, qreal ratio) {
 std::vector<PictureId> allPictures() {
     std::vector<PictureId> all;
     for (int n = 0; n < 40; ++n) all.push_back(PictureId::square(n));
-    for (int d = 0; d <= int(Development::Mortgaged); ++d) all.push_back(PictureId::development(Development(d)));
+    for (int d = 0; d <= int(Development::Mortgaged); ++d)
+        all.push_back(PictureId::development(Development(d)));
     for (int k = 1; k <= 6; ++k) {
         all.push_back(PictureId::token(k));
         all.push_back(PictureId::dragIcon(k));
@@ -286,7 +291,9 @@ std::vector<PictureId> allPictures() {
     return all;
 }
 
-QString picturePath(PictureId id) { return validId(id) ? artworkRoot() + QLatin1Char('/') + relativePath(id) : QString(); }
+QString picturePath(PictureId id) {
+    return validId(id) ? artworkRoot() + QLatin1Char('/') + relativePath(id) : QString();
+}
 
 QSize pictureSize(PictureId id) {
     switch (id.kind) {
@@ -294,10 +301,10 @@ QSize pictureSize(PictureId id) {
         const bool corner = id.index % 10 == 0;
         return {corner ? 105 : 73, 57}; // 1575 or 1095 by 855 twips
     }
-    case PictureKind::Development: return {25, 25};    // 375 twips
-    case PictureKind::Token: return {33, 33};          // 495 twips
+    case PictureKind::Development: return {25, 25}; // 375 twips
+    case PictureKind::Token: return {33, 33};       // 495 twips
     case PictureKind::DragIcon: return {32, 32};
-    case PictureKind::Pointer: return {40, 40};        // 600 twips
+    case PictureKind::Pointer: return {40, 40}; // 600 twips
     case PictureKind::DieFace: return {44, 44};
     case PictureKind::StartBackground: return {257, 305}; // 3855 x 4575 twips
     case PictureKind::Winner:
@@ -312,7 +319,8 @@ bool hasArtwork(PictureId id) { return validId(id) && renderer(picturePath(id)) 
 
 QPixmap picture(PictureId id, QSize logicalSize, qreal devicePixelRatio) {
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : applicationRatio();
-    const QSize pixels(int(std::lround(logicalSize.width() * ratio)), int(std::lround(logicalSize.height() * ratio)));
+    const QSize pixels(int(std::lround(logicalSize.width() * ratio)),
+                       int(std::lround(logicalSize.height() * ratio)));
     return render(id, pixels, ratio);
 }
 
@@ -358,7 +366,7 @@ void setArtworkRoot(const QString& root) {
 
 QColor tokenColour(int player) {
     static const std::array<QColor, 7> colours = {
-        QColor(128, 128, 128), QColor(220, 30, 40),  QColor(30, 90, 220),  QColor(20, 160, 60),
+        QColor(128, 128, 128), QColor(220, 30, 40),  QColor(30, 90, 220), QColor(20, 160, 60),
         QColor(245, 150, 0),   QColor(140, 50, 190), QColor(0, 170, 180)};
     return (player >= 1 && player <= 6) ? colours[std::size_t(player)] : colours[0];
 }

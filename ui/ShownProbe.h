@@ -54,7 +54,8 @@ private:
 
 // Arms the probe on the whole application when the environment asks for it.
 inline void reportFirstWindowShown(QCoreApplication& app, bool always = false) {
-    if (always || qEnvironmentVariableIsSet(kReportShownVariable)) app.installEventFilter(new ShownProbe(&app));
+    if (always || qEnvironmentVariableIsSet(kReportShownVariable))
+        app.installEventFilter(new ShownProbe(&app));
 }
 
 } // namespace tavorin::ui

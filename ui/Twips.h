@@ -13,16 +13,15 @@ namespace tavorin::ui {
 
 class TwipScale {
 public:
-    explicit TwipScale(double logicalDpi = 96.0, double zoom = 1.0) : pixelsPerTwip_(logicalDpi / 1440.0 * zoom) {}
+    explicit TwipScale(double logicalDpi = 96.0, double zoom = 1.0)
+        : pixelsPerTwip_(logicalDpi / 1440.0 * zoom) {}
     double factor() const { return pixelsPerTwip_; }
     double px(double twips) const { return twips * pixelsPerTwip_; }
     int pxRound(double twips) const { return int(std::lround(twips * pixelsPerTwip_)); }
     double twips(double pixels) const { return pixels / pixelsPerTwip_; }
     QPointF toPixels(QPointF t) const { return t * pixelsPerTwip_; }
     QPointF toTwips(QPointF p) const { return p / pixelsPerTwip_; }
-    QRectF toPixels(const Rect& r) const {
-        return {px(r.left), px(r.top), px(r.width), px(r.height)};
-    }
+    QRectF toPixels(const Rect& r) const { return {px(r.left), px(r.top), px(r.width), px(r.height)}; }
 
 private:
     double pixelsPerTwip_;

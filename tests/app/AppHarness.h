@@ -38,8 +38,7 @@ public:
     Game& game() { return main.game(); }
     GameState& s() { return main.game().s; }
 
-    template <class W = QWidget>
-    W* find(const char* name) {
+    template <class W = QWidget> W* find(const char* name) {
         W* w = main.findChild<W*>(QString::fromLatin1(name));
         if (!w) qFatal("no widget %s", name);
         return w;
@@ -63,10 +62,12 @@ public:
         };
         click("RunButton");
         // Either timer may tick first, so wait for each die to show a scripted face.
-        const bool settled = QTest::qWaitFor([&] {
-            const int a = s().CubeValue1, b = s().CubeValue2;
-            return (a == face1 || a == face2) && (b == face1 || b == face2) && a + b == face1 + face2;
-        }, 10000);
+        const bool settled = QTest::qWaitFor(
+            [&] {
+                const int a = s().CubeValue1, b = s().CubeValue2;
+                return (a == face1 || a == face2) && (b == face1 || b == face2) && a + b == face1 + face2;
+            },
+            10000);
         click("StopButton");
         return settled;
     }

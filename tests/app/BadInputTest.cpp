@@ -35,8 +35,7 @@ namespace {
 
 std::filesystem::path pathOf(const QString& folder) { return std::filesystem::path(folder.toStdU16String()); }
 
-template <class W = QWidget>
-W* in(QWidget& window, const QString& name) {
+template <class W = QWidget> W* in(QWidget& window, const QString& name) {
     W* w = window.findChild<W*>(name);
     if (!w) qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name));
     return w;
@@ -52,7 +51,9 @@ void type(QWidget& window, const QString& box, const QString& text) {
     QCoreApplication::sendEvent(edit, &commit);
 }
 
-void press(QWidget& window, const QString& button) { QTest::mouseClick(in<QAbstractButton>(window, button), Qt::LeftButton); }
+void press(QWidget& window, const QString& button) {
+    QTest::mouseClick(in<QAbstractButton>(window, button), Qt::LeftButton);
+}
 
 QByteArray bytesOf(const QString& file) {
     QFile f(file);
@@ -63,7 +64,9 @@ QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir:
 
 class QuietView final : public MainView {
 public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
+    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
+        return MsgResult::Ok;
+    }
 };
 
 // A saved game in the folder, so that the start window lists something and nothing is chosen.
@@ -102,7 +105,8 @@ struct Snapshot {
             deedCount[std::size_t(k)] = s.player(k).DeedCount;
         }
         for (int d = 1; d <= kDeeds; ++d)
-            deeds[std::size_t(d)] = {s.deed(d).Owner, s.deed(d).Houses, s.deed(d).Towers, s.deed(d).Mortgaged};
+            deeds[std::size_t(d)] = {s.deed(d).Owner, s.deed(d).Houses, s.deed(d).Towers,
+                                     s.deed(d).Mortgaged};
         continueCount = s.Continue;
     }
     bool operator==(const Snapshot&) const = default;
@@ -122,19 +126,22 @@ private slots:
         const QString newGame = QStringLiteral("NEWGAMEButton");
         QTest::newRow("empty") << QString() << newGame << q("กรุณาใส่ชื่อก่อน");
         QTest::newRow("blanks only") << QStringLiteral("   ") << newGame << q("กรุณาใส่ชื่อก่อน");
-        QTest::newRow("1000 characters") << QString(1000, QChar(0x0E01)) << newGame
-                                         << q("ชื่อไฟล์ยาวเกินไป (ไม่เกิน 100 ตัวอักษร)");
-        QTest::newRow("climbs out of the folder") << q("../เกม") << newGame << q("ชื่อไฟล์ห้ามมีเครื่องหมาย / หรือ \\");
+        QTest::newRow("1000 characters")
+            << QString(1000, QChar(0x0E01)) << newGame << q("ชื่อไฟล์ยาวเกินไป (ไม่เกิน 100 ตัวอักษร)");
+        QTest::newRow("climbs out of the folder")
+            << q("../เกม") << newGame << q("ชื่อไฟล์ห้ามมีเครื่องหมาย / หรือ \\");
         QTest::newRow("backslash") << q("เกม\\1") << newGame << q("ชื่อไฟล์ห้ามมีเครื่องหมาย / หรือ \\");
         QTest::newRow("Thai digits") << q("เกม๑๒๓") << newGame << QString();
         QTest::newRow("negative number") << QStringLiteral("-15000") << newGame << QString();
-        QTest::newRow("enormous number") << QStringLiteral("99999999999999999999999999") << newGame << QString();
+        QTest::newRow("enormous number")
+            << QStringLiteral("99999999999999999999999999") << newGame << QString();
         // Only the file carries the game's name, and file names are Unicode: Windows-874 is no limit.
         QTest::newRow("beyond Windows-874") << q("เกม€名前😀") << newGame << QString();
         QTest::newRow("spaces inside") << q(" เกม วันหยุด ") << newGame << QString();
-        QTest::newRow("load, nothing chosen") << QString() << QStringLiteral("LOADGAMEButton") << q("กรุณาระบุชื่อก่อน");
-        QTest::newRow("delete, nothing chosen") << QString() << QStringLiteral("DELETEButton")
-                                                << q("กรุณาระบุชื่อที่ต้องการลบ");
+        QTest::newRow("load, nothing chosen")
+            << QString() << QStringLiteral("LOADGAMEButton") << q("กรุณาระบุชื่อก่อน");
+        QTest::newRow("delete, nothing chosen")
+            << QString() << QStringLiteral("DELETEButton") << q("กรุณาระบุชื่อที่ต้องการลบ");
     }
     void startWindow() {
         QFETCH(QString, typed);
@@ -180,40 +187,44 @@ private slots:
         QTest::addColumn<QString>("name"); // player 2's name in the game that starts
         const QString name2 = QStringLiteral("PlayerName2");
         QTest::newRow("empty name") << name2 << QString() << QString() << true << QString();
-        QTest::newRow("blank name") << name2 << QStringLiteral("   ") << QString() << true << QStringLiteral("   ");
-        QTest::newRow("1000 characters stop at 20") << name2 << QString(1000, QChar(0x0E01)) << QString() << true
-                                                    << QString(20, QChar(0x0E01));
+        QTest::newRow("blank name") << name2 << QStringLiteral("   ") << QString() << true
+                                    << QStringLiteral("   ");
+        QTest::newRow("1000 characters stop at 20")
+            << name2 << QString(1000, QChar(0x0E01)) << QString() << true << QString(20, QChar(0x0E01));
         QTest::newRow("Thai digits") << name2 << q("๑๒๓") << QString() << true << q("๑๒๓");
-        QTest::newRow("negative number") << name2 << QStringLiteral("-15000") << QString() << true
-                                         << QStringLiteral("-15000");
-        QTest::newRow("enormous number") << name2 << QStringLiteral("99999999999999999999") << QString() << true
-                                         << QStringLiteral("99999999999999999999");
-        QTest::newRow("path separators") << name2 << QStringLiteral("../a\\b") << QString() << true
-                                         << QStringLiteral("../a\\b");
+        QTest::newRow("negative number")
+            << name2 << QStringLiteral("-15000") << QString() << true << QStringLiteral("-15000");
+        QTest::newRow("enormous number") << name2 << QStringLiteral("99999999999999999999") << QString()
+                                         << true << QStringLiteral("99999999999999999999");
+        QTest::newRow("path separators")
+            << name2 << QStringLiteral("../a\\b") << QString() << true << QStringLiteral("../a\\b");
         QTest::newRow("name beyond Windows-874")
-            << name2 << q("名前") << q("ชื่อของผู้เล่นที่ 2 (名前) มีตัวอักษรที่เกมบันทึกไม่ได้ กรุณาแก้ชื่อก่อน") << false << QString();
-        QTest::newRow("emoji in a name") << name2 << q("สมชาย😀")
-                                         << q("ชื่อของผู้เล่นที่ 2 (สมชาย😀) มีตัวอักษรที่เกมบันทึกไม่ได้ กรุณาแก้ชื่อก่อน")
-                                         << false << QString();
+            << name2 << q("名前") << q("ชื่อของผู้เล่นที่ 2 (名前) มีตัวอักษรที่เกมบันทึกไม่ได้ กรุณาแก้ชื่อก่อน") << false
+            << QString();
+        QTest::newRow("emoji in a name")
+            << name2 << q("สมชาย😀") << q("ชื่อของผู้เล่นที่ 2 (สมชาย😀) มีตัวอักษรที่เกมบันทึกไม่ได้ กรุณาแก้ชื่อก่อน") << false
+            << QString();
         // A token picture that cannot be used is reported, and the token keeps its default picture.
         const QString picture = QStringLiteral("FImg1");
         const auto refused = [](const QString& path, PictureProblem problem) {
             return ui::qs(pictureRefusedAtStart(1, "Player1", ui::toUtf8(path), problem));
         };
-        QTest::newRow("no picture path") << picture << QString() << refused({}, PictureProblem::NoFile) << true
-                                         << QStringLiteral("Player2");
-        QTest::newRow("blank picture path") << picture << QStringLiteral("  ")
-                                            << refused(QStringLiteral("  "), PictureProblem::Missing) << true
-                                            << QStringLiteral("Player2");
-        const QString longPath = QStringLiteral("/") + QString(1000, QLatin1Char('x')) + QStringLiteral(".png");
-        QTest::newRow("1000-character path") << picture << longPath << refused(longPath, PictureProblem::Missing)
-                                             << true << QStringLiteral("Player2");
+        QTest::newRow("no picture path") << picture << QString() << refused({}, PictureProblem::NoFile)
+                                         << true << QStringLiteral("Player2");
+        QTest::newRow("blank picture path")
+            << picture << QStringLiteral("  ") << refused(QStringLiteral("  "), PictureProblem::Missing)
+            << true << QStringLiteral("Player2");
+        const QString longPath =
+            QStringLiteral("/") + QString(1000, QLatin1Char('x')) + QStringLiteral(".png");
+        QTest::newRow("1000-character path")
+            << picture << longPath << refused(longPath, PictureProblem::Missing) << true
+            << QStringLiteral("Player2");
         QTest::newRow("a folder") << picture << QStringLiteral("/")
                                   << refused(QStringLiteral("/"), PictureProblem::Missing) << true
                                   << QStringLiteral("Player2");
-        QTest::newRow("path beyond Windows-874") << picture << q("/tmp/名前.png")
-                                                 << refused(q("/tmp/名前.png"), PictureProblem::PathNotStorable)
-                                                 << true << QStringLiteral("Player2");
+        QTest::newRow("path beyond Windows-874")
+            << picture << q("/tmp/名前.png") << refused(q("/tmp/名前.png"), PictureProblem::PathNotStorable)
+            << true << QStringLiteral("Player2");
     }
     void setupWindow() {
         QFETCH(QString, box);
@@ -309,7 +320,8 @@ private slots:
         QTest::addColumn<QString>("button");
         for (const char* window : {"MortgageButton", "SellBankButton", "RedeemButton"})
             for (const char* button : {"TransButton", "OKButton"})
-                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(window), QLatin1String(button))))
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(window), QLatin1String(button))))
                     << QString::fromLatin1(window) << QString::fromLatin1(button);
     }
     void dealingWindows() {
@@ -367,8 +379,8 @@ private slots:
         QTest::newRow("thousands separator") << QStringLiteral("1,000") << bad;
         QTest::newRow("path separators") << QStringLiteral("1/2") << bad;
         QTest::newRow("beyond Windows-874") << q("100€") << bad;
-        QTest::newRow("largest 32-bit amount") << QStringLiteral("2147483647")
-                                               << q("เงินของ Player2 มีไม่พอกับที่เสนอกรุณาเสนอราคาใหม่");
+        QTest::newRow("largest 32-bit amount")
+            << QStringLiteral("2147483647") << q("เงินของ Player2 มีไม่พอกับที่เสนอกรุณาเสนอราคาใหม่");
         QTest::newRow("zero") << QStringLiteral("0") << QString();
         QTest::newRow("blanks around") << QStringLiteral("  600  ") << QString();
     }
@@ -386,7 +398,8 @@ private slots:
         QWidget& bid = w.bid();
         QVERIFY(bid.isVisible());
         auto* deeds = in<QListWidget>(bid, QStringLiteral("DeedList"));
-        QTest::mouseClick(deeds->viewport(), Qt::LeftButton, {}, deeds->visualItemRect(deeds->item(0)).center());
+        QTest::mouseClick(deeds->viewport(), Qt::LeftButton, {},
+                          deeds->visualItemRect(deeds->item(0)).center());
         auto* buyer = in<QRadioButton>(bid, QStringLiteral("OpgPlayer2"));
         QTest::mouseClick(buyer, Qt::LeftButton, {}, QPoint(8, buyer->height() / 2));
         QVERIFY(buyer->isChecked());
@@ -438,7 +451,8 @@ private slots:
         list->clearSelection();
         list->setCurrentRow(-1);
         if (doubleClick)
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(4, list->viewport()->height() - 4));
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                               QPoint(4, list->viewport()->height() - 4));
         else
             press(hall, QStringLiteral("DButton"));
         QVERIFY(!hall.hasDetailWindow() || !hall.detailWindow().isVisible());

@@ -8,7 +8,9 @@ using namespace tavorin::test;
 // Calls back whenever a widget is shown or resized.
 class Watch : public QObject {
 public:
-    Watch(QWidget* w, std::function<void(QWidget*)> seen) : seen_(std::move(seen)) { w->installEventFilter(this); }
+    Watch(QWidget* w, std::function<void(QWidget*)> seen) : seen_(std::move(seen)) {
+        w->installEventFilter(this);
+    }
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Show || e->type() == QEvent::Resize) seen_(static_cast<QWidget*>(o));
         return false;
@@ -81,8 +83,10 @@ private slots:
         h.click("OpgSpeed1");
         // At the fastest speed the bar grows between two polls of a test: it is watched instead.
         bool labelShown = false, barGrown = false;
-        Watch label(h.find("LabelComThinking"), [&](QWidget* w) { labelShown = labelShown || !w->isHidden(); });
-        Watch bar(h.find("BarComThinking"), [&](QWidget* w) { barGrown = barGrown || (!w->isHidden() && w->width() > 0); });
+        Watch label(h.find("LabelComThinking"),
+                    [&](QWidget* w) { labelShown = labelShown || !w->isHidden(); });
+        Watch bar(h.find("BarComThinking"),
+                  [&](QWidget* w) { barGrown = barGrown || (!w->isHidden() && w->width() > 0); });
         QVERIFY(h.roll(3, 3));
         h.carryToSquare(1, 6);
         h.click("CancelButtonInFreeLand");

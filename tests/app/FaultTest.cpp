@@ -18,8 +18,8 @@
 #include "engine/RecordFile.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
-#include "setup/StartWindow.h"
 #include "setup/SetupWindow.h"
+#include "setup/StartWindow.h"
 #include "tests/ui/QtSupport.h"
 #include "ui/Text.h"
 
@@ -50,14 +50,15 @@ private:
     long limit_;
 };
 
-template <class W = QWidget>
-W* in(QWidget& root, const char* name) {
+template <class W = QWidget> W* in(QWidget& root, const char* name) {
     W* w = root.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("no widget %s", name);
     return w;
 }
 
-void press(QWidget& root, const char* name) { QTest::mouseClick(in<QAbstractButton>(root, name), Qt::LeftButton); }
+void press(QWidget& root, const char* name) {
+    QTest::mouseClick(in<QAbstractButton>(root, name), Qt::LeftButton);
+}
 
 // The program in a folder of its own, a new game of two persons already begun.
 struct Run {

@@ -69,7 +69,8 @@ private slots:
             // Under AddressSanitizer freed memory is held back on purpose, so only a plain build
             // can tell. 10 MB over 4000 turns is 2.5 kB a turn.
             qInfo("VmRSS after %ld turns: %ld kB; after %ld turns: %ld kB", kEarly, rssEarly, kTurns, rssEnd);
-            QVERIFY2(rssEnd <= rssEarly + 10 * 1024, qPrintable(QStringLiteral("%1 kB, then %2 kB").arg(rssEarly).arg(rssEnd)));
+            QVERIFY2(rssEnd <= rssEarly + 10 * 1024,
+                     qPrintable(QStringLiteral("%1 kB, then %2 kB").arg(rssEarly).arg(rssEnd)));
 #endif
         }
         ui::setMessageAnswerer(previous);

@@ -53,17 +53,20 @@ public:
 
 class QuietView final : public MainView {
 public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
+    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
+        return MsgResult::Ok;
+    }
 };
 
-template <class W = QWidget>
-W* child(QWidget& root, const char* name) {
+template <class W = QWidget> W* child(QWidget& root, const char* name) {
     W* w = root.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("no widget %s", name);
     return w;
 }
 
-void click(QWidget& root, const char* name) { QTest::mouseClick(child<QAbstractButton>(root, name), Qt::LeftButton); }
+void click(QWidget& root, const char* name) {
+    QTest::mouseClick(child<QAbstractButton>(root, name), Qt::LeftButton);
+}
 
 QStringList lines(QListWidget* list) {
     QStringList out;
@@ -114,10 +117,12 @@ struct Run {
             return (n++ % 2 == 0) ? face1 : face2;
         };
         click(main(), "RunButton");
-        const bool settled = QTest::qWaitFor([&] {
-            const int a = s().CubeValue1, b = s().CubeValue2;
-            return (a == face1 || a == face2) && (b == face1 || b == face2) && a + b == face1 + face2;
-        }, 10000);
+        const bool settled = QTest::qWaitFor(
+            [&] {
+                const int a = s().CubeValue1, b = s().CubeValue2;
+                return (a == face1 || a == face2) && (b == face1 || b == face2) && a + b == face1 + face2;
+            },
+            10000);
         click(main(), "StopButton");
         return settled;
     }
@@ -140,11 +145,16 @@ struct Run {
             click(main(), "OKButtonInBonus");
         }
         const std::pair<const char*, const char*> buttons[] = {
-            {"FreeLandFrame", "OKButtonInFreeLand"}, {"FirstFrame", "OKButtonInFirst"},
-            {"NotOwnSingleLandFrame", "OKButtonInNotOwnSingleLand"}, {"TaxFrame", "OKButtonInTaxFrame"},
-            {"TreasureFrame", "OkButtonInTreasure"}, {"FateFrame", "OKButtonInFate"},
-            {"OwnSingleLandFrame", "CancelButtonInOwnSingleLand"}, {"RelaxFrame", "OKButtonInRelaxFrame"},
-            {"DishonestFrame", "OKButtonInDishonestFrame"}, {"StartFrame", "OKButtonInStart"}};
+            {"FreeLandFrame", "OKButtonInFreeLand"},
+            {"FirstFrame", "OKButtonInFirst"},
+            {"NotOwnSingleLandFrame", "OKButtonInNotOwnSingleLand"},
+            {"TaxFrame", "OKButtonInTaxFrame"},
+            {"TreasureFrame", "OkButtonInTreasure"},
+            {"FateFrame", "OKButtonInFate"},
+            {"OwnSingleLandFrame", "CancelButtonInOwnSingleLand"},
+            {"RelaxFrame", "OKButtonInRelaxFrame"},
+            {"DishonestFrame", "OKButtonInDishonestFrame"},
+            {"StartFrame", "OKButtonInStart"}};
         for (const auto& [frame, button] : buttons)
             if (!child(main(), frame)->isHidden()) click(main(), button);
     }
@@ -235,7 +245,8 @@ void compareScreens(app::MainWindow& a, app::MainWindow& b) {
 }
 
 // A game of two persons saved straight from the rules, for the load tests.
-void saveFreshGame(const QString& folder, const char* name, const std::function<void(GameState&)>& change = {}) {
+void saveFreshGame(const QString& folder, const char* name,
+                   const std::function<void(GameState&)>& change = {}) {
     test::ScriptedRandom random;
     QuietView view;
     Game g(random, view);
@@ -293,8 +304,8 @@ private slots:
         QTemporaryDir dir;
         Run first(dir.path());
         first.newGame(q("สมชายกับมานี"));
-        QVERIFY(first.turn(3, 3)); // player 1 buys deed 5
-        QVERIFY(first.turn(1, 2)); // player 2 buys deed 2
+        QVERIFY(first.turn(3, 3));   // player 1 buys deed 5
+        QVERIFY(first.turn(1, 2));   // player 2 buys deed 2
         first.s().namesShown = true; // as if the board's option had been clicked
         first.main().sync();
         click(first.main(), "SaveButton");
@@ -358,9 +369,12 @@ private slots:
     void refusedLoadLeavesTheStartWindowUsable_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("message");
-        QTest::newRow("removed after listing") << "remove" << "ไม่พบไฟล์เกม เกม.dat";
-        QTest::newRow("cut short") << "truncate" << "";
-        QTest::newRow("empty") << "empty" << "";
+        QTest::newRow("removed after listing") << "remove"
+                                               << "ไม่พบไฟล์เกม เกม.dat";
+        QTest::newRow("cut short") << "truncate"
+                                   << "";
+        QTest::newRow("empty") << "empty"
+                               << "";
     }
     void refusedLoadLeavesTheStartWindowUsable() {
         QFETCH(QString, damage);
@@ -445,9 +459,9 @@ private slots:
         QTest::addColumn<QStringList>("after");  // the list the hall of fame shows
         QTest::addColumn<bool>("newRecord");
         QTest::newRow("first win") << QStringList{} << QStringList{q("1 Player2   15600")} << true;
-        QTest::newRow("a tie goes above") << QStringList{q("รวย=20000"), q("เสมอ=15600")}
-                                          << QStringList{q("1 รวย   20000"), q("2 Player2   15600"), q("3 เสมอ   15600")}
-                                          << true;
+        QTest::newRow("a tie goes above")
+            << QStringList{q("รวย=20000"), q("เสมอ=15600")}
+            << QStringList{q("1 รวย   20000"), q("2 Player2   15600"), q("3 เสมอ   15600")} << true;
         QStringList ten, tenShown;
         for (int i = 1; i <= 10; ++i) {
             ten << QStringLiteral("r%1=%2").arg(i).arg(30000 - i);
@@ -463,7 +477,8 @@ private slots:
         for (const QString& entry : before) {
             const QStringList parts = entry.split(QLatin1Char('='));
             const std::string name = ui::toUtf8(parts[0]);
-            QVERIFY(std::holds_alternative<int>(SaveRecFile(rich(name.c_str(), parts[1].toInt()), pathOf(dir.path()))));
+            QVERIFY(std::holds_alternative<int>(
+                SaveRecFile(rich(name.c_str(), parts[1].toInt()), pathOf(dir.path()))));
         }
         Run run(dir.path());
         run.newGame(QStringLiteral("g"));
@@ -483,7 +498,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(win, "Text1")->text(), q("15600"));
         QCOMPARE(child<QLineEdit>(win, "Text2")->text(), q("15000"));
         QCOMPARE(child<QLabel>(win, "WLabelNumOfDeed")->text(), q("1"));
-        QCOMPARE(lines(child<QListWidget>(win, "List1")), QStringList{ui::qs(HoldingsLine(1, run.s().deed(1)))});
+        QCOMPARE(lines(child<QListWidget>(win, "List1")),
+                 QStringList{ui::qs(HoldingsLine(1, run.s().deed(1)))});
 
         click(win, "HallOfFrameButton");
         halloffame::HallOfFameWindow& hall = run.program.hallOfFame();

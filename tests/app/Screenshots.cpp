@@ -80,11 +80,20 @@ int main(int argc, char** argv) {
     s.deed(12).Mortgaged = kFalse;
     g.addDeed(4, 19);
     QWidget* area = w.findChild<QWidget*>(QStringLiteral("DecisionArea"));
-    const std::pair<Ctl, int> frames[] = {
-        {Ctl::FreeLandFrame, 2},        {Ctl::OwnSingleLandFrame, 1}, {Ctl::OwnNotSingleLandFrame, 0},
-        {Ctl::OwnMortgageLandFrame, 0}, {Ctl::NotOwnSingleLandFrame, 5}, {Ctl::NotOwnNotSingleLandFrame, 12},
-        {Ctl::NotOwnMortgageLandFrame, 0}, {Ctl::TaxFrame, 0}, {Ctl::TreasureFrame, 0}, {Ctl::FateFrame, 0},
-        {Ctl::StartFrame, 0}, {Ctl::RelaxFrame, 0}, {Ctl::DishonestFrame, 0}, {Ctl::FirstFrame, 0}};
+    const std::pair<Ctl, int> frames[] = {{Ctl::FreeLandFrame, 2},
+                                          {Ctl::OwnSingleLandFrame, 1},
+                                          {Ctl::OwnNotSingleLandFrame, 0},
+                                          {Ctl::OwnMortgageLandFrame, 0},
+                                          {Ctl::NotOwnSingleLandFrame, 5},
+                                          {Ctl::NotOwnNotSingleLandFrame, 12},
+                                          {Ctl::NotOwnMortgageLandFrame, 0},
+                                          {Ctl::TaxFrame, 0},
+                                          {Ctl::TreasureFrame, 0},
+                                          {Ctl::FateFrame, 0},
+                                          {Ctl::StartFrame, 0},
+                                          {Ctl::RelaxFrame, 0},
+                                          {Ctl::DishonestFrame, 0},
+                                          {Ctl::FirstFrame, 0}};
     s.deed(29).Towers = 1;
     s.deed(29).Houses = 4;
     g.setLabel(Ctl::LabelTreasure, s.TreasureCards[12].Text);

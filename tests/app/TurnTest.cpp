@@ -140,7 +140,7 @@ private slots:
     void cardSquareAnnouncesTheCardBeforeItsFrame() {
         AppHarness h;
         h.s().TreasureOrder[1] = 3; // "หมาคาบเงินมาให้ 7000"
-        QVERIFY(h.roll(1, 1)); // to square 2, a treasure square
+        QVERIFY(h.roll(1, 1));      // to square 2, a treasure square
         h.carryToSquare(1, 2);
         QCOMPARE(h.messages.lastTitle(), q("หีบสมบัติ"));
         QCOMPARE(h.messages.lastText(), q("พบหีบสมบัติ"));

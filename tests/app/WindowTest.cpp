@@ -57,10 +57,14 @@ private slots:
         QTest::addColumn<int>("square");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("frame");
-        QTest::newRow("single land") << 1 << "1" << "SingleFrame";
-        QTest::newRow("pair land") << 12 << "9" << "CoupleFrame";
-        QTest::newRow("group land") << 4 << "3" << "MultiFrame";
-        QTest::newRow("last land square") << 39 << "29" << "SingleFrame";
+        QTest::newRow("single land") << 1 << "1"
+                                     << "SingleFrame";
+        QTest::newRow("pair land") << 12 << "9"
+                                   << "CoupleFrame";
+        QTest::newRow("group land") << 4 << "3"
+                                    << "MultiFrame";
+        QTest::newRow("last land square") << 39 << "29"
+                                          << "SingleFrame";
     }
     void boardDoubleClickOpensTheRightCard() {
         QFETCH(int, square);
@@ -164,7 +168,8 @@ private slots:
         h.click("Command2");
         QVERIFY(h.main.board().isVisible());
         h.main.hide();
-        QTest::mouseClick(h.main.board().findChild<QAbstractButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(h.main.board().findChild<QAbstractButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
         QVERIFY(h.main.isVisible());
     }
 };

@@ -25,7 +25,9 @@ using namespace tavorin::board;
 namespace {
 class QuietView final : public MainView {
 public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
+    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
+        return MsgResult::Ok;
+    }
 };
 
 QPoint centre(const Rect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
@@ -86,8 +88,10 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("index");
         const Rect sq6 = squareRect(6);
-        QTest::newRow("middle of a land square") << sq6.left + 500 << sq6.top + 500 << int(ItemKind::Square) << 6;
-        QTest::newRow("deed number over its square") << sq6.left + 20 << sq6.top + 20 << int(ItemKind::Label) << 5;
+        QTest::newRow("middle of a land square")
+            << sq6.left + 500 << sq6.top + 500 << int(ItemKind::Square) << 6;
+        QTest::newRow("deed number over its square")
+            << sq6.left + 20 << sq6.top + 20 << int(ItemKind::Label) << 5;
         QTest::newRow("caption of a fate square") << 7900 << 5200 << int(ItemKind::Label) << 0;
         QTest::newRow("token over the start square") << 10100 << 7000 << int(ItemKind::Token) << 1;
         QTest::newRow("empty board") << 5800 << 6000 << int(ItemKind::Nothing) << 0;
@@ -108,7 +112,8 @@ private slots:
         const QPoint picture(sq6.left + 800, sq6.top + 100), owner(sq6.left + 800, sq6.top + 450);
         QCOMPARE(itemAt(game->s, game->board, {}, picture.x(), picture.y()).kind, ItemKind::Square);
         game->addDeed(2, 5);
-        QCOMPARE(itemAt(game->s, game->board, {}, picture.x(), picture.y()), (Item{ItemKind::Development, 5}));
+        QCOMPARE(itemAt(game->s, game->board, {}, picture.x(), picture.y()),
+                 (Item{ItemKind::Development, 5}));
         QCOMPARE(itemAt(game->s, game->board, {}, owner.x(), owner.y()), (Item{ItemKind::Label, 5}));
         BoardLook names;
         names.namesShown = true;
@@ -298,13 +303,17 @@ private slots:
 
     // Each picture's artwork is drawn for the box the board gives it, so nothing is stretched.
     void artworkHasTheBoardsSizes() {
-        auto viewBox = [](ui::PictureId id) { return QSvgRenderer(ui::picturePath(id)).viewBoxF().size().toSize(); };
+        auto viewBox = [](ui::PictureId id) {
+            return QSvgRenderer(ui::picturePath(id)).viewBoxF().size().toSize();
+        };
         for (int n = 0; n < kSquares; ++n)
             QCOMPARE(viewBox(ui::PictureId::square(n)), QSize(squareRect(n).width, squareRect(n).height));
         for (int d = 0; d <= int(ui::Development::Mortgaged); ++d)
             QCOMPARE(viewBox(ui::PictureId::development(ui::Development(d))), QSize(375, 375));
-        for (int k = 1; k <= kMaxPlayers; ++k) QCOMPARE(viewBox(ui::PictureId::token(k)), QSize(kTokenSize, kTokenSize));
-        for (int a = 1; a <= 2; ++a) QCOMPARE(viewBox(ui::PictureId::pointer(a)), QSize(kPointerSize, kPointerSize));
+        for (int k = 1; k <= kMaxPlayers; ++k)
+            QCOMPARE(viewBox(ui::PictureId::token(k)), QSize(kTokenSize, kTokenSize));
+        for (int a = 1; a <= 2; ++a)
+            QCOMPARE(viewBox(ui::PictureId::pointer(a)), QSize(kPointerSize, kPointerSize));
     }
 
     // Without its artwork files the board still shows every square, drawn in code.
@@ -315,7 +324,8 @@ private slots:
         const QColor boardColour = board.pixelColor(px(QPoint(5800, 6000)) * board.devicePixelRatio());
         for (int n = 0; n < kSquares; ++n) {
             const Rect r = squareRect(n);
-            const QPoint middle = px(QPoint(r.left + r.width / 2, r.top + r.height / 3)) * board.devicePixelRatio();
+            const QPoint middle =
+                px(QPoint(r.left + r.width / 2, r.top + r.height / 3)) * board.devicePixelRatio();
             QVERIFY2(board.pixelColor(middle) != boardColour, qPrintable(QStringLiteral("square %1").arg(n)));
         }
     }

@@ -37,9 +37,9 @@ TEST(ComputerDecisionTable, SingleLandSplitByGroupMoneyAndHoldings) {
         int deeds;
         int A, B;
     } cases[] = {
-        {1, false, 0, 20, 30}, {1, false, 5, 20, 50}, {2, true, 8, 10, 70}, {1, true, 10, 10, 90},
+        {1, false, 0, 20, 30}, {1, false, 5, 20, 50},  {2, true, 8, 10, 70},   {1, true, 10, 10, 90},
         {3, false, 4, 20, 90}, {4, false, 0, 20, 101}, {5, false, 0, 15, 101}, {6, true, 12, 5, 101},
-        {7, false, 2, 20, 40}, {7, false, 3, 20, 50}, {8, true, 7, 10, 60}, {8, true, 9, 10, 70},
+        {7, false, 2, 20, 40}, {7, false, 3, 20, 50},  {8, true, 7, 10, 60},   {8, true, 9, 10, 70},
         {7, true, 10, 10, 80},
     };
     for (const Case& c : cases) {
@@ -173,9 +173,8 @@ TEST_F(ComputerTest, SellsAHouseThenPaysTheRent) {
     s.NV = 1;
     decide(Ctl::NotOwnNotSingleLandFrame);
     ASSERT_GE(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text,
-              "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายบ้าน 1 หลังจากที่ดิน  \"29 เกาะสมุย\"\r\n"
-              "ได้รับเงินจากการขายเป็นเงิน 1800\r\nจึงได้รับเงินรวมกับปัจจุบันเป็น 2100");
+    EXPECT_EQ(view.messages[0].text, "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายบ้าน 1 หลังจากที่ดิน  \"29 เกาะสมุย\"\r\n"
+                                     "ได้รับเงินจากการขายเป็นเงิน 1800\r\nจึงได้รับเงินรวมกับปัจจุบันเป็น 2100");
     EXPECT_EQ(s.deed(29).Houses, 1);
     EXPECT_EQ(s.player(1).Money, 2100 - 850);
     EXPECT_EQ(s.player(2).Money, 15000 + 850);

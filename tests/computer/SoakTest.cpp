@@ -17,12 +17,14 @@ std::string invariantBreak(const GameState& s) {
     for (int k = 1; k <= s.NumOfPlayer; ++k) {
         const PlayerRecord& p = s.player(k);
         if (p.Money < 0) why << "player " << k << " has negative money " << p.Money << "; ";
-        if (p.Bankrupt == kTrue && (p.Money != 0 || p.DeedCount != 0)) why << "bankrupt player " << k << " holds something; ";
+        if (p.Bankrupt == kTrue && (p.Money != 0 || p.DeedCount != 0))
+            why << "bankrupt player " << k << " holds something; ";
         if (p.Bankrupt != kTrue) ++playing;
         for (int i = 1; i <= kDeeds; ++i) {
             const int d = p.Deeds[std::size_t(i)];
             if (i <= p.DeedCount) {
-                if (d < 1 || d > kDeeds || s.deed(d).Owner != k) why << "player " << k << " slot " << i << " deed " << d << "; ";
+                if (d < 1 || d > kDeeds || s.deed(d).Owner != k)
+                    why << "player " << k << " slot " << i << " deed " << d << "; ";
                 if (!seen.insert(d).second) why << "deed " << d << " listed twice; ";
             } else if (d != 0) {
                 why << "player " << k << " stale slot " << i << "; ";
@@ -31,7 +33,8 @@ std::string invariantBreak(const GameState& s) {
     }
     for (int d = 1; d <= kDeeds; ++d) {
         const DeedRecord& r = s.deed(d);
-        if (r.Owner != 0 && !seen.count(d)) why << "deed " << d << " owned by " << r.Owner << " but not listed; ";
+        if (r.Owner != 0 && !seen.count(d))
+            why << "deed " << d << " owned by " << r.Owner << " but not listed; ";
         if (r.Houses < 0 || r.Houses > 4 || r.Towers < 0 || r.Towers > 1 || (r.Towers == 1 && r.Houses != 4))
             why << "deed " << d << " buildings " << r.Houses << '/' << r.Towers << "; ";
     }
@@ -46,7 +49,8 @@ struct Config {
 };
 
 TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
-    const Config configs[] = {{2, false, 0}, {3, true, 0}, {4, false, 2}, {5, true, 4}, {6, false, 0}, {6, true, 4}};
+    const Config configs[] = {{2, false, 0}, {3, true, 0},  {4, false, 2},
+                              {5, true, 4},  {6, false, 0}, {6, true, 4}};
     int games = 0;
     int capped = 0;
     for (const Config& c : configs) {
@@ -99,7 +103,8 @@ std::string traceOf(std::uint64_t seed) {
     setup.numPlayers = 4;
     for (int k = 1; k <= 4; ++k) setup.computer[std::size_t(k)] = true;
     game.NewGame(setup);
-    playComputerGame(game, view, 2000, [&](int turn, int player) { out += stateJson(game.s, turn, player) + '\n'; });
+    playComputerGame(game, view, 2000,
+                     [&](int turn, int player) { out += stateJson(game.s, turn, player) + '\n'; });
     return out;
 }
 

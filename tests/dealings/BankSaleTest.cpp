@@ -146,7 +146,7 @@ TEST_F(BankSaleTest, LargeBuildingSalesAddUpBeyondSixteenBits) {
     for (int d : {24, 25, 26, 28, 29}) own(1, d, 4, 1);
     openBankSale(1);
     for (int d : {24, 25, 26, 28, 29}) press(d); // five towers of 10000
-    press(29);                                  // and a house of 2000
+    press(29);                                   // and a house of 2000
     EXPECT_EQ(b.moneybuild, 52000);
     EXPECT_EQ(b.vat, 20800);
     EXPECT_EQ(b.moneysell, 31200);

@@ -84,8 +84,8 @@ TEST_F(BidTest, OnlyOtherPersonsStillInTheGameCanBuy) {
     struct Expect {
         bool visible, enabled;
     };
-    const std::array<Expect, 7> expected = {{{}, {true, false}, {true, true}, {true, false}, {true, false},
-                                             {false, true}, {false, true}}};
+    const std::array<Expect, 7> expected = {
+        {{}, {true, false}, {true, true}, {true, false}, {true, false}, {false, true}, {false, true}}};
     int last = 0;
     for (int n = 1; n <= 6; ++n) {
         SCOPED_TRACE(n);

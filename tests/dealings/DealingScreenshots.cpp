@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     const struct {
         int deed, houses, towers;
         bool mortgaged;
-    } holdings[] = {{1, 2, 0, false}, {7, 4, 1, false}, {20, 0, 0, true}, {12, 0, 0, false},
+    } holdings[] = {{1, 2, 0, false},  {7, 4, 1, false}, {20, 0, 0, true}, {12, 0, 0, false},
                     {16, 1, 0, false}, {29, 0, 0, true}, {9, 0, 0, false}};
     for (const auto& h : holdings) {
         g.addDeed(1, h.deed);

@@ -15,14 +15,15 @@ using namespace tavorin::test;
 
 namespace {
 
-template <class W = QWidget>
-W* in(QWidget& window, const char* name) {
+template <class W = QWidget> W* in(QWidget& window, const char* name) {
     W* w = window.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("%s has no control %s", qPrintable(window.objectName()), name);
     return w;
 }
 
-void press(QWidget& window, const char* button) { QTest::mouseClick(in<QAbstractButton>(window, button), Qt::LeftButton); }
+void press(QWidget& window, const char* button) {
+    QTest::mouseClick(in<QAbstractButton>(window, button), Qt::LeftButton);
+}
 
 // An option button takes the click on its indicator or its caption, not beside them.
 void choose(QWidget& bid, int buyer) {
@@ -176,7 +177,8 @@ private slots:
         doubleClickRow(h.playerForm(), "PDeedList", 0);
         QVERIFY(!h.main.deedCard().isVisible());
         press(h.playerForm(), "SellButton");
-        for (const char* b : {"SellBankButton", "MortgageButton", "BidButton"}) QVERIFY(!in(h.sellForm(), b)->isEnabled());
+        for (const char* b : {"SellBankButton", "MortgageButton", "BidButton"})
+            QVERIFY(!in(h.sellForm(), b)->isEnabled());
 
         h.sellForm().close();
         h.playerForm().close();
@@ -261,17 +263,20 @@ private slots:
         h.own(1, 1, 4);
         h.openSaleMenu(1, "SellBankButton");
         QVERIFY(live(h.sellBank()));
-        QCOMPARE(linesOf(h.sellBank(), "DeedList1"), QStringList{q("1  บางปะอิน") + spaces(26) + q("บ้าน 4 ตึก 0")});
+        QCOMPARE(linesOf(h.sellBank(), "DeedList1"),
+                 QStringList{q("1  บางปะอิน") + spaces(26) + q("บ้าน 4 ตึก 0")});
         QCOMPARE(textOf(h.sellBank(), "money"), q("15000"));
 
         clickRow(h.sellBank(), "DeedList1", 0);
         press(h.sellBank(), "TransButton");
-        QCOMPARE(linesOf(h.sellBank(), "DeedList1"), QStringList{q("1  บางปะอิน") + spaces(26) + q("บ้าน 3 ตึก 0")});
+        QCOMPARE(linesOf(h.sellBank(), "DeedList1"),
+                 QStringList{q("1  บางปะอิน") + spaces(26) + q("บ้าน 3 ตึก 0")});
         QCOMPARE(selectedRow(h.sellBank(), "DeedList1"), -1);
         press(h.sellBank(), "TransButton"); // every further item needs a new choice
         QCOMPARE(linesOf(h.sellBank(), "DeedList3"), QStringList{q("บ้าน  500 หนึ่งหลัง")});
         doubleClickRow(h.sellBank(), "DeedList1", 0);
-        QCOMPARE(linesOf(h.sellBank(), "DeedList3"), (QStringList{q("บ้าน  500 หนึ่งหลัง"), q("บ้าน  500 หนึ่งหลัง")}));
+        QCOMPARE(linesOf(h.sellBank(), "DeedList3"),
+                 (QStringList{q("บ้าน  500 หนึ่งหลัง"), q("บ้าน  500 หนึ่งหลัง")}));
         QCOMPARE(textOf(h.sellBank(), "moneybuild"), q("1000"));
         QCOMPARE(textOf(h.sellBank(), "moneyland"), q("0"));
         QCOMPARE(textOf(h.sellBank(), "vat"), q("400"));
@@ -290,7 +295,8 @@ private slots:
         QCOMPARE(h.text("LabelMoney1"), q("15600"));
 
         h.sellForm().close();
-        QCOMPARE(linesOf(h.playerForm(), "PDeedList"), QStringList{q("1  บางปะอิน") + spaces(31) + q("บ้าน 2 ตึก 0")});
+        QCOMPARE(linesOf(h.playerForm(), "PDeedList"),
+                 QStringList{q("1  บางปะอิน") + spaces(31) + q("บ้าน 2 ตึก 0")});
         QCOMPARE(textOf(h.playerForm(), "Pmoney"), q("15600"));
     }
 
@@ -321,7 +327,8 @@ private slots:
         QCOMPARE(linesOf(h.sellBank(), "DeedList1"), before);
         QVERIFY(linesOf(h.sellBank(), "DeedList2").isEmpty());
         QVERIFY(linesOf(h.sellBank(), "DeedList3").isEmpty());
-        for (const char* sum : {"moneyland", "moneybuild", "vat", "moneysell"}) QCOMPARE(textOf(h.sellBank(), sum), q("0"));
+        for (const char* sum : {"moneyland", "moneybuild", "vat", "moneysell"})
+            QCOMPARE(textOf(h.sellBank(), sum), q("0"));
         QCOMPARE(textOf(h.sellBank(), "totalmoney"), q("15000"));
     }
 
@@ -337,7 +344,7 @@ private slots:
         QVERIFY(live(h.bid()));
         // Persons other than the seller who are in the game; a computer is shown but cannot buy.
         const bool enabled[] = {false, false, true, true, false, false, false}; // 1..6
-        const bool shown[] = {false, true, true, true, true, false, false}; // 1..6
+        const bool shown[] = {false, true, true, true, true, false, false};     // 1..6
         for (int n = 1; n <= 6; ++n) {
             auto* o = in<QRadioButton>(h.bid(), qPrintable(QStringLiteral("OpgPlayer%1").arg(n)));
             QCOMPARE(!o->isHidden(), shown[n]);
@@ -360,8 +367,8 @@ private slots:
         QCOMPARE(h.confirmBid().windowTitle(), q("ยืนยันการตกลงการซื้อของ Player2"));
         const std::pair<const char*, const char*> shows[] = {
             {"LabelPlayerBid", "Player2"}, {"LabelDeedName", "บางปะอิน"}, {"LabelNumOfHouse", "2"},
-            {"LabelNumOfTower", "0"},      {"LabelMoneyBid", "5000"},     {"LabelVat", "40"},
-            {"LabelAmountNet", "3000"},    {"OKButton", "ตกลง"},           {"CancelButton", "ไม่ตกลง"}};
+            {"LabelNumOfTower", "0"},      {"LabelMoneyBid", "5000"},    {"LabelVat", "40"},
+            {"LabelAmountNet", "3000"},    {"OKButton", "ตกลง"},         {"CancelButton", "ไม่ตกลง"}};
         for (const auto& [name, value] : shows) QCOMPARE(textOf(h.confirmBid(), name), q(value));
 
         // "ไม่ตกลง" goes back with every choice in place; a second try goes through.
@@ -489,8 +496,11 @@ private slots:
         QCOMPARE(linesOf(h.redeem(), "DeedList1"), QStringList{q("1 บางปะอิน (จ.)")});
         doubleClickRow(h.redeem(), "DeedList1", 0);
         QCOMPARE(linesOf(h.redeem(), "DeedList2"), QStringList{q("1 บางปะอิน ")});
-        const std::pair<const char*, const char*> sums[] = {
-            {"PaidMoney", "480"}, {"ChargeMoney", "96"}, {"TotalPaid", "576"}, {"Money", "15000"}, {"totalMoney", "14424"}};
+        const std::pair<const char*, const char*> sums[] = {{"PaidMoney", "480"},
+                                                            {"ChargeMoney", "96"},
+                                                            {"TotalPaid", "576"},
+                                                            {"Money", "15000"},
+                                                            {"totalMoney", "14424"}};
         for (const auto& [name, value] : sums) QCOMPARE(textOf(h.redeem(), name), q(value));
         press(h.redeem(), "OKButton");
         QVERIFY(!open(h.redeem()));

@@ -49,7 +49,8 @@ protected:
     }
 
     Locks locks() const {
-        return {dealings.mainEnabled, dealings.mapEnabled, dealings.playerForm.enabled, dealings.sellForm.enabled};
+        return {dealings.mainEnabled, dealings.mapEnabled, dealings.playerForm.enabled,
+                dealings.sellForm.enabled};
     }
 };
 

@@ -22,8 +22,7 @@ protected:
         ASSERT_TRUE(r.visible);
     }
     // Moves the line naming deed d to the right-hand list (">>"); false when d is not listed.
-    template <class Window>
-    bool move(Window& w, int d) {
+    template <class Window> bool move(Window& w, int d) {
         for (std::size_t i = 0; i < w.DeedList1.size(); ++i) {
             if (w.DeedList1[i].deed != d) continue;
             w.select(int(i));
@@ -39,8 +38,8 @@ protected:
 
 TEST_F(MortgageTest, OffersBareDeedsMortgagedOrNotInHoldingOrder) {
     own(1, 6);
-    own(1, 1, 1);             // a house: its buildings must go to the bank first
-    own(1, 12, 0, 0, true);   // already mortgaged: listed, but refused on ">>"
+    own(1, 1, 1);           // a house: its buildings must go to the bank first
+    own(1, 12, 0, 0, true); // already mortgaged: listed, but refused on ">>"
     own(1, 24, 4, 1);
     own(1, 9);
     setMoney(1, 250);
@@ -125,7 +124,8 @@ TEST_F(MortgageTest, RedeemingOneDeedChargesItsValueAndTheFee) {
     EXPECT_EQ(r.ChargeMoney, 96);
     EXPECT_EQ(r.TotalPaid, 576);
     EXPECT_EQ(r.totalMoney, 1424);
-    EXPECT_EQ(textsIn(r.DeedList2), std::vector<std::string>{"1 บางปะอิน "}) << "the mark goes, its space stays";
+    EXPECT_EQ(textsIn(r.DeedList2), std::vector<std::string>{"1 บางปะอิน "})
+        << "the mark goes, its space stays";
     EXPECT_TRUE(r.DeedList1.empty());
 
     dealings.RedeemOKButton_Click();

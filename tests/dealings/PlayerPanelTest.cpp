@@ -24,8 +24,12 @@ TEST_F(PlayerPanelTest, HoldingsWindowOfPersonsAndComputers) {
     };
     const std::string withHouses = "1  บางปะอิน" + spaces(31) + "บ้าน 2 ตึก 0";
     const std::vector<Case> cases = {
-        {"person, one deed mortgaged", false, {{1, 2, 0, false}, {12, 0, 0, true}, {9, 0, 0, false}},
-         {withHouses, "12 วัดสุทัศน์ (จ.)", "9  การไฟฟ้า"}, true, true},
+        {"person, one deed mortgaged",
+         false,
+         {{1, 2, 0, false}, {12, 0, 0, true}, {9, 0, 0, false}},
+         {withHouses, "12 วัดสุทัศน์ (จ.)", "9  การไฟฟ้า"},
+         true,
+         true},
         {"person, nothing mortgaged", false, {{9, 0, 0, false}}, {"9  การไฟฟ้า"}, true, false},
         {"person without deeds", false, {}, {"ไม่มีโฉนดเหลือเลย"}, true, false},
         {"computer, one deed mortgaged", true, {{12, 0, 0, true}}, {"12 วัดสุทัศน์ (จ.)"}, false, true},
@@ -92,16 +96,40 @@ TEST_F(PlayerPanelTest, EachDealingWindowLocksWhatOpenedItAndFreesItOnClosing) {
     };
     Dealings& d = dealings;
     const std::vector<Case> cases = {
-        {"sale menu", [&] { d.SellButton_Click(); }, [&] { d.SellForm_Unload(); },
-         {false, false, false, true}, {true, true, true, true}},
-        {"redemption", [&] { d.RedeemButton_Click(); }, [&] { d.RedeemForm_Unload(); },
-         {false, false, false, true}, {true, true, true, true}},
-        {"mortgage", [&] { d.SellButton_Click(); d.MortgageButton_Click(); }, [&] { d.MortgageForm_Unload(); },
-         {false, false, false, false}, {false, false, false, true}},
-        {"bank sale", [&] { d.SellButton_Click(); d.SellBankButton_Click(); }, [&] { d.SellBankForm_Unload(); },
-         {false, false, false, false}, {false, false, false, true}},
-        {"bid", [&] { d.SellButton_Click(); d.BidButton_Click(); }, [&] { d.BidForm_Unload(); },
-         {false, false, false, false}, {false, false, false, true}},
+        {"sale menu",
+         [&] { d.SellButton_Click(); },
+         [&] { d.SellForm_Unload(); },
+         {false, false, false, true},
+         {true, true, true, true}},
+        {"redemption",
+         [&] { d.RedeemButton_Click(); },
+         [&] { d.RedeemForm_Unload(); },
+         {false, false, false, true},
+         {true, true, true, true}},
+        {"mortgage",
+         [&] {
+             d.SellButton_Click();
+             d.MortgageButton_Click();
+         },
+         [&] { d.MortgageForm_Unload(); },
+         {false, false, false, false},
+         {false, false, false, true}},
+        {"bank sale",
+         [&] {
+             d.SellButton_Click();
+             d.SellBankButton_Click();
+         },
+         [&] { d.SellBankForm_Unload(); },
+         {false, false, false, false},
+         {false, false, false, true}},
+        {"bid",
+         [&] {
+             d.SellButton_Click();
+             d.BidButton_Click();
+         },
+         [&] { d.BidForm_Unload(); },
+         {false, false, false, false},
+         {false, false, false, true}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

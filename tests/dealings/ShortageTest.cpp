@@ -16,20 +16,25 @@ TEST_F(ShortageTest, RaisingMoneyThenPayingWithTheFramesButton) {
         std::int32_t cashAfterRaising, buyerCashBeforeRent;
     };
     const std::vector<Case> cases = {
-        {"mortgage", [](Dealings& d) {
+        {"mortgage",
+         [](Dealings& d) {
              d.MortgageButton_Click();
              d.mortgage.select(0);
              d.mortgage.PressTransButtonInMortgage();
              d.MortgageOKButton_Click();
-         }, 100 + 480, 15000},
-        {"bank sale at the reduced tax", [](Dealings& d) {
+         },
+         100 + 480, 15000},
+        {"bank sale at the reduced tax",
+         [](Dealings& d) {
              d.SellBankButton_Click();
              EXPECT_EQ(d.sellBank.VATPercent, 10);
              d.sellBank.select(0);
              d.sellBank.PressTransButtonInSellBank();
              d.SellBankOKButton_Click();
-         }, 100 + 540, 15000},
-        {"bid at the reduced tax", [](Dealings& d) {
+         },
+         100 + 540, 15000},
+        {"bid at the reduced tax",
+         [](Dealings& d) {
              d.BidButton_Click();
              d.bid.select(0);
              d.bid.choose(2);
@@ -37,7 +42,8 @@ TEST_F(ShortageTest, RaisingMoneyThenPayingWithTheFramesButton) {
              d.BidOKButton_Click();
              EXPECT_EQ(d.confirmBid.LabelVat, "10");
              d.ConfirmBidOKButton_Click();
-         }, 100 + 540, 15000 - 600},
+         },
+         100 + 540, 15000 - 600},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -20,20 +20,19 @@ struct BuyCase {
 
 TEST_F(BuyBuildTest, BuyingFreeLandAloneOrWithAHouse) {
     const BuyCase cases[] = {
-        {2, true, 1100, true, 0, 1},       // 600 + 500 with exactly enough
-        {2, true, 1099, false, 1099, 0},   // one baht short
-        {2, false, 600, true, 0, 0},       // the land alone
-        {2, false, 599, false, 599, 0},
-        {29, true, 15000, true, 9000, 1},  // 4000 + 2000
-        {16, true, 3700, true, 0, 1},      // 2200 + 1500
-        {9, false, 1500, true, 0, 0},      // pair land
+        {2, true, 1100, true, 0, 1},                                         // 600 + 500 with exactly enough
+        {2, true, 1099, false, 1099, 0},                                     // one baht short
+        {2, false, 600, true, 0, 0},                                         // the land alone
+        {2, false, 599, false, 599, 0},    {29, true, 15000, true, 9000, 1}, // 4000 + 2000
+        {16, true, 3700, true, 0, 1},                                        // 2200 + 1500
+        {9, false, 1500, true, 0, 0},                                        // pair land
         {9, true, 1500, true, 0, 0},       // the box is disabled on pair land: no house, no house price
         {12, true, 15000, true, 13000, 0}, // group land
         {22, false, 1499, false, 1499, 0},
     };
     for (const BuyCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "deed " << c.deed << (c.withHouse ? " with a house" : "") << ", money "
-                                          << c.money);
+        SCOPED_TRACE(::testing::Message()
+                     << "deed " << c.deed << (c.withHouse ? " with a house" : "") << ", money " << c.money);
         clearBoard();
         s.NV = 1;
         setMoney(1, c.money);
@@ -119,14 +118,14 @@ struct BuildCase {
 
 TEST_F(BuyBuildTest, OneHouseOrTheTowerPerVisit) {
     const BuildCase cases[] = {
-        {1, 0, 15000, true, 1, 0, 14500},  {1, 3, 500, true, 4, 0, 0},         {1, 4, 2500, true, 4, 1, 0},
-        {1, 4, 2499, false, 4, 0, 2499},   {29, 0, 2000, true, 1, 0, 0},       {29, 4, 10000, true, 4, 1, 0},
-        {29, 4, 9999, false, 4, 0, 9999},  {16, 2, 1499, false, 2, 0, 1499},  {16, 2, 1500, true, 3, 0, 0},
-        {8, 4, 15000, true, 4, 1, 10000},  {24, 1, 2000, true, 2, 0, 0},
+        {1, 0, 15000, true, 1, 0, 14500}, {1, 3, 500, true, 4, 0, 0},       {1, 4, 2500, true, 4, 1, 0},
+        {1, 4, 2499, false, 4, 0, 2499},  {29, 0, 2000, true, 1, 0, 0},     {29, 4, 10000, true, 4, 1, 0},
+        {29, 4, 9999, false, 4, 0, 9999}, {16, 2, 1499, false, 2, 0, 1499}, {16, 2, 1500, true, 3, 0, 0},
+        {8, 4, 15000, true, 4, 1, 10000}, {24, 1, 2000, true, 2, 0, 0},
     };
     for (const BuildCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "deed " << c.deed << " with " << c.houses << " houses, money "
-                                          << c.money);
+        SCOPED_TRACE(::testing::Message()
+                     << "deed " << c.deed << " with " << c.houses << " houses, money " << c.money);
         clearBoard();
         s.NV = 1;
         own(1, c.deed, c.houses);
@@ -225,7 +224,7 @@ TEST_F(BuyBuildTest, RedeemingOnTheSquareCostsEightyPercent) {
         std::int32_t money;
         bool redeemed;
         std::int32_t moneyAfter;
-    } cases[] = {{29, 15000, true, 11800}, {29, 3200, true, 0},     {29, 3199, false, 3199}, {1, 480, true, 0},
+    } cases[] = {{29, 15000, true, 11800}, {29, 3200, true, 0},    {29, 3199, false, 3199}, {1, 480, true, 0},
                  {3, 1600, true, 0},       {9, 1199, false, 1199}, {9, 1200, true, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "deed " << c.deed << ", money " << c.money);

@@ -127,7 +127,8 @@ TEST_F(CardsTest, FifteenDrawsAfterAnyShuffleGiveEveryCardOnce) {
     for (bool treasure : {true, false}) {
         for (int round = 0; round < 40; ++round) {
             for (int i = 0; i < 15; ++i) rnd.queue.push_back(draw(gen));
-            (treasure ? s.OrderNumberOfTreasure : s.OrderNumberOfFate) = 16; // used up: the next draw reshuffles
+            (treasure ? s.OrderNumberOfTreasure : s.OrderNumberOfFate) =
+                16; // used up: the next draw reshuffles
             std::set<int> seen;
             for (int i = 0; i < 15; ++i) seen.insert(game.DrawCard(treasure));
             EXPECT_EQ(seen.size(), 15u);

@@ -85,7 +85,8 @@ TEST(Cp874, EncodesExactlyTheCharactersOfTheTable) {
     for (char32_t cp = 0; cp <= 0x10FFFF; ++cp) {
         if (cp >= 0xD800 && cp <= 0xDFFF) continue; // not characters; malformed cases cover them
         const bool expected = cp < 0x10000 && held[cp];
-        if (fitsCp874(utf8Of(cp)) != expected) ADD_FAILURE() << "U+" << std::hex << std::uppercase << unsigned(cp);
+        if (fitsCp874(utf8Of(cp)) != expected)
+            ADD_FAILURE() << "U+" << std::hex << std::uppercase << unsigned(cp);
     }
 }
 
@@ -100,7 +101,7 @@ TEST(Cp874, NamesRoundTrip) {
         {"เกาะสมุย", "\xE0\xA1\xD2\xD0\xCA\xC1\xD8\xC2"},
         {"ข.ศรีนครินทร์", "\xA2.\xC8\xC3\xD5\xB9\xA4\xC3\xD4\xB9\xB7\xC3\xEC"},
         {"฿1,000 “ผู้ชนะ” – ๑๒๓…", "\xDF"
-                                     "1,000 \x93\xBC\xD9\xE9\xAA\xB9\xD0\x94 \x96 \xF1\xF2\xF3\x85"},
+                                 "1,000 \x93\xBC\xD9\xE9\xAA\xB9\xD0\x94 \x96 \xF1\xF2\xF3\x85"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.utf8);
@@ -132,7 +133,10 @@ TEST(Cp874, RefusesWhatItCannotHoldOrRead) {
         {"overlong three-byte slash", "\xE0\x80\xAF", 0},
         {"overlong four-byte slash", "\xF0\x80\x80\xAF", 0},
         {"truncated at the end", "บาง\xE0\xB8", 3},
-        {"truncated before ASCII", "\xE0\xB8" "A", 0},
+        {"truncated before ASCII",
+         "\xE0\xB8"
+         "A",
+         0},
         {"surrogate", "\xED\xA0\x80", 0},
         {"past U+10FFFF", "\xF4\x90\x80\x80", 0},
         {"lead byte F5", "\xF5\x80\x80\x80", 0},

@@ -38,7 +38,8 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     std::vector<std::string> names() const {
         std::vector<std::string> v;
-        for (const auto& e : std::filesystem::directory_iterator(path_)) v.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(path_))
+            v.push_back(e.path().filename().string());
         return v;
     }
 
@@ -74,8 +75,8 @@ inline std::int16_t le16(std::span<const std::uint8_t> b, std::size_t at) {
     return std::int16_t(b[at] | (b[at + 1] << 8));
 }
 inline std::int32_t le32(std::span<const std::uint8_t> b, std::size_t at) {
-    return std::int32_t(std::uint32_t(b[at]) | (std::uint32_t(b[at + 1]) << 8) | (std::uint32_t(b[at + 2]) << 16) |
-                        (std::uint32_t(b[at + 3]) << 24));
+    return std::int32_t(std::uint32_t(b[at]) | (std::uint32_t(b[at + 1]) << 8) |
+                        (std::uint32_t(b[at + 2]) << 16) | (std::uint32_t(b[at + 3]) << 24));
 }
 inline std::string bytesAt(std::span<const std::uint8_t> b, std::size_t at, std::size_t n) {
     return std::string(reinterpret_cast<const char*>(b.data() + at), n);

@@ -38,7 +38,8 @@ TEST(HoldingsLine, Shapes) {
         {5, deed("กรุงเทพฯ", 1), 40, NumberGap::AsManyAsDigits, "5 กรุงเทพฯ" + sp(31) + "บ้าน 1 ตึก 0"},
         {12, deed("วัดสุทัศน์"), 40, NumberGap::AsManyAsDigits, "12  วัดสุทัศน์"},
         // A name wider than the column gets no padding.
-        {7, deed(std::string(45, 'x'), 3), 40, NumberGap::ThreeColumns, "7  " + std::string(45, 'x') + "บ้าน 3 ตึก 0"},
+        {7, deed(std::string(45, 'x'), 3), 40, NumberGap::ThreeColumns,
+         "7  " + std::string(45, 'x') + "บ้าน 3 ตึก 0"},
     };
     for (const Case& c : cases) EXPECT_EQ(HoldingsLine(c.number, c.record, c.width, c.gap), c.line) << c.line;
 }

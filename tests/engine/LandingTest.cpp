@@ -17,8 +17,9 @@ struct SquareFrame {
 SquareFrame expectedFor(const rules::Square& sq) {
     switch (sq.type) {
     case 'a':
-        return sq.value == '1' ? SquareFrame{Ctl::TreasureFrame, Ctl::OkButtonInTreasure, "หีบสมบัติ", "พบหีบสมบัติ"}
-                               : SquareFrame{Ctl::FateFrame, Ctl::OKButtonInFate, "ประตูดวง", "เสี่ยงดวงกันหน่อย"};
+        return sq.value == '1'
+                   ? SquareFrame{Ctl::TreasureFrame, Ctl::OkButtonInTreasure, "หีบสมบัติ", "พบหีบสมบัติ"}
+                   : SquareFrame{Ctl::FateFrame, Ctl::OKButtonInFate, "ประตูดวง", "เสี่ยงดวงกันหน่อย"};
     case 'b':
         if (sq.value == '1') return {Ctl::TaxFrame, Ctl::OKButtonInTaxFrame, {}, {}};
         if (sq.value == '2') return {Ctl::DishonestFrame, Ctl::OKButtonInDishonestFrame, {}, {}};
@@ -95,6 +96,7 @@ struct LandCase {
 
 const std::vector<LandCase>& landCases() {
     using C = Ctl;
+    // clang-format off
     static const std::vector<LandCase> cases = {
         {"free single land", 1, {}, C::FreeLandFrame, C::OKButtonInFreeLand,
          {{C::LabelFreeLand1, "บางปะอิน"}, {C::LabelFreeLand2, "ที่ดินเดี่ยว"}}, {}, {}, {{C::CheckFreeLand, true}}},
@@ -205,6 +207,7 @@ const std::vector<LandCase>& landCases() {
          0,
          5},
     };
+    // clang-format on
     return cases;
 }
 
@@ -280,8 +283,11 @@ TEST_F(LandingTest, FirstLapShowsOnlyTheNoticeOnEveryKindOfLand) {
 
 TEST_F(LandingTest, FirstLapDoesNotStopCardsTaxOrTheOtherSquares) {
     startGame(2, false);
-    const std::pair<int, Ctl> squares[] = {{2, Ctl::TreasureFrame}, {7, Ctl::FateFrame}, {10, Ctl::DishonestFrame},
-                                           {20, Ctl::RelaxFrame},   {38, Ctl::TaxFrame}};
+    const std::pair<int, Ctl> squares[] = {{2, Ctl::TreasureFrame},
+                                           {7, Ctl::FateFrame},
+                                           {10, Ctl::DishonestFrame},
+                                           {20, Ctl::RelaxFrame},
+                                           {38, Ctl::TaxFrame}};
     for (auto [sq, frame] : squares) {
         closeAll();
         landOn(sq);
@@ -295,7 +301,8 @@ void expectArmed(const Game& g) {
     EXPECT_TRUE(g.bonusArmed());
     for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::OKButtonInBonus, Ctl::LabelBonus})
         EXPECT_TRUE(g.ui[c].enabled) << controlName(c);
-    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2}) EXPECT_TRUE(g.ui[c].highlight) << controlName(c);
+    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2})
+        EXPECT_TRUE(g.ui[c].highlight) << controlName(c);
     EXPECT_FALSE(g.ui[Ctl::CmbBonus].enabled);
     EXPECT_TRUE(g.ui[Ctl::OpgBonus1].checked);
     EXPECT_FALSE(g.ui[Ctl::OpgBonus2].checked);
@@ -307,7 +314,8 @@ void expectDisarmed(const Game& g) {
     for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::CmbBonus, Ctl::OKButtonInBonus,
                   Ctl::LabelBonus})
         EXPECT_FALSE(g.ui[c].enabled) << controlName(c);
-    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2}) EXPECT_FALSE(g.ui[c].highlight) << controlName(c);
+    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2})
+        EXPECT_FALSE(g.ui[c].highlight) << controlName(c);
     EXPECT_TRUE(g.ui[Ctl::OpgBonus1].checked);
     EXPECT_FALSE(g.ui[Ctl::OpgBonus2].checked);
     EXPECT_TRUE(g.BonusListLines().empty()) << "CmbBonus is emptied";
@@ -374,16 +382,24 @@ TEST_F(LandingTest, TheButtonsOfAClosedFrameDoNothing) {
     landOn(20, true); // an open decision (relax) and the bonus keep the turn with player 1
     ASSERT_EQ(s.Continue, 2);
     game.ui[Ctl::RelaxFrame].visible = false; // closed without its handler: no frame open but the bonus
-    void (Game::*const handlers[])() = {
-        &Game::OKButtonInFreeLand_Click,         &Game::CancelButtonInFreeLand_Click,
-        &Game::OKButtonInOwnSingleLand_Click,    &Game::CancelButtonInOwnSingleLand_Click,
-        &Game::OKButtonInOwnNotSingleLand_Click, &Game::OKButtonInOwnMortgageLand_Click,
-        &Game::CancelButtonInOwnMortgageLand_Click, &Game::OKButtonInNotOwnSingleLand_Click,
-        &Game::OKButtonInNotOwnNotSingleLand_Click, &Game::OKButtonInNotOwnMortgageLand_Click,
-        &Game::TakeOverButton_Click,             &Game::OKButtonInTaxFrame_Click,
-        &Game::OkButtonInTreasure_Click,         &Game::OKButtonInFate_Click,
-        &Game::OKButtonInStart_Click,            &Game::OKButtonInRelaxFrame_Click,
-        &Game::OKButtonInFirst_Click,            &Game::OKButtonInDishonestFrame_Click};
+    void (Game::*const handlers[])() = {&Game::OKButtonInFreeLand_Click,
+                                        &Game::CancelButtonInFreeLand_Click,
+                                        &Game::OKButtonInOwnSingleLand_Click,
+                                        &Game::CancelButtonInOwnSingleLand_Click,
+                                        &Game::OKButtonInOwnNotSingleLand_Click,
+                                        &Game::OKButtonInOwnMortgageLand_Click,
+                                        &Game::CancelButtonInOwnMortgageLand_Click,
+                                        &Game::OKButtonInNotOwnSingleLand_Click,
+                                        &Game::OKButtonInNotOwnNotSingleLand_Click,
+                                        &Game::OKButtonInNotOwnMortgageLand_Click,
+                                        &Game::TakeOverButton_Click,
+                                        &Game::OKButtonInTaxFrame_Click,
+                                        &Game::OkButtonInTreasure_Click,
+                                        &Game::OKButtonInFate_Click,
+                                        &Game::OKButtonInStart_Click,
+                                        &Game::OKButtonInRelaxFrame_Click,
+                                        &Game::OKButtonInFirst_Click,
+                                        &Game::OKButtonInDishonestFrame_Click};
     for (int d : {1, 5, 9, 3, 29, 28}) {
         s.Number = std::to_string(d);
         for (auto h : handlers) (game.*h)();
@@ -402,8 +418,8 @@ TEST_F(LandingTest, TheButtonsOfAClosedFrameDoNothing) {
 // ------------------------------------------------------------------ "Wrong Value"
 
 TEST_F(LandingTest, WrongValueOpensNothingAndTakesBackItsDecision) {
-    const std::pair<std::string, std::string> reports[] = {
-        {"x", "1"}, {"", "1"}, {"A", "1"}, {"a", "3"}, {"a", "0"}, {"b", "4"}, {"b", "0"}, {"b", ""}};
+    const std::pair<std::string, std::string> reports[] = {{"x", "1"}, {"", "1"},  {"A", "1"}, {"a", "3"},
+                                                           {"a", "0"}, {"b", "4"}, {"b", "0"}, {"b", ""}};
     for (const auto& [type, value] : reports) {
         SCOPED_TRACE(type + "/" + value);
         startGame(2);

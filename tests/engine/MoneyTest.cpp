@@ -20,7 +20,10 @@ TEST_F(MoneyTest, PlayerMoneyChangeAddsAndShowsTheCash) {
     const struct {
         int player;
         std::int32_t start, change, result;
-    } cases[] = {{1, 15000, 2000, 17000}, {2, 15000, -15000, 0}, {3, 0, 5753, 5753}, {6, 100, -50, 50},
+    } cases[] = {{1, 15000, 2000, 17000},
+                 {2, 15000, -15000, 0},
+                 {3, 0, 5753, 5753},
+                 {6, 100, -50, 50},
                  {1, 50, -100, -50}}; // the sign is the callers' business
     for (const auto& c : cases) {
         s.player(c.player).Money = c.start;
@@ -45,11 +48,30 @@ TEST_F(MoneyTest, ChargeCurrentPlayerPaysOrAsksToRaiseMoneyOrDeclaresBankruptcy)
         {"exactly enough, to a player", 1000, {}, -1000, 2, ChargeOutcome::Paid, 0, 16000},
         {"enough, to the bank", 1000, {{1, false}}, -400, 0, ChargeOutcome::Paid, 600, 15000},
         {"a gain", 0, {}, 500, 0, ChargeOutcome::Paid, 500, 15000},
-        {"short with an unmortgaged deed", 999, {{1, false}}, -1000, 2, ChargeOutcome::MustRaiseMoney, 999, 15000},
-        {"short, one deed of two unmortgaged", 999, {{1, true}, {9, false}}, -1000, 3,
-         ChargeOutcome::MustRaiseMoney, 999, 15000},
-        {"short, every deed mortgaged: cash to the owner", 999, {{1, true}, {9, true}}, -1000, 2,
-         ChargeOutcome::Bankrupt, 0, 15999},
+        {"short with an unmortgaged deed",
+         999,
+         {{1, false}},
+         -1000,
+         2,
+         ChargeOutcome::MustRaiseMoney,
+         999,
+         15000},
+        {"short, one deed of two unmortgaged",
+         999,
+         {{1, true}, {9, false}},
+         -1000,
+         3,
+         ChargeOutcome::MustRaiseMoney,
+         999,
+         15000},
+        {"short, every deed mortgaged: cash to the owner",
+         999,
+         {{1, true}, {9, true}},
+         -1000,
+         2,
+         ChargeOutcome::Bankrupt,
+         0,
+         15999},
         {"short, no deeds, to the bank", 999, {}, -1000, 0, ChargeOutcome::Bankrupt, 0, 15000},
         {"no cash at all", 0, {}, -1, 3, ChargeOutcome::Bankrupt, 0, 15000},
     };
@@ -226,7 +248,8 @@ TEST_F(MoneyTest, BankruptcyDisarmsAnArmedLapBonus) {
             EXPECT_FALSE(enabled(ctl)) << controlName(ctl);
         EXPECT_TRUE(game.ui[Ctl::OpgBonus1].checked);
         EXPECT_FALSE(game.ui[Ctl::BonusFrame].highlight);
-        EXPECT_TRUE(game.BonusListLines().empty()) << "disarmed means CmbBonus emptied, as the disarmed frame has it";
+        EXPECT_TRUE(game.BonusListLines().empty())
+            << "disarmed means CmbBonus emptied, as the disarmed frame has it";
         EXPECT_FALSE(visible(c.frame));
         EXPECT_EQ(s.Continue, 0);
         EXPECT_EQ(s.NV, 2) << "the turn passed without the bonus being answered";

@@ -224,10 +224,12 @@ TEST_F(RentTaxTest, TaxOnCash) {
         std::int32_t due;
         Then then;
     } cases[] = {
-        {10000, false, 2000, Then::Paid},  {10001, false, 2000, Then::Paid},    {10004, false, 2001, Then::Paid},
-        {15000, false, 3000, Then::Paid},  {12345, false, 2469, Then::Paid},    {50000, false, 10000, Then::Paid},
-        {2000, false, 2000, Then::Paid},   {5000, false, 2000, Then::Paid},     {1999, true, 2000, Then::Short},
-        {1500, false, 2000, Then::Bankrupt}, {0, false, 2000, Then::Bankrupt},
+        {10000, false, 2000, Then::Paid}, {10001, false, 2000, Then::Paid},
+        {10004, false, 2001, Then::Paid}, {15000, false, 3000, Then::Paid},
+        {12345, false, 2469, Then::Paid}, {50000, false, 10000, Then::Paid},
+        {2000, false, 2000, Then::Paid},  {5000, false, 2000, Then::Paid},
+        {1999, true, 2000, Then::Short},  {1500, false, 2000, Then::Bankrupt},
+        {0, false, 2000, Then::Bankrupt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.money);

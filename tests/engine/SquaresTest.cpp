@@ -88,8 +88,8 @@ TEST_F(SquaresTest, BailMovesTheTokenToSquareTenWhateverTheOutcome) {
         int r1, r2;
         Then then;
     } cases[] = {
-        {10, 15000, 0, false, 1, 10, Then::Paid}, {30, 500, 0, false, 10, 1, Then::Paid},
-        {30, 499, 1, false, 3, 7, Then::Short},   {10, 300, 2, false, 5, 5, Then::Short},
+        {10, 15000, 0, false, 1, 10, Then::Paid},  {30, 500, 0, false, 10, 1, Then::Paid},
+        {30, 499, 1, false, 3, 7, Then::Short},    {10, 300, 2, false, 5, 5, Then::Short},
         {30, 300, 0, false, 2, 9, Then::Bankrupt}, {10, 0, 6, true, 4, 6, Then::Bankrupt},
     };
     const Rect& box = kSquareTable[10].box;
@@ -185,9 +185,9 @@ TEST_F(SquaresTest, CmbBonusLinesFollowTheDeedsListOrder) {
     own(2, 5, 3); // another player's deeds are not listed
     landOn(0, true);
     game.OpgBonus2_Click();
-    const std::vector<std::string> want = {
-        "29 เกาะสมุย          บ้าน 4 ตึก 1", "3  วัดอรุณฯ", "7  ข.ศรีนครินทร์ (จ.)", "15 ฟาร์มจระเข้       บ้าน 2 ตึก 0",
-        "1  บางปะอิน"};
+    const std::vector<std::string> want = {"29 เกาะสมุย          บ้าน 4 ตึก 1", "3  วัดอรุณฯ",
+                                           "7  ข.ศรีนครินทร์ (จ.)", "15 ฟาร์มจระเข้       บ้าน 2 ตึก 0",
+                                           "1  บางปะอิน"};
     EXPECT_EQ(game.BonusListLines(), want);
 }
 
@@ -209,7 +209,8 @@ TEST_F(SquaresTest, TheHouseBonus) {
     const struct {
         int deed, houses;
         std::int32_t paidOut;
-    } cases[] = {{1, 2, 1500}, {1, 0, 1500}, {1, 3, 1500}, {29, 0, 0}, {24, 3, 0}, {8, 1, 1000}, {16, 2, 500}};
+    } cases[] = {{1, 2, 1500}, {1, 0, 1500}, {1, 3, 1500}, {29, 0, 0},
+                 {24, 3, 0},   {8, 1, 1000}, {16, 2, 500}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "deed " << c.deed << " with " << c.houses);
         clearBoard();

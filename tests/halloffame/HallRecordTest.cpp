@@ -17,7 +17,8 @@ HallRecord winner(std::string name, std::int32_t total, std::int32_t money = 0) 
     return r;
 }
 
-std::vector<std::uint8_t> merged(std::span<const std::uint8_t> file, const HallRecord& win, int* rank = nullptr) {
+std::vector<std::uint8_t> merged(std::span<const std::uint8_t> file, const HallRecord& win,
+                                 int* rank = nullptr) {
     auto out = mergeWinRecord(file, win);
     EXPECT_TRUE(std::holds_alternative<RecFileUpdate>(out));
     if (rank) *rank = std::get<RecFileUpdate>(out).rank;
@@ -151,7 +152,8 @@ TEST(RecFileBytes, StoredRecordsAreCarriedOverByteForByte) {
     std::vector<std::uint8_t> file = {3, 0, 'A', 0xDB, 'B', 0xE8, 0x03, 0, 0, 0, 0, 0, 0, 0};
     file.resize(file.size() + 29 * 2, 0);
     const std::vector<std::uint8_t> old = file;
-    EXPECT_EQ(readRecFile(file)[0].Name, "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(readRecFile(file)[0].Name, "A\xEF\xBF\xBD"
+                                         "B");
     int rank = 0;
     const std::vector<std::uint8_t> b = merged(file, winner("w", 2000), &rank);
     EXPECT_EQ(rank, 1);

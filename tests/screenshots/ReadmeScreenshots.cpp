@@ -53,7 +53,8 @@ void windowsOfTheStart(const QString& folder) {
     setup.findChild<QRadioButton*>(QStringLiteral("Option4"))->click();
     const char* names[] = {"สมชาย", "สมหญิง", "มานี", "Computer"};
     for (int k = 1; k <= 4; ++k)
-        setup.findChild<QLineEdit*>(QStringLiteral("PlayerName%1").arg(k))->setText(QString::fromUtf8(names[k - 1]));
+        setup.findChild<QLineEdit*>(QStringLiteral("PlayerName%1").arg(k))
+            ->setText(QString::fromUtf8(names[k - 1]));
     setup.findChild<QComboBox*>(QStringLiteral("CmbType4"))->setCurrentText(QStringLiteral("คอมพิวเตอร์"));
     save(setup, "setup");
     setup.hide();
@@ -72,8 +73,8 @@ void gameInProgress() {
     Game& g = w.game();
     GameState& s = g.s;
     // Some laps in: land bought and built on, a tower, a mortgage, the tokens spread round.
-    const std::pair<int, int> owned[] = {{1, 1}, {1, 2}, {2, 5}, {2, 6}, {4, 9}, {3, 12}, {3, 15}, {1, 20},
-                                         {2, 27}, {4, 24}, {2, 29}, {3, 22}};
+    const std::pair<int, int> owned[] = {{1, 1},  {1, 2},  {2, 5},  {2, 6},  {4, 9},  {3, 12},
+                                         {3, 15}, {1, 20}, {2, 27}, {4, 24}, {2, 29}, {3, 22}};
     for (auto [player, deed] : owned) g.addDeed(player, deed);
     s.deed(1).Houses = 2;
     s.deed(2).Houses = 1;
@@ -85,8 +86,8 @@ void gameInProgress() {
     g.PlayerMoneyChange(1, -4100);
     g.PlayerMoneyChange(2, -8600);
     g.PlayerMoneyChange(3, -2900);
-    const std::tuple<int, int, int, int> places[] = {{2, 14, 2760 + 300, 4320 + 260}, {3, 26, 6120 + 420, 1920 + 300},
-                                                     {4, 35, 6720 + 360, 3720 + 240}};
+    const std::tuple<int, int, int, int> places[] = {
+        {2, 14, 2760 + 300, 4320 + 260}, {3, 26, 6120 + 420, 1920 + 300}, {4, 35, 6720 + 360, 3720 + 240}};
     for (auto [player, square, left, top] : places) {
         s.player(player).Position = std::uint8_t(square);
         s.tokenLeft[std::size_t(player)] = std::int16_t(left);

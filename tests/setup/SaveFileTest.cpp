@@ -86,11 +86,14 @@ struct ControlSnapshot {
 };
 ControlSnapshot snapshot(const Game& g) {
     ControlSnapshot s{{}, g.ui.focus};
-    for (const Control& c : g.ui.controls) s.controls.emplace_back(c.text, c.visible, c.enabled, c.checked, c.highlight, c.red);
+    for (const Control& c : g.ui.controls)
+        s.controls.emplace_back(c.text, c.visible, c.enabled, c.checked, c.highlight, c.red);
     return s;
 }
 
-std::vector<std::uint8_t> bytesOf(const GameState& s) { return std::get<std::vector<std::uint8_t>>(writeSaveRecord(s)); }
+std::vector<std::uint8_t> bytesOf(const GameState& s) {
+    return std::get<std::vector<std::uint8_t>>(writeSaveRecord(s));
+}
 
 class SaveGameTest : public GameTest {
 protected:
@@ -248,8 +251,8 @@ TEST_F(SaveGameTest, TokensOfPlayersNotTakingPartStayAtHome) {
 
 TEST_F(SaveGameTest, SpeedSelectsItsOptionOrNone) {
     startGame(2);
-    const std::pair<std::int32_t, int> cases[] = {{1000, 1}, {10000, 2}, {100000, 3}, {150000, 4},
-                                                  {200000, 5}, {5000, 0}, {0, 0}};
+    const std::pair<std::int32_t, int> cases[] = {{1000, 1},   {10000, 2}, {100000, 3}, {150000, 4},
+                                                  {200000, 5}, {5000, 0},  {0, 0}};
     for (auto [speed, option] : cases) {
         SaveRecord r = SaveRecordOf(s);
         r.Speed = speed;
@@ -268,8 +271,11 @@ TEST_F(SaveGameTest, NameSwitchFollowsTheOptionSelectedLast) {
         std::int16_t shown, hidden;
         bool before, after;
     };
-    const Case cases[] = {{-1, 0, false, true}, {0, -1, true, false}, {-1, -1, true, false},
-                          {0, 0, true, true},   {0, 0, false, false}};
+    const Case cases[] = {{-1, 0, false, true},
+                          {0, -1, true, false},
+                          {-1, -1, true, false},
+                          {0, 0, true, true},
+                          {0, 0, false, false}};
     for (const Case& c : cases) {
         SaveRecord r = SaveRecordOf(s);
         r.namesShown = c.shown;
@@ -309,12 +315,9 @@ TEST_F(SaveGameTest, RefusedLoadLeavesTheGameUntouched) {
         std::string name;
         FileError::Kind kind;
     };
-    const Case cases[] = {{"missing", FileError::Kind::Missing},
-                          {"short", FileError::Kind::Truncated},
-                          {"empty", FileError::Kind::Truncated},
-                          {"pastend", FileError::Kind::StringPastEnd},
-                          {"absurd", FileError::Kind::BadValue},
-                          {"folder", FileError::Kind::Unreadable}};
+    const Case cases[] = {{"missing", FileError::Kind::Missing}, {"short", FileError::Kind::Truncated},
+                          {"empty", FileError::Kind::Truncated}, {"pastend", FileError::Kind::StringPastEnd},
+                          {"absurd", FileError::Kind::BadValue}, {"folder", FileError::Kind::Unreadable}};
     for (const Case& c : cases) {
         progress.clear();
         auto error = LoadSavedGame(loaded, dir.path(), c.name, [this](int p) { progress.push_back(p); });

@@ -19,7 +19,9 @@ constexpr std::size_t kMoney = 2, kDeedCount = 6, kDeeds = 7, kPosition = 36, kM
 constexpr std::size_t deedNames = 282, landTypes = 340, landTypeNames = 369, prices = 427, housePrices = 485,
                       towerPrices = 543, rents = 601, owners = 1297, houses = 1355, towers = 1413,
                       mortgaged = 1471;
-constexpr std::size_t rent(int column, int deed) { return rents + std::size_t(116 * column + 4 * (deed - 1)); }
+constexpr std::size_t rent(int column, int deed) {
+    return rents + std::size_t(116 * column + 4 * (deed - 1));
+}
 constexpr std::size_t treasureNames = 1529, treasureTexts = 1559, treasureAmounts = 1589, fateNames = 1619,
                       fateAmounts = 1679;
 constexpr std::size_t NumOfPlayer = 1709, NumOfDeed = 1711, NumOfTreasure = 1712, NumOfFate = 1713,
@@ -118,8 +120,8 @@ TEST_F(SaveRecordTest, MembersSitAtTheirOffsets) {
     EXPECT_EQ(le32(b, at::player(6) + at::kMoney), 15000);
 
     EXPECT_EQ(b[at::landTypes + 28], 1);
-    EXPECT_EQ(b[at::landTypes + 2], 3);  // deed 3 is group land
-    EXPECT_EQ(b[at::landTypes + 8], 2);  // deed 9 is pair land
+    EXPECT_EQ(b[at::landTypes + 2], 3); // deed 3 is group land
+    EXPECT_EQ(b[at::landTypes + 8], 2); // deed 9 is pair land
     EXPECT_EQ(le16(b, at::prices + 56), 4000);
     EXPECT_EQ(le16(b, at::housePrices + 56), 2000);
     EXPECT_EQ(le16(b, at::towerPrices + 56), 10000);
@@ -316,11 +318,11 @@ TEST_F(SaveRecordTest, TextLengthRunningPastTheEndIsRefused) {
         FileError::Kind kind;
     };
     const Case cases[] = {
-        {0, 0xFFFF, FileError::Kind::StringPastEnd},              // the first text
+        {0, 0xFFFF, FileError::Kind::StringPastEnd}, // the first text
         {at::deedNames + 20, 0x8000, FileError::Kind::StringPastEnd},
         {at::FirstProcess, 2000, FileError::Kind::StringPastEnd},
-        {at::toolTips + 10, 5, FileError::Kind::StringPastEnd},  // the last text, one byte too many
-        {at::toolTips + 10, 4, FileError::Kind::Truncated},      // swallows the speed: the record ends early
+        {at::toolTips + 10, 5, FileError::Kind::StringPastEnd}, // the last text, one byte too many
+        {at::toolTips + 10, 4, FileError::Kind::Truncated},     // swallows the speed: the record ends early
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> b = base;

@@ -20,7 +20,9 @@ using ui::PictureId;
 using ui::PictureKind;
 
 namespace {
-QString describe(PictureId id) { return QStringLiteral("%1 (kind %2, %3)").arg(ui::picturePath(id)).arg(int(id.kind)).arg(id.index); }
+QString describe(PictureId id) {
+    return QStringLiteral("%1 (kind %2, %3)").arg(ui::picturePath(id)).arg(int(id.kind)).arg(id.index);
+}
 
 // Pixels that are not fully transparent.
 int inkPixels(const QImage& image) {
@@ -32,7 +34,8 @@ int inkPixels(const QImage& image) {
 
 // The colour of a land square's band, read from its artwork drawn at the board's scale.
 QRgb bandColour(int square) {
-    const QImage image = ui::picture(PictureId::square(square), ui::pictureSize(PictureId::square(square)), 1.0).toImage();
+    const QImage image =
+        ui::picture(PictureId::square(square), ui::pictureSize(PictureId::square(square)), 1.0).toImage();
     return image.pixel(image.width() / 2, 6); // the band is the top 170 of 855 twips: 11 pixels
 }
 
@@ -90,9 +93,11 @@ private slots:
             const QRgb colour = bandColour(n);
             auto [it, first] = colourOfGroup.emplace(group, colour);
             if (first) {
-                QVERIFY2(used.insert(colour).second, qPrintable(QStringLiteral("%1 shares its colour").arg(group)));
+                QVERIFY2(used.insert(colour).second,
+                         qPrintable(QStringLiteral("%1 shares its colour").arg(group)));
             } else {
-                QVERIFY2(it->second == colour, qPrintable(QStringLiteral("deed %1 is not in its group's colour").arg(deed)));
+                QVERIFY2(it->second == colour,
+                         qPrintable(QStringLiteral("deed %1 is not in its group's colour").arg(deed)));
             }
         }
         QCOMPARE(colourOfGroup.size(), std::size_t(10)); // eight single groups, pair land and group land
@@ -138,9 +143,11 @@ private slots:
         QTest::addColumn<double>("width");
         QTest::addColumn<double>("height");
         QTest::addColumn<bool>("whole");
-        QTest::newRow("stacked marks above and below") << QStringLiteral("ปู่ฟ้าญี่ปุ่นฎีกาฐูปั๊") << 2000.0 << 210.0 << true;
+        QTest::newRow("stacked marks above and below")
+            << QStringLiteral("ปู่ฟ้าญี่ปุ่นฎีกาฐูปั๊") << 2000.0 << 210.0 << true;
         QTest::newRow("a name in its label") << QStringLiteral("วัดเบญจมบพิตร") << 915.0 << 270.0 << true;
-        QTest::newRow("too long even when small") << QStringLiteral("สมหญิงใจดีมากมายเหลือเกิน") << 585.0 << 210.0 << false;
+        QTest::newRow("too long even when small")
+            << QStringLiteral("สมหญิงใจดีมากมายเหลือเกิน") << 585.0 << 210.0 << false;
         QTest::newRow("a low box") << QStringLiteral("ชื่อผู้เล่นที่ 1") << 1500.0 << 120.0 << true;
     }
     void fittedThaiKeepsItsMarksInsideTheBox() {
@@ -149,7 +156,8 @@ private slots:
         QFETCH(double, height);
         QFETCH(bool, whole);
         const double margin = 12;
-        const ui::FittedText fit = ui::fitText(text, ui::thaiPixelFont(165), QSizeF(width, height), margin, 0.7);
+        const ui::FittedText fit =
+            ui::fitText(text, ui::thaiPixelFont(165), QSizeF(width, height), margin, 0.7);
         const QRectF inner(margin, margin, width - 2 * margin, height - 2 * margin);
         QVERIFY2(inner.adjusted(-0.5, -0.5, 0.5, 0.5).contains(fit.ink), qPrintable(fit.text));
         QCOMPARE(fit.text == text, whole);
@@ -163,10 +171,14 @@ private slots:
         QTest::addColumn<double>("points");
         QTest::addColumn<QString>("family");
         QTest::addColumn<double>("shown");
-        QTest::newRow("the start window's title") << QStringLiteral("AngsanaUPC") << 27.75 << QStringLiteral("Kinnari") << 18.5925;
-        QTest::newRow("the setup window's title") << QStringLiteral("EucrosiaUPC") << 21.75 << QStringLiteral("Kinnari") << 14.5725;
-        QTest::newRow("a Browallia caption") << QStringLiteral("BrowalliaUPC") << 16.0 << QStringLiteral("Garuda") << 10.88;
-        QTest::newRow("an ordinary face") << QStringLiteral("MS Sans Serif") << 8.25 << ui::thaiFontFamily() << 8.25;
+        QTest::newRow("the start window's title")
+            << QStringLiteral("AngsanaUPC") << 27.75 << QStringLiteral("Kinnari") << 18.5925;
+        QTest::newRow("the setup window's title")
+            << QStringLiteral("EucrosiaUPC") << 21.75 << QStringLiteral("Kinnari") << 14.5725;
+        QTest::newRow("a Browallia caption")
+            << QStringLiteral("BrowalliaUPC") << 16.0 << QStringLiteral("Garuda") << 10.88;
+        QTest::newRow("an ordinary face")
+            << QStringLiteral("MS Sans Serif") << 8.25 << ui::thaiFontFamily() << 8.25;
     }
     void titlesTakeTheClassicFaceAtItsTrueSize() {
         QFETCH(QString, designed);

@@ -87,7 +87,7 @@ inline QStringList clippedTexts(QWidget* window) {
         }
         if (!fits) {
             const QString text = qobject_cast<QLabel*>(w) ? static_cast<QLabel*>(w)->text()
-                                                            : static_cast<QAbstractButton*>(w)->text();
+                                                          : static_cast<QAbstractButton*>(w)->text();
             clipped << (w->objectName().isEmpty() ? text : w->objectName() + QLatin1Char(' ') + text);
         }
     }

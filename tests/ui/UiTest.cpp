@@ -18,8 +18,8 @@ private slots:
     void answererReceivesTheBoxAndChoosesTheButton() {
         test::MessageRecorder recorder;
         recorder.answers = {MsgResult::Cancel};
-        const MsgResult r = ui::showMessage(nullptr, "Confirm exit", "คุณต้องการจะออกจากเกมแน่นะ", MsgButtons::OkCancel,
-                                            MsgIcon::Question);
+        const MsgResult r = ui::showMessage(nullptr, "Confirm exit", "คุณต้องการจะออกจากเกมแน่นะ",
+                                            MsgButtons::OkCancel, MsgIcon::Question);
         QCOMPARE(r, MsgResult::Cancel);
         QCOMPARE(recorder.shown.size(), std::size_t(1));
         QCOMPARE(recorder.lastTitle(), QStringLiteral("Confirm exit"));
@@ -53,8 +53,8 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("buildings");
-        const auto line = [](int deed, int owner, int houses, int towers, bool mortgaged, int width, NumberGap gap,
-                             bool markOwned) {
+        const auto line = [](int deed, int owner, int houses, int towers, bool mortgaged, int width,
+                             NumberGap gap, bool markOwned) {
             DeedRecord r;
             r.Name = std::string(kDeedTable[std::size_t(deed)].name);
             r.Owner = std::uint8_t(owner);
@@ -64,21 +64,21 @@ private slots:
             return ui::qs(HoldingsLine(deed, r, width, gap, markOwned));
         };
         const auto t = [](const char* s) { return QString::fromUtf8(s); };
-        QTest::newRow("main list, free") << line(5, 0, 0, 0, false, 15, NumberGap::ThreeColumns, true) << true << t("5")
-                                         << t("กรุงเทพฯ") << QString();
+        QTest::newRow("main list, free") << line(5, 0, 0, 0, false, 15, NumberGap::ThreeColumns, true) << true
+                                         << t("5") << t("กรุงเทพฯ") << QString();
         QTest::newRow("main list, owned and built")
             << line(1, 2, 2, 0, false, 15, NumberGap::ThreeColumns, true) << true << t("1") << t("บางปะอิน *")
             << t("บ้าน 2 ตึก 0");
-        QTest::newRow("longest name, tower") << line(7, 1, 4, 1, false, 40, NumberGap::ThreeColumns, false) << true
-                                             << t("7") << t("ข.ศรีนครินทร์") << t("บ้าน 4 ตึก 1");
-        QTest::newRow("mortgaged") << line(22, 3, 0, 0, true, 40, NumberGap::ThreeColumns, false) << true << t("22")
-                                   << t("การประปา (จ.)") << QString();
-        QTest::newRow("bid window gap") << line(12, 1, 3, 0, false, 40, NumberGap::AsManyAsDigits, false) << true
-                                        << t("12") << t("วัดสุทัศน์") << t("บ้าน 3 ตึก 0");
-        QTest::newRow("bank sale, buildings sold, padding kept") << t("28 ภูเก็ต                  ") << true << t("28")
-                                                                 << t("ภูเก็ต") << QString();
-        QTest::newRow("a building for sale is not a deed line") << t("บ้าน  500 หนึ่งหลัง") << false << QString()
-                                                                 << QString() << QString();
+        QTest::newRow("longest name, tower") << line(7, 1, 4, 1, false, 40, NumberGap::ThreeColumns, false)
+                                             << true << t("7") << t("ข.ศรีนครินทร์") << t("บ้าน 4 ตึก 1");
+        QTest::newRow("mortgaged") << line(22, 3, 0, 0, true, 40, NumberGap::ThreeColumns, false) << true
+                                   << t("22") << t("การประปา (จ.)") << QString();
+        QTest::newRow("bid window gap") << line(12, 1, 3, 0, false, 40, NumberGap::AsManyAsDigits, false)
+                                        << true << t("12") << t("วัดสุทัศน์") << t("บ้าน 3 ตึก 0");
+        QTest::newRow("bank sale, buildings sold, padding kept")
+            << t("28 ภูเก็ต                  ") << true << t("28") << t("ภูเก็ต") << QString();
+        QTest::newRow("a building for sale is not a deed line")
+            << t("บ้าน  500 หนึ่งหลัง") << false << QString() << QString() << QString();
         QTest::newRow("empty") << QString() << false << QString() << QString() << QString();
     }
     void deedLinesSplitIntoTheirColumns() {
@@ -96,12 +96,15 @@ private slots:
     void buildingsLineUpInOneColumn() {
         for (int points : {9, 11, 20}) {
             const QFontMetrics fm(ui::thaiFont(points));
-            const auto at = [&](const char* s) { return ui::layOutDeedLine(ui::splitDeedLine(QString::fromUtf8(s)), fm); };
+            const auto at = [&](const char* s) {
+                return ui::layOutDeedLine(ui::splitDeedLine(QString::fromUtf8(s)), fm);
+            };
             const ui::DeedLineLayout shortName = at("3  วัดอรุณฯ     บ้าน 1 ตึก 0");
             const ui::DeedLineLayout longName = at("19 วัดเบญจมบพิตร *  บ้าน 4 ตึก 1");
             QCOMPARE(shortName.name, longName.name);
             QCOMPARE(shortName.buildings, longName.buildings);
-            QVERIFY(longName.buildings > longName.name + fm.horizontalAdvance(QString::fromUtf8("วัดเบญจมบพิตร (จ.)")));
+            QVERIFY(longName.buildings >
+                    longName.name + fm.horizontalAdvance(QString::fromUtf8("วัดเบญจมบพิตร (จ.)")));
             // A name longer than any on the board pushes its own buildings right instead of under them.
             const ui::DeedLineLayout foreign = at("1  ชื่อที่ยาวมากกว่าชื่อใดๆบนกระดาน  บ้าน 1 ตึก 0");
             QVERIFY(foreign.buildings > longName.buildings);

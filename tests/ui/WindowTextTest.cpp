@@ -20,12 +20,15 @@ using namespace tavorin;
 namespace {
 void expectWhole(QWidget* window) {
     const QStringList clipped = test::clippedTexts(window);
-    QVERIFY2(clipped.isEmpty(), qPrintable(window->objectName() + QStringLiteral(" cuts: ") + clipped.join(QStringLiteral(", "))));
+    QVERIFY2(clipped.isEmpty(), qPrintable(window->objectName() + QStringLiteral(" cuts: ") +
+                                           clipped.join(QStringLiteral(", "))));
 }
 
 class QuietView final : public MainView {
 public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
+    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
+        return MsgResult::Ok;
+    }
 };
 } // namespace
 

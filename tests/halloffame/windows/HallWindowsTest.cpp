@@ -22,8 +22,7 @@ namespace {
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-template <class W = QWidget>
-W* child(QWidget& root, const char* name) {
+template <class W = QWidget> W* child(QWidget& root, const char* name) {
     W* w = root.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("no widget %s", name);
     return w;
@@ -35,7 +34,8 @@ QStringList lines(QListWidget* list) {
     return out;
 }
 
-HallRecord record(const char* name, std::int32_t total, std::int32_t cash, std::vector<std::string> deeds = {}) {
+HallRecord record(const char* name, std::int32_t total, std::int32_t cash,
+                  std::vector<std::string> deeds = {}) {
     HallRecord r;
     r.Name = name;
     r.TotalAsset = total;

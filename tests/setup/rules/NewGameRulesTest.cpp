@@ -129,9 +129,9 @@ struct PictureCase {
     const char* what;
     bool usePicture;
     std::string path;
-    PictureProblem opens;  // what the toolkit answers
-    bool kept;             // the path reaches the game
-    bool asked;            // the toolkit was asked
+    PictureProblem opens; // what the toolkit answers
+    bool kept;            // the path reaches the game
+    bool asked;           // the toolkit was asked
 };
 
 TEST(DecideNewGame, PictureThatCannotBeUsedLeavesTheDefaultTokenAndTheGameStarts) {
@@ -181,7 +181,8 @@ TEST(DecideNewGame, PicturesOfRowsThatDoNotPlayAreNotOpened) {
 // ---------------------------------------------------------------- the picture chooser
 
 TEST(PictureChoice, ListsTheAcceptedPatternsWhateverTheLetterCase) {
-    EXPECT_EQ(picturePatterns(), (std::vector<std::string>{"*.jpg", "*.gif", "*.bmp", "*.dib", "*.wmf", "*.ico"}));
+    EXPECT_EQ(picturePatterns(),
+              (std::vector<std::string>{"*.jpg", "*.gif", "*.bmp", "*.dib", "*.wmf", "*.ico"}));
     for (const char* yes : {"a.jpg", "B.GIF", "c.Bmp", "d.dib", "e.wmf", "f.ico", "รูป.jpg"})
         EXPECT_TRUE(matchesPicturePattern(yes)) << yes;
     for (const char* no : {"a.png", "a.jpeg", "jpg", ".jpg", "a.jpg.txt", "a_jpg"})

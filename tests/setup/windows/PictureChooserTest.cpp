@@ -29,7 +29,9 @@ class PictureChooserTest : public QObject {
             setup.show();
             setup.findChild<QRadioButton*>(QStringLiteral("Option6"))->click();
         }
-        QListWidget* list(const char* name) { return chooser.findChild<QListWidget*>(QString::fromLatin1(name)); }
+        QListWidget* list(const char* name) {
+            return chooser.findChild<QListWidget*>(QString::fromLatin1(name));
+        }
         QStringList files() {
             QStringList out;
             for (int i = 0; i < list("File1")->count(); ++i) out << list("File1")->item(i)->text();
@@ -47,7 +49,9 @@ class PictureChooserTest : public QObject {
             QVERIFY2(!items.isEmpty(), qPrintable(file));
             list("File1")->setCurrentItem(items.front());
         }
-        void open() { QTest::mouseClick(chooser.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton); }
+        void open() {
+            QTest::mouseClick(chooser.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        }
         QString path(const QString& file) const { return QDir::toNativeSeparators(dir.filePath(file)); }
     };
 
@@ -62,8 +66,10 @@ private slots:
         QCOMPARE(f.chooser.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
                  QStringLiteral("*.jpg;*.gif;*.bmp;*.dib;*.wmf;*.ico"));
         QCOMPARE(f.files(), (QStringList{"a.jpg", "B.GIF", "d.wmf", "e.ico", "f.bmp", "g.dib"}));
-        QCOMPARE(f.chooser.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("เปิด"));
-        QCOMPARE(f.chooser.findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("ยกเลิก"));
+        QCOMPARE(f.chooser.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("เปิด"));
+        QCOMPARE(f.chooser.findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
+                 QStringLiteral("ยกเลิก"));
 
         // Opening a folder in Dir1 lists its files.
         QVERIFY(test::writeFile(f.dir.filePath(QStringLiteral("รูป/x.jpg")), "x"));
@@ -112,7 +118,8 @@ private slots:
             const QPixmap pm = setupui::picturePreview(file, 33, ratio);
             QCOMPARE(pm.devicePixelRatio(), ratio);
             QCOMPARE(qMax(pm.width(), pm.height()), qRound(33 * ratio));
-            QCOMPARE(qRound(qMax(pm.deviceIndependentSize().width(), pm.deviceIndependentSize().height())), 33);
+            QCOMPARE(qRound(qMax(pm.deviceIndependentSize().width(), pm.deviceIndependentSize().height())),
+                     33);
         }
     }
 
@@ -163,7 +170,8 @@ private slots:
         QCOMPARE(f.messages.shown.size(), size_t(2));
         const ui::MessageRequest& asked = f.messages.shown.back();
         QCOMPARE(asked.title, QStringLiteral("Error"));
-        QCOMPARE(asked.text, missing + QDir::separator() + QStringLiteral(" is not accessible. The device is not ready."));
+        QCOMPARE(asked.text, missing + QDir::separator() +
+                                 QStringLiteral(" is not accessible. The device is not ready."));
         QCOMPARE(asked.icon, MsgIcon::Critical);
         QCOMPARE(asked.buttons, MsgButtons::RetryCancel);
         QCOMPARE(drives->currentIndex(), 0);

@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     setup.findChild<QComboBox*>(QStringLiteral("CmbType4"))->setCurrentText(QStringLiteral("คอมพิวเตอร์"));
     setup.findChild<QRadioButton*>(QStringLiteral("OpgINIdeed2"))->click();
     setup.findChild<QRadioButton*>(QStringLiteral("OpgC2"))->click();
-    setup.showChosenPicture(2, games.filePath(QStringLiteral("แมว.bmp")), QPixmap(games.filePath(QStringLiteral("แมว.bmp"))).scaled(33, 33));
+    setup.showChosenPicture(2, games.filePath(QStringLiteral("แมว.bmp")),
+                            QPixmap(games.filePath(QStringLiteral("แมว.bmp"))).scaled(33, 33));
     setup.grab().save(out + QStringLiteral("/DEFINENUMOFPLAYER-6.png"));
 
     setupui::PictureChooser& chooser = setup.pictureChooser();

@@ -32,7 +32,9 @@ inline QByteArray wmfBytes() {
 
 class QuietView final : public MainView {
 public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
+    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
+        return MsgResult::Ok;
+    }
 };
 
 // What the program does with the setup window's answer: a fresh game through Game::NewGame.

@@ -38,14 +38,12 @@ class SetupWindowTest : public QObject {
             });
             w.show();
         }
-        template <class T>
-        T* find(const QString& name) {
+        template <class T> T* find(const QString& name) {
             T* found = w.findChild<T*>(name);
             if (!found) qFatal("no control %s", qPrintable(name));
             return found;
         }
-        template <class T>
-        T* find(const char* stem, int k) {
+        template <class T> T* find(const char* stem, int k) {
             return find<T>(QString::fromLatin1(stem) + QString::number(k));
         }
         QLineEdit* name(int k) { return find<QLineEdit>("PlayerName", k); }
@@ -89,7 +87,8 @@ private slots:
         QCOMPARE(f.find<QLabel>(QStringLiteral("Label8"))->text(), QStringLiteral("ใบ"));
         QCOMPARE(f.find<QPushButton>(QStringLiteral("OKButton"))->text(), QStringLiteral("ตกลง"));
         // The token previews differ from player to player.
-        QVERIFY(f.find<QLabel>("ImgD", 1)->pixmap().toImage() != f.find<QLabel>("ImgD", 2)->pixmap().toImage());
+        QVERIFY(f.find<QLabel>("ImgD", 1)->pixmap().toImage() !=
+                f.find<QLabel>("ImgD", 2)->pixmap().toImage());
     }
 
     void acceptingUnchangedStartsTheDefaultGame() {

@@ -30,10 +30,7 @@ class StartWindowTest : public QObject {
             w.setQuitHandler([this] { ++quits; });
             w.show();
         }
-        template <class T>
-        T* find(const char* name) {
-            return w.findChild<T*>(QString::fromLatin1(name));
-        }
+        template <class T> T* find(const char* name) { return w.findChild<T*>(QString::fromLatin1(name)); }
         QPushButton* button(const char* name) { return find<QPushButton>(name); }
         QStringList listed() {
             QStringList out;
@@ -60,11 +57,11 @@ private slots:
             const char* name;
             int l, t, w, h;
         };
-        for (const Placed& p : {Placed{"Text1", 1920, 1200, 1695, 315}, Placed{"NEWGAMEButton", 360, 1200, 1335, 375},
-                                Placed{"File1", 1920, 1800, 1695, 1770}, Placed{"LOADGAMEButton", 360, 1800, 1335, 375},
-                                Placed{"DELETEButton", 360, 2280, 1335, 375},
-                                Placed{"HallOfFrameButton", 120, 3120, 1695, 375},
-                                Placed{"PROBAR1", 120, 4080, 3615, 375}}) {
+        for (const Placed& p :
+             {Placed{"Text1", 1920, 1200, 1695, 315}, Placed{"NEWGAMEButton", 360, 1200, 1335, 375},
+              Placed{"File1", 1920, 1800, 1695, 1770}, Placed{"LOADGAMEButton", 360, 1800, 1335, 375},
+              Placed{"DELETEButton", 360, 2280, 1335, 375}, Placed{"HallOfFrameButton", 120, 3120, 1695, 375},
+              Placed{"PROBAR1", 120, 4080, 3615, 375}}) {
             auto* w = f.find<QWidget>(p.name);
             QVERIFY2(w, p.name);
             QCOMPARE(w->geometry(), QRect(t.pxRound(p.l), t.pxRound(p.t), t.pxRound(p.w), t.pxRound(p.h)));
@@ -93,12 +90,14 @@ private slots:
         f.find<QLineEdit>("Text1")->setText(name);
         QTest::mouseClick(f.button("NEWGAMEButton"), Qt::LeftButton);
         QCOMPARE(f.messages.shown.size(), size_t(1));
-        QCOMPARE(f.messages.lastText(), QString::fromUtf8(gameNameMessage(checkGameName(name.toStdString()))));
+        QCOMPARE(f.messages.lastText(),
+                 QString::fromUtf8(gameNameMessage(checkGameName(name.toStdString()))));
         QCOMPARE(f.messages.shown[0].buttons, MsgButtons::Ok);
         QVERIFY(f.w.isVisible());
         QVERIFY(!f.w.hasSetupWindow());
         QCOMPARE(requested.count(), 0);
-        QVERIFY(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+        QVERIFY(
+            QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     }
 
     void newGameGoesOnToTheSetupWithItsName() {

@@ -18,7 +18,7 @@ test: build
 
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target tavorin-bench-headless tavorin tavorin-bench-minimal tavorin-bench-app
+	@cmake --build build-bench -j $(JOBS) --target tavorin-bench-headless tavorin tavorin-bench-minimal tavorin-bench-thai-label tavorin-bench-app
 	@bench/run-bench.sh build-bench
 
 fuzz:

@@ -7,11 +7,14 @@
 #include "engine/Random.h"
 #include "ui/Pictures.h"
 #include "ui/ShownProbe.h"
+#include "ui/TextWarmUp.h"
 #include "ui/ThaiFont.h"
 
 int main(int argc, char** argv) {
+    tavorin::ui::TextWarmUp warmUp;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavorin"));
+    warmUp.waitForFonts();
     tavorin::ui::useThaiFont(app);
     app.setWindowIcon(tavorin::ui::appIcon());
     // Desktops match the windows to the menu entry that the package installs, tavorin.desktop.
@@ -21,6 +24,7 @@ int main(int argc, char** argv) {
     // make bench times the start-up through this; it ends the program once the start window is up.
     tavorin::ui::reportFirstWindowShown(app);
 
+    warmUp.waitForThaiBreaks();
     tavorin::SeededRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
     // Saved games and RecFile live in the directory the game is started from.
     tavorin::app::Program program(random, QDir::currentPath());

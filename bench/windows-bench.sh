@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The measurements through windows, run by run-bench.sh under xvfb-run, side by side in one run:
 #   start-up: from the start of the process to its first window shown, the game (its start window)
-#             against the least a Qt Widgets program can show (one empty QWidget);
+#             against the least a Qt Widgets program can show (one empty QWidget) and against the
+#             least one that shows Thai (one Thai label);
 #   memory:   peak resident memory (VmHWM) of the game in the middle of an all-computer game,
-#             against the empty window's;
+#             against the empty window's and the Thai label's;
 #   waiting:  CPU time over wall time while the computer plays at the new game's speed, its
 #             messages answered: its pauses are timers, so this should stay close to 0.
 set -euo pipefail
@@ -32,10 +33,13 @@ startup() {
 for ((i = 0; i < runs; ++i)); do
     TAVORIN_REPORT_SHOWN=1 startup "$build/app/tavorin" >>"$work/game"
     startup "$build/bench/tavorin-bench-minimal" >>"$work/minimal"
+    startup "$build/bench/tavorin-bench-thai-label" >>"$work/thai"
 done
 game_ms=$(cut -d' ' -f1 "$work/game" | median)
 minimal_ms=$(cut -d' ' -f1 "$work/minimal" | median)
 minimal_kb=$(cut -d' ' -f2 "$work/minimal" | median)
+thai_ms=$(cut -d' ' -f1 "$work/thai" | median)
+thai_kb=$(cut -d' ' -f2 "$work/thai" | median)
 
 for ((i = 0; i < 3; ++i)); do
     "$build/bench/tavorin-bench-app" midgame 200 | field vmhwm_kb >>"$work/midgame"
@@ -44,8 +48,11 @@ midgame_kb=$(median <"$work/midgame")
 
 waiting=$("$build/bench/tavorin-bench-app" waiting "$runs" | field cpu_per_wall)
 
-awk -v g="$game_ms" -v m="$minimal_ms" -v gk="$midgame_kb" -v mk="$minimal_kb" -v w="$waiting" 'BEGIN {
-    printf "startup_ms_game %.1f\nstartup_ms_minimal %.1f\nstartup_ratio_game_to_minimal %.2f\n", g, m, g / m
-    printf "memory_peak_kb_game_midgame %d\nmemory_peak_kb_minimal %d\nmemory_ratio_game_to_minimal %.2f\n", gk, mk, gk / mk
+awk -v g="$game_ms" -v m="$minimal_ms" -v t="$thai_ms" -v gk="$midgame_kb" -v mk="$minimal_kb" -v tk="$thai_kb" \
+    -v w="$waiting" 'BEGIN {
+    printf "startup_ms_game %.1f\nstartup_ms_minimal %.1f\nstartup_ms_thai_label %.1f\n", g, m, t
+    printf "startup_ratio_game_to_minimal %.2f\nstartup_ratio_game_to_thai_label %.2f\n", g / m, g / t
+    printf "memory_peak_kb_game_midgame %d\nmemory_peak_kb_minimal %d\nmemory_peak_kb_thai_label %d\n", gk, mk, tk
+    printf "memory_ratio_game_to_minimal %.2f\nmemory_ratio_game_to_thai_label %.2f\n", gk / mk, gk / tk
     printf "waiting_cpu_per_wall_speed_100000 %.4f\n", w
 }'

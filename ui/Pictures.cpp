@@ -13,8 +13,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QResource>
 #include <QSvgRenderer>
 
+#include "ui/ArtRender.h"
 #include "ui/ThaiFont.h"
 
 // The artwork is compiled into this static library; the linker keeps it only if someone asks.
@@ -239,8 +241,32 @@ QCache<QString, QPixmap>& renderedPictures() {
     return cache;
 }
 
+// The picture as the build rendered it from the compiled-in artwork, when it did at this size:
+// an image over the program's own data, with nothing to decode.
+QImage prerendered(PictureId id, QSize pixels) {
+    if (artworkRoot() != QLatin1String(":/art")) return {};
+    const QResource raw(QStringLiteral(":/prerendered/") + prerenderedName(relativePath(id), pixels));
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression ||
+        raw.size() != qint64(pixels.width()) * pixels.height() * 4)
+        return {};
+    return QImage(raw.data(), pixels.width(), pixels.height(), QImage::Format_ARGB32_Premultiplied);
+}
+
 qreal applicationRatio() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? qApp->devicePixelRatio() : 1.0;
+}
+
+// The picture drawn now: from its artwork, or else by its drawing in code; null with neither.
+QImage drawn(PictureId id, const QString& path, QSize pixels) {
+    if (QSvgRenderer* r = renderer(path)) return renderSvg(*r, pixels);
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!paintFallback(p, id, QRectF(QPointF(0, 0), QSizeF(pixels)))) return {};
+    p.end();
+    return image;
 }
 
 // `pixels` device pixels of the picture, marked with `ratio`; null when neither artwork nor
@@ -251,18 +277,9 @@ QPixmap render(PictureId id, QSize pixels, qreal ratio) {
     const QString key =
         QStringLiteral("%1|%2x%3|%4").arg(path).arg(pixels.width()).arg(pixels.height()).arg(ratio);
     if (const QPixmap* cached = renderedPictures().object(key)) return *cached;
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (QSvgRenderer* r = renderer(path)) {
-            r->render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
-        } else if (!paintFallback(p, id, QRectF(QPointF(0, 0), QSizeF(pixels)))) {
-            return {};
-        }
-    }
+    QImage image = prerendered(id, pixels);
+    if (image.isNull()) image = drawn(id, path, pixels);
+    if (image.isNull()) return {};
     auto* pm = new QPixmap(QPixmap::fromImage(std::move(image)));
     pm->setDevicePixelRatio(ratio);
     const QPixmap result = *pm;

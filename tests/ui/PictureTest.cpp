@@ -1,16 +1,19 @@
 // The artwork: every picture the program names is compiled in and renders at its size, no artwork
 // file lies unused, the land squares carry their group's colour, a missing file falls back to the
 // drawing in code; and Thai text fitted into a small box keeps all its marks inside it.
+#include <map>
 #include <set>
 
 #include <QDirIterator>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QtTest>
 
 #include "engine/Board.h"
+#include "ui/ArtRender.h"
 #include "ui/Pictures.h"
 #include "ui/TextFit.h"
 #include "ui/ThaiFont.h"
@@ -200,6 +203,36 @@ private slots:
                          .contains(family),
                      qPrintable(family));
         }
+    }
+
+    // The pictures shown before the first window are rendered at build time; they must be the very
+    // pixels the artwork gives when drawn now, and be there at the sizes asked for at 96 dpi.
+    void picturesRenderedAheadAreTheArtworkItself() {
+        ui::setArtworkRoot({}); // nothing cached from another test
+        std::map<QString, PictureId> byName;
+        for (PictureId id : ui::allPictures())
+            byName.emplace(ui::picturePath(id).mid(QStringLiteral(":/art/").size()), id);
+        std::set<QString> expected = {ui::prerenderedName(QStringLiteral("windows/start-background.svg"),
+                                                          ui::pictureSize({PictureKind::StartBackground}))};
+        for (const QSize& size : ui::appIcon().availableSizes())
+            expected.insert(ui::prerenderedName(QStringLiteral("icon/tavorin.svg"), size));
+        QDirIterator it(QStringLiteral(":/prerendered"), QDir::Files, QDirIterator::Subdirectories);
+        std::set<QString> found;
+        while (it.hasNext()) {
+            const QString name = it.next().mid(QStringLiteral(":/prerendered/").size());
+            found.insert(name);
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("^(.*)-(\\d+)x(\\d+)\\.argb$")).match(name);
+            QVERIFY2(m.hasMatch(), qPrintable(name));
+            const QString svg = m.captured(1) + QStringLiteral(".svg");
+            QVERIFY2(byName.count(svg) == 1, qPrintable(name));
+            const QSize size(m.captured(2).toInt(), m.captured(3).toInt());
+            QSvgRenderer artwork(QStringLiteral(":/art/") + svg);
+            const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+            QCOMPARE(ui::picture(byName.at(svg), size, 1.0).toImage().convertToFormat(premultiplied),
+                     ui::renderSvg(artwork, size));
+        }
+        QCOMPARE(found, expected);
     }
 
     void appIconHasTheDesktopsSizes() {

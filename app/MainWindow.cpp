@@ -225,6 +225,13 @@ void MainWindow::deedsChanged() {
     // The deed list, the bonus list and the board are redrawn from the deed table at every sync.
 }
 
+void MainWindow::showWindow(GameWindow window) {
+    if (window == GameWindow::Board)
+        showBoard();
+    else
+        showMain();
+}
+
 void MainWindow::computerTurnReady() {
     // The turn starts from the event loop; until then no person's click may start the dice for it.
     for (Ctl c : {Ctl::RunButton, Ctl::StopButton, Ctl::SaveButton}) game_.ui[c].enabled = false;

@@ -68,6 +68,7 @@ public:
     void hidePlayerForm() override;
     void deedsChanged() override;
     void computerTurnReady() override;
+    void showWindow(GameWindow window) override;
     void gameWon(int winner) override;
 
 protected:

@@ -94,6 +94,7 @@ double ComputerTurn::step() {
     case Stage::Moved:
         g_.board.visible = true;
         g_.SetArrowPictureOnMap();
+        g_.view().showWindow(GameWindow::Board);
         stage_ = Stage::Pointing;
         return kPoint;
     case Stage::Pointing:
@@ -110,6 +111,7 @@ double ComputerTurn::step() {
             return kOver;
         }
         ui.visible = true;
+        g_.view().showWindow(GameWindow::Main);
         g_.ReportSquare(s.player(player_).Position);
         return resolve();
     case Stage::Thinking:

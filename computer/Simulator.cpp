@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "computer/Headless.h"
+#include "computer/Simulation.h"
 #include "engine/Text.h"
 
 using namespace tavorin;
@@ -25,12 +25,14 @@ struct Options {
     int deal = 0;
     bool json = false;
     std::string trace;
+    int jobs = 1;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "tavorin-sim: " << problem << "\n"
               << "usage: tavorin-sim [--games N] [--players 2..6] [--seed S] [--max-turns T]\n"
-              << "                   [--first-lap-lock] [--deal 1..4] [--json] [--trace FILE]\n";
+              << "                   [--first-lap-lock] [--deal 1..4] [--json] [--trace FILE]\n"
+              << "                   [--jobs N]\n";
     std::exit(2);
 }
 
@@ -66,6 +68,8 @@ Options parse(int argc, char** argv) {
             o.deal = int(number("--deal", value(), 1, 4));
         else if (a == "--json")
             o.json = true;
+        else if (a == "--jobs")
+            o.jobs = int(number("--jobs", value(), 1, 256));
         else if (a == "--trace")
             o.trace = value();
         else if (a == "--help" || a == "-h")
@@ -89,33 +93,17 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    SimOptions sim;
+    sim.players = o.players;
+    sim.firstLapLock = o.firstLapLock;
+    sim.deal = o.deal;
+    sim.maxTurns = o.maxTurns;
     std::vector<int> turns;
     std::vector<long> wins(7, 0);
     long capped = 0;
+    long index = 0;
     if (o.json) std::cout << "{\"games\":[";
-    for (long i = 0; i < o.games; ++i) {
-        const std::uint64_t seed = o.seed + std::uint64_t(i);
-        SeededRandom base(seed);
-        TracingRandom traced(base, [&](int lo, int hi, int v) {
-            *trace << "{\"rdm\":[" << lo << ',' << hi << ',' << v << "]}\n";
-        });
-        RandomSource& random = trace ? static_cast<RandomSource&>(traced) : base;
-        HeadlessView view;
-        if (trace)
-            view.onMessage = [&](std::string_view title, std::string_view text) {
-                *trace << "{\"msg\":{\"title\":" << jsonString(title) << ",\"text\":" << jsonString(text)
-                       << "}}\n";
-            };
-        auto game = std::make_unique<Game>(random, view);
-        NewGameSetup setup;
-        setup.numPlayers = o.players;
-        for (int k = 1; k <= o.players; ++k) setup.computer[std::size_t(k)] = true;
-        setup.buyFirstLoop = !o.firstLapLock;
-        setup.initialDeeds = o.deal;
-        game->NewGame(setup);
-        const GameResult r = playComputerGame(*game, view, o.maxTurns, [&](int turn, int player) {
-            if (trace) *trace << stateJson(game->s, turn, player) << '\n';
-        });
+    auto report = [&](const SimGame& r) {
         turns.push_back(r.turns);
         if (r.winner)
             ++wins[std::size_t(r.winner)];
@@ -127,29 +115,57 @@ int main(int argc, char** argv) {
             bankrupts += std::to_string(r.bankrupts[b]);
         }
         if (o.json) {
-            std::cout << (i ? "," : "") << "{\"seed\":" << seed << ",\"winner\":" << r.winner
+            std::cout << (index ? "," : "") << "{\"seed\":" << r.seed << ",\"winner\":" << r.winner
                       << ",\"turns\":" << r.turns << ",\"bankruptcies\":[" << bankrupts << "]}";
         } else {
-            std::cout << "seed " << seed << " winner " << r.winner << " turns " << r.turns << " bankruptcies "
-                      << (bankrupts.empty() ? "-" : bankrupts) << '\n';
+            std::cout << "seed " << r.seed << " winner " << r.winner << " turns " << r.turns
+                      << " bankruptcies " << (bankrupts.empty() ? "-" : bankrupts) << '\n';
         }
-    }
+        ++index;
+    };
+    if (trace)
+        report(playSimGame(sim, o.seed, trace.get()));
+    else
+        playSimGames(sim, o.seed, o.games, o.jobs, report);
     std::vector<int> sorted = turns;
     std::sort(sorted.begin(), sorted.end());
     const int median = sorted[sorted.size() / 2];
     const int p10 = sorted[sorted.size() / 10];
     const int p90 = sorted[std::min(sorted.size() - 1, sorted.size() * 9 / 10)];
+    // A share of wins means something only over several games; a single game's summary stays as it was.
+    const bool shares = o.games > 1;
     if (o.json) {
         std::cout << "],\"summary\":{\"games\":" << o.games << ",\"capped\":" << capped
                   << ",\"medianTurns\":" << median << ",\"p10Turns\":" << p10 << ",\"p90Turns\":" << p90
                   << ",\"wins\":[";
         for (int k = 1; k <= 6; ++k) std::cout << (k > 1 ? "," : "") << wins[std::size_t(k)];
-        std::cout << "]}}\n";
+        std::cout << "]";
+        if (shares) {
+            std::cout << ",\"winShare\":[";
+            for (int k = 1; k <= o.players; ++k) {
+                const Proportion w = wilson95(wins[std::size_t(k)], o.games);
+                std::cout << (k > 1 ? "," : "") << "{\"seat\":" << k << ",\"share\":" << w.value
+                          << ",\"low95\":" << w.low << ",\"high95\":" << w.high << "}";
+            }
+            std::cout << "]";
+        }
+        std::cout << "}}\n";
     } else {
         std::cout << "games " << o.games << " capped " << capped << " turns median " << median << " p10 "
                   << p10 << " p90 " << p90 << " wins";
         for (int k = 1; k <= o.players; ++k) std::cout << ' ' << k << ':' << wins[std::size_t(k)];
         std::cout << '\n';
+        if (shares) {
+            std::cout << "win share with 95 % interval";
+            char buffer[96];
+            for (int k = 1; k <= o.players; ++k) {
+                const Proportion w = wilson95(wins[std::size_t(k)], o.games);
+                std::snprintf(buffer, sizeof buffer, " %d:%.1f%% [%.1f, %.1f]", k, 100 * w.value, 100 * w.low,
+                              100 * w.high);
+                std::cout << buffer;
+            }
+            std::cout << '\n';
+        }
     }
     return 0;
 }

@@ -11,6 +11,20 @@ namespace tavorin {
 
 namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits grouped in threes by commas ("1,000", "12,345,678"), or digits alone.
+bool wellGrouped(std::string_view whole) {
+    const std::size_t first = whole.find(',');
+    if (first == std::string_view::npos) return true;
+    if (first == 0 || first > 3) return false;
+    for (std::size_t comma = first; comma != std::string_view::npos;) {
+        const std::size_t next = whole.find(',', comma + 1);
+        const std::size_t end = next == std::string_view::npos ? whole.size() : next;
+        if (end - comma - 1 != 3) return false;
+        comma = next;
+    }
+    return true;
+}
 } // namespace
 
 std::string buyerCannotPayText(std::string_view buyerName) {
@@ -23,13 +37,16 @@ std::string buyerCannotPayText(std::string_view buyerName) {
 std::optional<std::int32_t> parseBidAmount(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    // People write a price as "+5000" or "1,000": the sign and the grouping say nothing more.
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     if (whole.empty() && fraction.empty()) return std::nullopt;
+    if (!wellGrouped(whole)) return std::nullopt;
     for (char c : whole)
-        if (!isDigit(c)) return std::nullopt;
+        if (!isDigit(c) && c != ',') return std::nullopt;
     for (char c : fraction)
         if (!isDigit(c)) return std::nullopt;
 
@@ -38,6 +55,7 @@ std::optional<std::int32_t> parseBidAmount(std::string_view text) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     std::int64_t value = 0;
     for (char c : whole) {
+        if (c == ',') continue;
         value = value * 10 + (c - '0');
         if (value > kMax) return std::nullopt;
     }

@@ -21,9 +21,10 @@ inline constexpr std::string_view kBadBidAmount = "รูปแบบในช�
 inline constexpr std::string_view kMortgagedCannotBid = "โฉนดนี้ติดจำนองอยู่ไม่สามารถนำมาประมูลขายได้";
 std::string buyerCannotPayText(std::string_view buyerName);
 
-// The price typed into BidAmount, in whole baht: decimal digits 0-9 with an optional fraction
-// (rounded to the nearest baht, a half to the even neighbour), spaces around it allowed. No sign,
-// separator or exponent; nothing below zero or beyond what a signed 32-bit amount holds.
+// The price typed into BidAmount, in whole baht: decimal digits 0-9, maybe grouped in threes by
+// commas, with an optional fraction (rounded to the nearest baht, a half to the even neighbour), an
+// optional leading "+" and spaces around it allowed. No minus sign or exponent; nothing below zero
+// or beyond what a signed 32-bit amount holds.
 std::optional<std::int32_t> parseBidAmount(std::string_view text);
 
 // The seller's share of a price once the sale tax of `vatPercent` is withheld.

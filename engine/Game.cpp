@@ -216,6 +216,9 @@ void Game::StopButton_Click() {
     applyMove(s.NV);
     s.FirstProcess = "Y";
     SetArrowPictureOnMap();
+    // The move is made on the board, which may lie behind MAIN.
+    board.visible = true;
+    view_->showWindow(GameWindow::Board);
 }
 
 void Game::SetArrowPictureOnMap() {

@@ -1,6 +1,6 @@
 // The building blocks of the game's two binary files (saved games and the hall of fame): little-endian
-// numbers, texts as a 16-bit byte count followed by Windows-874 bytes, bounds-checked reading, and a
-// replacement of a whole file that never leaves a half-written one behind.
+// numbers, texts as a 16-bit byte count followed by Windows-874 bytes, and bounds-checked reading.
+// Reading and replacing the files themselves is engine/SafeFile.h.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "engine/SafeFile.h"
 
 namespace tavorin {
 
@@ -111,39 +113,5 @@ private:
     std::span<const std::uint8_t> bytes_;
     std::size_t pos_ = 0;
 };
-
-// A path from a name as the player typed it (UTF-8), whatever the platform's narrow encoding is.
-std::filesystem::path pathFromUtf8(std::string_view utf8);
-
-// Where the bytes of a new file go. The program writes to the disk; a test can make it fail part-way.
-class FileWriter {
-public:
-    virtual ~FileWriter() = default;
-    // Creates (or empties) `path` and writes all of `bytes` to it, flushed to the disk; false on failure.
-    virtual bool writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) = 0;
-};
-
-class DiskFileWriter final : public FileWriter {
-public:
-    bool writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override;
-};
-
-DiskFileWriter& diskFileWriter();
-
-// Replaces `target` with `bytes`: the bytes go to a temporary file in the same folder, which is then
-// renamed over the target. On failure the temporary file is removed and the target is untouched, so a
-// full disk or a crash part-way never costs the previous contents.
-bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                 FileWriter& writer = diskFileWriter());
-
-struct FileBytes {
-    enum class Status { Ok, Missing, Unreadable };
-    Status status = Status::Unreadable;
-    std::vector<std::uint8_t> bytes;
-};
-
-// At most `maxBytes` from the start of the file: both files are read from their first byte and
-// whatever lies past the largest record they can hold is never looked at.
-FileBytes readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes);
 
 } // namespace tavorin

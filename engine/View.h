@@ -9,6 +9,7 @@ namespace tavorin {
 enum class MsgButtons { Ok, OkCancel, RetryCancel };
 enum class MsgIcon { None, Question, Exclamation, Critical };
 enum class MsgResult { Ok, Cancel, Retry };
+enum class GameWindow { Main, Board };
 
 inline constexpr std::string_view kAppTitle = "Tavorin";
 
@@ -24,6 +25,9 @@ public:
     virtual void deedsChanged() {}
     // The turn has passed to a computer player; the caller schedules its turn from the event loop.
     virtual void computerTurnReady() {}
+    // The rules show `window` for what comes next: it comes in front of the others and takes the
+    // keyboard, also when it was open already behind another window.
+    virtual void showWindow(GameWindow /*window*/) {}
     // One player is left: the game is over.
     virtual void gameWon(int /*winner*/) {}
 };

@@ -366,27 +366,33 @@ private slots:
     void bidAmount_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message"); // empty: CONFIRMBID opens
+        QTest::addColumn<QString>("net");     // what the seller receives after the 40 % tax
         const QString bad = q("รูปแบบในช่องเสนอราคาไม่ถูกต้อง");
-        QTest::newRow("empty") << QString() << bad;
-        QTest::newRow("blanks") << QStringLiteral("   ") << bad;
-        QTest::newRow("1000 digits") << QString(1000, QLatin1Char('9')) << bad;
-        QTest::newRow("1000 letters") << QString(1000, QChar(0x0E01)) << bad;
-        QTest::newRow("Thai digits") << q("๑๐๐") << bad;
-        QTest::newRow("full-width digits") << q("１００") << bad;
-        QTest::newRow("negative") << QStringLiteral("-100") << bad;
-        QTest::newRow("beyond 32 bits") << QStringLiteral("2147483648") << bad;
-        QTest::newRow("exponent") << QStringLiteral("1e3") << bad;
-        QTest::newRow("thousands separator") << QStringLiteral("1,000") << bad;
-        QTest::newRow("path separators") << QStringLiteral("1/2") << bad;
-        QTest::newRow("beyond Windows-874") << q("100€") << bad;
+        QTest::newRow("empty") << QString() << bad << QString();
+        QTest::newRow("blanks") << QStringLiteral("   ") << bad << QString();
+        QTest::newRow("1000 digits") << QString(1000, QLatin1Char('9')) << bad << QString();
+        QTest::newRow("1000 letters") << QString(1000, QChar(0x0E01)) << bad << QString();
+        QTest::newRow("Thai digits") << q("๑๐๐") << bad << QString();
+        QTest::newRow("full-width digits") << q("１００") << bad << QString();
+        QTest::newRow("negative") << QStringLiteral("-100") << bad << QString();
+        QTest::newRow("beyond 32 bits") << QStringLiteral("2147483648") << bad << QString();
+        QTest::newRow("exponent") << QStringLiteral("1e3") << bad << QString();
+        QTest::newRow("groups of two") << QStringLiteral("1,00") << bad << QString();
+        QTest::newRow("two signs") << QStringLiteral("+-100") << bad << QString();
+        QTest::newRow("path separators") << QStringLiteral("1/2") << bad << QString();
+        QTest::newRow("beyond Windows-874") << q("100€") << bad << QString();
         QTest::newRow("largest 32-bit amount")
-            << QStringLiteral("2147483647") << q("เงินของ Player2 มีไม่พอกับที่เสนอกรุณาเสนอราคาใหม่");
-        QTest::newRow("zero") << QStringLiteral("0") << QString();
-        QTest::newRow("blanks around") << QStringLiteral("  600  ") << QString();
+            << QStringLiteral("2147483647") << q("เงินของ Player2 มีไม่พอกับที่เสนอกรุณาเสนอราคาใหม่") << QString();
+        QTest::newRow("zero") << QStringLiteral("0") << QString() << QStringLiteral("0");
+        QTest::newRow("blanks around") << QStringLiteral("  600  ") << QString() << QStringLiteral("360");
+        QTest::newRow("thousands separator") << QStringLiteral("1,000") << QString() << QStringLiteral("600");
+        QTest::newRow("plus sign") << QStringLiteral("+5000") << QString() << QStringLiteral("3000");
+        QTest::newRow("both") << QStringLiteral("+12,500") << QString() << QStringLiteral("7500");
     }
     void bidAmount() {
         QFETCH(QString, typed);
         QFETCH(QString, message);
+        QFETCH(QString, net);
         AppHarness h;
         h.game().addDeed(1, 1);
         h.game().ChangeDeedOnMain();
@@ -412,6 +418,7 @@ private slots:
         if (message.isEmpty()) {
             QVERIFY(h.messages.shown.empty());
             QVERIFY(w.confirmBid().isVisible());
+            QCOMPARE(in<QLabel>(w.confirmBid(), QStringLiteral("LabelAmountNet"))->text(), net);
             return;
         }
         QCOMPARE(h.messages.shown.size(), std::size_t(1));

@@ -40,9 +40,9 @@ QByteArray bytesOf(const QString& file) {
 class FailingWriter final : public FileWriter {
 public:
     explicit FailingWriter(long limit) : limit_(limit) {}
-    bool writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override {
+    bool writeFile(NewFile& file, std::span<const std::uint8_t> bytes) override {
         const std::size_t n = std::min(bytes.size(), std::size_t(std::max(0L, limit_)));
-        diskFileWriter().writeFile(path, bytes.first(n));
+        diskFileWriter().writeFile(file, bytes.first(n));
         return false;
     }
 

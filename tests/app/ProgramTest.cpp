@@ -45,8 +45,8 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
 // Writes half of every file and reports the failure a full disk would.
 class HalfWriter final : public FileWriter {
 public:
-    bool writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override {
-        diskFileWriter().writeFile(path, bytes.first(bytes.size() / 2));
+    bool writeFile(NewFile& file, std::span<const std::uint8_t> bytes) override {
+        diskFileWriter().writeFile(file, bytes.first(bytes.size() / 2));
         return false;
     }
 };

@@ -61,9 +61,9 @@ inline void writeAll(const std::filesystem::path& p, std::span<const std::uint8_
 class FailingWriter final : public FileWriter {
 public:
     explicit FailingWriter(std::size_t limit) : limit_(limit) {}
-    bool writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override {
-        if (bytes.size() <= limit_) return diskFileWriter().writeFile(path, bytes);
-        diskFileWriter().writeFile(path, bytes.first(limit_));
+    bool writeFile(NewFile& file, std::span<const std::uint8_t> bytes) override {
+        if (bytes.size() <= limit_) return diskFileWriter().writeFile(file, bytes);
+        diskFileWriter().writeFile(file, bytes.first(limit_));
         return false;
     }
 

@@ -1,0 +1,64 @@
+// Files the player's folder may hold anything at: whole-file replacement that never writes through a
+// link or waits on a pipe, and reading that takes only regular files. Anything that writes a file
+// beside the saved games goes through replaceFile.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavorin {
+
+// A path from a name as the player typed it (UTF-8), whatever the platform's narrow encoding is.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+
+// A file that replaceFile has just created, empty and open for writing, and nothing else can be at
+// that name: it was created exclusively, so it is neither a link nor a pipe nor someone's file.
+struct NewFile {
+    int descriptor = -1;
+};
+
+// Where the bytes of a new file go. The program writes to the disk; a test can make it fail part-way
+// or choose the temporary names.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Writes all of `bytes` to `file`, flushed to the disk; false on failure.
+    virtual bool writeFile(NewFile& file, std::span<const std::uint8_t> bytes) = 0;
+    // Part of a temporary file's name that nobody can guess; a name that is taken is never used, so
+    // this only has to make a clash unlikely.
+    virtual std::string uniqueSuffix();
+};
+
+class DiskFileWriter final : public FileWriter {
+public:
+    bool writeFile(NewFile& file, std::span<const std::uint8_t> bytes) override;
+};
+
+DiskFileWriter& diskFileWriter();
+
+// Replaces `target` with `bytes`. The bytes go to a temporary file created under a new name in the
+// same folder, flushed to the disk, which is then renamed over the target, so a reader sees the old
+// file or the new one and never half of one. Whatever lies at other names in the folder (a link, a
+// pipe, a folder named like a temporary file) is never opened, followed or removed. On failure the
+// temporary file is removed and the target is untouched.
+bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                 FileWriter& writer = diskFileWriter());
+bool replaceFile(const std::filesystem::path& target, std::string_view text,
+                 FileWriter& writer = diskFileWriter());
+
+struct FileBytes {
+    enum class Status { Ok, Missing, Unreadable };
+    Status status = Status::Unreadable;
+    std::vector<std::uint8_t> bytes;
+};
+
+// At most `maxBytes` from the start of the file. Only a regular file is read (through a link, if need
+// be); a pipe, a device or a folder at that name is unreadable, and opening it never waits.
+FileBytes readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes);
+
+} // namespace tavorin

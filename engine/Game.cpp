@@ -23,7 +23,7 @@ constexpr std::string_view kNoDeedLeft = "ไม่มีโฉนดเหล�
 
 Game::Game(RandomSource& random, MainView& view)
     : random_(&random), seeded_(dynamic_cast<SeededRandom*>(&random)), view_(&view) {
-    // Design-time states of the main window's controls.
+    // The main window's controls as a new window shows them, before any game.
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::labelcom1, k)].visible = false;
     ui[Ctl::LabelComThinking].visible = false;
     ui[Ctl::BarComThinking].visible = false;

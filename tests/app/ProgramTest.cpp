@@ -16,6 +16,7 @@
 #include "app/Program.h"
 #include "board/BoardLayout.h"
 #include "board/BoardWindow.h"
+#include "dealings/DealingsWindows.h"
 #include "engine/HoldingsLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
@@ -164,6 +165,17 @@ struct Run {
         carry();
         answer();
         return s().FirstProcess == "N" && game().ui[Ctl::RunButton].enabled;
+    }
+    // A new game in which player 1, with 100 baht and nothing to sell, stands on the tax square
+    // with its frame open, and player 2 holds deed 1: paying ends the game.
+    bool lastTurnBeforeTheTax() {
+        newGame(QStringLiteral("g"));
+        game().addDeed(2, 1);
+        game().PlayerMoneyChange(1, -14900);
+        s().player(1).Position = 32;
+        if (!roll(3, 3)) return false;
+        carry();
+        return !child(main(), "TaxFrame")->isHidden();
     }
 };
 
@@ -564,12 +576,7 @@ private slots:
                 SaveRecFile(rich(name.c_str(), parts[1].toInt()), pathOf(dir.path()))));
         }
         Run run(dir.path());
-        run.newGame(QStringLiteral("g"));
-        run.game().addDeed(2, 1);
-        run.game().PlayerMoneyChange(1, -14900); // 100 baht and nothing to sell
-        run.s().player(1).Position = 32;
-        QVERIFY(run.roll(3, 3));
-        run.carry();
+        QVERIFY(run.lastTurnBeforeTheTax());
         click(run.main(), "OKButtonInTaxFrame");
 
         QCOMPARE(messages.saw(q("New Record")), newRecord);
@@ -591,6 +598,21 @@ private slots:
         QCOMPARE(run.quits, 0);
         click(win, "Command1");
         QCOMPARE(run.quits, 1);
+    }
+
+    // The holdings window open when the game ends goes with the game: nothing can be sold once the
+    // winner is recorded.
+    void holdingsWindowClosesWithTheGame() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        QVERIFY(run.lastTurnBeforeTheTax());
+        click(run.main(), "PlayerButton2");
+        QWidget& holdings = run.main().dealings().playerForm();
+        QVERIFY(holdings.isVisible());
+        QVERIFY(child(holdings, "SellButton")->isEnabled());
+        click(run.main(), "OKButtonInTaxFrame");
+        QVERIFY(run.main().winForm().isVisible());
+        QVERIFY(!holdings.isVisible());
     }
 
     void recFileThatCannotBeWrittenIsReported() {

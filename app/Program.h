@@ -24,6 +24,7 @@ class StartWindow;
 namespace tavorin::app {
 
 class MainWindow;
+class Settings;
 
 class Program : public QObject {
     Q_OBJECT
@@ -41,6 +42,8 @@ public:
     void setQuitHandler(std::function<void()> quit);
     // What writes saved games and RecFile; tests make it fail.
     void setFileWriter(FileWriter& writer);
+    // What the game remembers between runs; without it the program remembers for this run only.
+    void setSettings(Settings& settings);
 
     // Shows the start window.
     void show();
@@ -50,6 +53,8 @@ private:
     void startNewGame(const QString& fileName, const NewGameSetup& setup);
     void loadGame(const QString& fileName);
     void reportUnloadablePictures();
+    // The main window's menu asks to leave this game for the start window.
+    void returnToStart(bool toLoad);
 
     RandomSource& random_;
     QString folder_;
@@ -58,6 +63,8 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::function<void()> quit_;
     FileWriter* writer_ = nullptr;
+    std::unique_ptr<Settings> ownSettings_;
+    Settings* settings_ = nullptr;
 };
 
 } // namespace tavorin::app

@@ -99,6 +99,7 @@ SetupWindow& StartWindow::setupWindow() {
         setup_ = std::make_unique<SetupWindow>(folder_);
         setup_->setQuitHandler(quit_);
         connect(setup_.get(), &SetupWindow::newGameRequested, this, &StartWindow::newGameRequested);
+        if (prepareSetup_) prepareSetup_(*setup_);
     }
     return *setup_;
 }
@@ -133,6 +134,19 @@ void StartWindow::refreshFileList() {
                                             QDir::Name | QDir::IgnoreCase);
     file1_->clear();
     file1_->addItems(files);
+}
+
+void StartWindow::showAgain(bool toLoad) {
+    loadRunning_ = false;
+    progress_->hide();
+    enableButtons(true);
+    show();
+    raise();
+    activateWindow();
+    if (toLoad)
+        file1_->setFocus(Qt::OtherFocusReason);
+    else
+        text1_->setFocus(Qt::OtherFocusReason);
 }
 
 void StartWindow::showEvent(QShowEvent* e) {

@@ -1,5 +1,6 @@
 #include "ui/MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include "ui/Text.h"
@@ -26,6 +27,7 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MsgButtons::Ok: break;
     }
     return QMessageBox::Ok;
@@ -33,10 +35,19 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons) {
 
 MsgResult runDialog(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(toQt(request.icon), request.title, request.text, toQt(request.buttons), parent);
+    if (request.buttons == MsgButtons::YesNoCancel) {
+        // Yes and No would leave the player to work out which answer saves.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("บันทึก"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("ไม่บันทึก"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("ยกเลิก"));
+        box.setDefaultButton(QMessageBox::Yes);
+    }
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Retry: return MsgResult::Retry;
     case QMessageBox::Ok: return MsgResult::Ok;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
     default:
         // Closing the box with Escape or the title bar counts as Cancel when there is one.
         return request.buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;

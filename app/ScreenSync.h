@@ -41,7 +41,7 @@ private:
     QWidget& root_;
     std::array<QWidget*, kControlCount> widgets_{};
     // The text last written to each control. A control whose text the engine never wrote keeps its
-    // design-time caption: the engine's texts start out empty.
+    // built-in caption: the engine's texts start out empty.
     std::array<std::string, kControlCount> written_{};
     std::array<bool, kControlCount> keptDisabled_{};
     std::array<std::array<QWidget*, 7>, 3> dice_{}; // [die][face]

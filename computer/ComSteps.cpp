@@ -3,7 +3,10 @@
 #include <string>
 
 #include "computer/ComputerDecisions.h"
+#include "engine/Decks.h"
+#include "engine/Holdings.h"
 #include "engine/Money.h"
+#include "engine/Tariff.h"
 #include "engine/Text.h"
 
 namespace tavorin::com {
@@ -12,15 +15,6 @@ namespace {
 constexpr std::string_view kNotEnoughMoney = "เงินของท่านมีไม่พอชำระ";
 
 const std::string& nameOf(Game& g) { return g.s.player(g.s.NV).Name; }
-
-int ownedAmong(const Game& g, int player, std::initializer_list<int> deeds, bool mine) {
-    int n = 0;
-    for (int d : deeds) {
-        const int owner = g.s.deed(d).Owner;
-        if (mine ? owner == player : (owner != 0 && owner != player)) ++n;
-    }
-    return n;
-}
 
 Ctl frameOfPayment(Payment kind) {
     switch (kind) {
@@ -54,7 +48,7 @@ void ComBuyLand(Game& g) {
         return;
     }
     g.message(nameOf(g), withHouse ? "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้พร้อมบ้าน 1 หลัง" : "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้");
-    g.addDeed(P, d);
+    transferDeed(g.s, d, P);
     if (withHouse) D.Houses = 1;
     g.PlayerMoneyChange(P, -cost);
     g.ui[Ctl::FreeLandFrame].visible = false;
@@ -95,8 +89,8 @@ void ComDecidePairLand(Game& g) {
     const std::int32_t m = g.s.player(P).Money;
     const int p = g.s.deed(d).Price;
     if (m < p) return ComNotBuyLand(g);
-    const int k = ownedAmong(g, P, {9, 22}, true);
-    const int o = ownedAmong(g, P, {9, 22}, false);
+    const int k = ownedBy(g.s, P, kPairDeeds);
+    const int o = ownedByOthers(g.s, P, kPairDeeds);
     const int R = g.rdm(1, 100);
     if (R <= pairLandThreshold(k, o, m >= 3 * p)) return ComBuyLand(g);
     ComNotBuyLand(g);
@@ -108,8 +102,8 @@ void ComDecideMultiLand(Game& g) {
     const std::int32_t m = g.s.player(P).Money;
     const int p = g.s.deed(d).Price;
     if (m < p) return ComNotBuyLand(g);
-    const int k = ownedAmong(g, P, {3, 4, 12, 19, 27}, true);
-    const int o = ownedAmong(g, P, {3, 4, 12, 19, 27}, false);
+    const int k = ownedBy(g.s, P, kGroupDeeds);
+    const int o = ownedByOthers(g.s, P, kGroupDeeds);
     const int R = g.rdm(1, 100);
     if (R <= groupLandThreshold(k, o, m >= 3 * p)) return ComBuyLand(g);
     ComNotBuyLand(g);
@@ -127,8 +121,8 @@ void ComBuildOne(Game& g) {
     if (d == 0) return;
     g.message(nameOf(g), "คอมฯ เลือกซื้อ บ้าน/ตึก เพิ่ม 1 หลัง");
     DeedRecord& D = g.s.deed(d);
-    const bool tower = D.Houses > 3;
-    const std::int32_t cost = tower ? D.TowerPrice : D.HousePrice;
+    const bool tower = nextIsTower(D);
+    const std::int32_t cost = buildingPrice(D);
     if (g.s.player(P).Money - cost < 0) {
         g.message(nameOf(g), kNotEnoughMoney);
         return;
@@ -157,8 +151,8 @@ void ComDecideBuild(Game& g) {
 void ComSellOneAsset(Game& g) {
     const int P = g.s.NV;
     PlayerRecord& p = g.s.player(P);
-    if (p.DeedCount == 0) return;
-    const int d = p.Deeds[p.DeedCount];
+    const int d = lastHeldDeed(g.s, P);
+    if (d == 0) return;
     DeedRecord& D = g.s.deed(d);
     enum { Tower, House, Land } piece = Land;
     std::int32_t v;
@@ -191,24 +185,23 @@ void ComSellOneAsset(Game& g) {
     } else if (piece == House) {
         --D.Houses;
     } else {
-        D.Owner = 0;
+        transferDeed(g.s, d, 0);
         // Land sold back to the bank comes back free of its pledge, as it does on a bankruptcy;
         // otherwise the next buyer would pay full price for land the bank still holds.
         D.Mortgaged = kFalse;
-        p.Deeds[p.DeedCount] = 0;
-        --p.DeedCount;
     }
     g.ChangeDeedOnMain();
 }
 
 void raiseFunds(Game& g, std::int32_t amount) {
     const PlayerRecord& p = g.s.player(g.s.NV);
-    while (std::int64_t(p.Money) + amount < 0 && p.DeedCount > 0) ComSellOneAsset(g);
+    while (std::int64_t(p.Money) + amount < 0 && lastHeldDeed(g.s, g.s.NV) != 0) ComSellOneAsset(g);
 }
 
 std::int32_t paymentAmount(Game& g, Payment kind) {
     const int d = g.currentDeed();
     int c = 0;
+    const CardRecord* card = nullptr;
     switch (kind) {
     case Payment::SingleLand: return d ? -g.singleRent(d) : 0;
     case Payment::NotSingleLand: return d ? -g.notSingleRent(d) : 0;
@@ -216,11 +209,10 @@ std::int32_t paymentAmount(Game& g, Payment kind) {
     case Payment::Tax: return -g.taxDue(g.s.NV);
     case Payment::Dishonest: return -kBail;
     case Payment::Treasure:
-        parseDigits(g.s.Number, c);
-        return (c >= 1 && c <= g.s.NumOfTreasure) ? g.s.TreasureCards[std::size_t(c)].Amount : 0;
     case Payment::Fate:
         parseDigits(g.s.Number, c);
-        return (c >= 1 && c <= g.s.NumOfFate) ? g.s.FateCards[std::size_t(c)].Amount : 0;
+        card = cardOf(g.s, kind == Payment::Treasure ? Deck::Treasure : Deck::Fate, c);
+        return card ? card->Amount : 0;
     }
     return 0;
 }
@@ -284,9 +276,9 @@ void decide(Game& g, Ctl frame) {
     case Ctl::FreeLandFrame: {
         const int d = g.currentDeed();
         if (d == 0) return;
-        switch (g.s.deed(d).LandType) {
-        case 1: return ComDecideSingleLand(g);
-        case 2: return ComDecidePairLand(g);
+        switch (g.s.deed(d).type()) {
+        case LandType::Single: return ComDecideSingleLand(g);
+        case LandType::Pair: return ComDecidePairLand(g);
         default: return ComDecideMultiLand(g);
         }
     }

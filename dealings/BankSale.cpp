@@ -1,5 +1,6 @@
 #include "dealings/BankSale.h"
 
+#include "engine/Holdings.h"
 #include "engine/HoldingsLine.h"
 #include "engine/Money.h"
 #include "engine/Text.h"
@@ -7,8 +8,6 @@
 namespace tavorin {
 
 namespace {
-bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
-bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
 
 std::string buildingsPart(int houses, int towers) {
     std::string part = "บ้าน ";
@@ -56,13 +55,7 @@ void BankSaleWindow::SellbankShow(int p) {
     DeedList3.clear();
     selected = -1;
     moneyland = moneybuild = 0;
-    if (validPlayer(p)) {
-        const PlayerRecord& pr = s.player(p);
-        for (int k = 1; k <= pr.DeedCount && k <= kDeeds; ++k) {
-            const int d = pr.Deeds[std::size_t(k)];
-            if (validDeed(d)) DeedList1.push_back(saleLine(s, d));
-        }
-    }
+    for (int d : heldDeeds(s, p)) DeedList1.push_back(saleLine(s, d));
     s.vat = std::uint8_t(saleTaxPercent(s));
     VATPercent = s.vat;
     recompute();
@@ -119,9 +112,8 @@ void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
     }
     for (const DealLine& land : DeedList2) {
         if (!held(land.deed)) continue;
-        game_->removeDeed(player, land.deed);
+        transferDeed(s, land.deed, 0);
         DeedRecord& D = s.deed(land.deed);
-        D.Owner = 0;
         D.Houses = 0;
         D.Towers = 0;
     }

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "engine/Holdings.h"
 #include "engine/HoldingsLine.h"
 #include "engine/Money.h"
 #include "engine/Text.h"
@@ -9,8 +10,6 @@
 namespace tavorin {
 
 namespace {
-bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
-bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Digits grouped in threes by commas ("1,000", "12,345,678"), or digits alone.
@@ -94,11 +93,7 @@ void BidWindow::BidShow(int seller) {
     for (OptionButton& o : OpgPlayer) o.selected = false;
     DeedList.clear();
     selected = -1;
-    if (!validPlayer(seller)) return;
-    const PlayerRecord& p = s.player(seller);
-    for (int k = 1; k <= p.DeedCount && k <= kDeeds; ++k) {
-        const int d = p.Deeds[std::size_t(k)];
-        if (!validDeed(d)) continue;
+    for (int d : heldDeeds(s, seller)) {
         DeedList.push_back({d, HoldingsLine(d, s.deed(d), kHoldingsWidth, NumberGap::AsManyAsDigits),
                             s.deed(d).Mortgaged == kTrue});
     }
@@ -179,10 +174,7 @@ bool ConfirmBidWindow::ChangeDeedOnPlayerFromConfirmBid() {
         D.Mortgaged == kTrue || to.Bankrupt == kTrue || to.Money < amount || to.DeedCount >= kDeeds)
         return false;
 
-    for (int k = slot; k < from.DeedCount; ++k) from.Deeds[std::size_t(k)] = from.Deeds[std::size_t(k + 1)];
-    from.Deeds[from.DeedCount] = 0;
-    --from.DeedCount;
-    game_->addDeed(buyer, deed); // appends and sets Owner; the buildings and the mortgage go along
+    transferDeed(s, deed, buyer); // the buildings go along
 
     game_->PlayerMoneyChange(seller, net);
     game_->PlayerMoneyChange(buyer, -amount);

@@ -1,23 +1,17 @@
 #include "dealings/Mortgage.h"
 
-#include "engine/Money.h"
+#include "engine/Holdings.h"
 #include "engine/Text.h"
 
 namespace tavorin {
 
 namespace {
-bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
-bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
 
 // The held deeds of `player` in the order of `Deeds` that pass `keep`.
 template <class Keep> std::vector<DealLine> heldLines(const GameState& s, int player, Keep keep) {
     std::vector<DealLine> lines;
-    if (!validPlayer(player)) return lines;
-    const PlayerRecord& p = s.player(player);
-    for (int k = 1; k <= p.DeedCount && k <= kDeeds; ++k) {
-        const int d = p.Deeds[std::size_t(k)];
-        if (validDeed(d) && keep(s.deed(d))) lines.push_back(mortgageLine(s, d));
-    }
+    for (int d : heldDeeds(s, player))
+        if (keep(s.deed(d))) lines.push_back(mortgageLine(s, d));
     return lines;
 }
 
@@ -36,10 +30,6 @@ DealLine mortgageLine(const GameState& s, int deed) {
     if (line.mortgaged) line.text += " (จ.)";
     return line;
 }
-
-std::int32_t mortgageValue(const DeedRecord& deed) { return percentOf(deed.Price, 80); }
-
-std::int64_t redemptionFee(std::int64_t mortgageValues) { return percentOf(mortgageValues, 20); }
 
 // ------------------------------------------------------------------ MORTGAGE
 

@@ -9,6 +9,7 @@
 
 #include "dealings/PlayerPanel.h"
 #include "engine/Game.h"
+#include "engine/Tariff.h"
 
 namespace tavorin {
 
@@ -17,10 +18,6 @@ inline constexpr std::string_view kCannotAffordRedeem = "เงินของ�
 
 // A deed line of these windows: the number, one space, the name, and " (จ.)" while mortgaged.
 DealLine mortgageLine(const GameState& s, int deed);
-
-// What the bank lends on a deed, and what buying it back costs on top (both whole baht).
-std::int32_t mortgageValue(const DeedRecord& deed);
-std::int64_t redemptionFee(std::int64_t mortgageValues);
 
 // MORTGAGE.
 class MortgageWindow : public WindowModel {

@@ -1,14 +1,10 @@
 #include "dealings/PlayerPanel.h"
 
+#include "engine/Holdings.h"
 #include "engine/HoldingsLine.h"
 #include "engine/Text.h"
 
 namespace tavorin {
-
-namespace {
-bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
-bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
-} // namespace
 
 void fillPlayerForm(PlayerFormModel& form, const GameState& s, int player) {
     form.PDeedList.clear();
@@ -18,9 +14,7 @@ void fillPlayerForm(PlayerFormModel& form, const GameState& s, int player) {
     form.Pname = p.Name;
     form.Pmoney = numberText(p.Money);
     bool anyMortgaged = false;
-    for (int k = 1; k <= p.DeedCount && k <= kDeeds; ++k) {
-        const int d = p.Deeds[std::size_t(k)];
-        if (!validDeed(d)) continue;
+    for (int d : heldDeeds(s, player)) {
         form.PDeedList.push_back(HoldingsLine(d, s.deed(d), kHoldingsWidth));
         anyMortgaged = anyMortgaged || s.deed(d).Mortgaged == kTrue;
     }
@@ -52,11 +46,10 @@ bool offersSale(const GameState& s, int player) {
 int saleTaxPercent(const GameState& s) { return s.checkdiscount == kTrue ? 10 : 40; }
 
 int deedOnLine(const GameState& s, int player, int index) {
-    if (!validPlayer(player) || index < 0) return 0;
-    const PlayerRecord& p = s.player(player);
-    if (index >= p.DeedCount || index >= kDeeds) return 0;
-    const int d = p.Deeds[std::size_t(index + 1)];
-    return validDeed(d) ? d : 0;
+    if (index < 0) return 0;
+    for (int d : heldDeeds(s, player))
+        if (index-- == 0) return d;
+    return 0;
 }
 
 } // namespace tavorin

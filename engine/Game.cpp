@@ -3,8 +3,11 @@
 #include <cassert>
 #include <limits>
 
+#include "engine/Decks.h"
+#include "engine/Holdings.h"
 #include "engine/HoldingsLine.h"
 #include "engine/Money.h"
+#include "engine/Tariff.h"
 #include "engine/Text.h"
 
 namespace tavorin {
@@ -16,14 +19,11 @@ constexpr std::string_view kMustRaiseMoney =
     "และในการขายสินทรัพย์ของท่านครั้งนี้จะถูกหักภาษีลดลงจากเดิมเพื่อประโยชน์ของท่าน";
 constexpr std::string_view kBankruptByCourt = "ท่านไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ท่านล้มละลาย";
 constexpr std::string_view kNoDeedLeft = "ไม่มีโฉนดเหลือเลย";
-
-bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
-bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
 } // namespace
 
 Game::Game(RandomSource& random, MainView& view)
     : random_(&random), seeded_(dynamic_cast<SeededRandom*>(&random)), view_(&view) {
-    // Design-time states of the main window's controls.
+    // The main window's controls as a new window shows them, before any game.
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::labelcom1, k)].visible = false;
     ui[Ctl::LabelComThinking].visible = false;
     ui[Ctl::BarComThinking].visible = false;
@@ -108,37 +108,16 @@ void Game::DefinePlayer(const NewGameSetup& setup) {
         s.FirstLapLock[std::size_t(k)] = setup.buyFirstLoop ? kFalse : kTrue;
 }
 
-// Each number i goes to a random slot, or to the next free one upwards, wrapping from n to 1. The same
-// draws must give the same order, so this probing is kept exactly as it is.
-template <std::size_t N>
-static void probingShuffle(Game& g, std::array<std::int16_t, 51>& scratch, std::array<std::int16_t, N>& order,
-                           int n) {
-    assert(n >= 1 && std::size_t(n) < N);
-    for (int i = 1; i <= n; ++i) scratch[std::size_t(i)] = g.rdm(1, std::int16_t(n));
-    for (int i = 1; i <= n; ++i) order[std::size_t(i)] = 0;
-    for (int i = 1; i <= n; ++i) {
-        std::int16_t& slot = scratch[std::size_t(i)];
-        while (order[std::size_t(slot)] != 0) slot = std::int16_t(slot % n + 1);
-        order[std::size_t(slot)] = std::int16_t(i);
-    }
-}
-
-void Game::ReOrderNumber1() { probingShuffle(*this, s.ShuffleScratch, s.TreasureOrder, s.NumOfTreasure); }
-void Game::ReOrderNumber2() { probingShuffle(*this, s.ShuffleScratch, s.FateOrder, s.NumOfFate); }
-void Game::ReOrderNumber3() { probingShuffle(*this, s.ShuffleScratch, s.DealOrder, s.NumOfDeed); }
+void Game::ReOrderNumber1() { shuffleDeck(s, *random_, Deck::Treasure); }
+void Game::ReOrderNumber2() { shuffleDeck(s, *random_, Deck::Fate); }
+void Game::ReOrderNumber3() { shuffleDeal(s, *random_); }
 
 void Game::DefineINIdeed() {
     assert(s.NumOfINIdeed * s.NumOfPlayer <= s.NumOfDeed);
     ReOrderNumber3();
-    for (int i = 1; i <= s.NumOfPlayer; ++i) {
-        PlayerRecord& p = s.player(i);
-        p.DeedCount = s.NumOfINIdeed;
-        for (int j = 1; j <= s.NumOfINIdeed; ++j) {
-            const int d = s.DealOrder[std::size_t(i + (j - 1) * s.NumOfPlayer)];
-            p.Deeds[std::size_t(j)] = std::uint8_t(d);
-            s.deed(d).Owner = std::int16_t(i);
-        }
-    }
+    for (int i = 1; i <= s.NumOfPlayer; ++i)
+        for (int j = 1; j <= s.NumOfINIdeed; ++j)
+            transferDeed(s, s.DealOrder[std::size_t(i + (j - 1) * s.NumOfPlayer)], i);
 }
 
 void Game::NewGame(const NewGameSetup& setup) {
@@ -353,23 +332,11 @@ bool Game::DropToken(int k, int square, int x, int y, int pox, int poy) {
 // ---------------------------------------------------------------- landing
 
 int Game::DrawCard(bool treasure) {
-    std::int16_t& next = treasure ? s.OrderNumberOfTreasure : s.OrderNumberOfFate;
-    const int size = treasure ? s.NumOfTreasure : s.NumOfFate;
     s.TypeOfSend = "a";
     s.ValueOfSend = treasure ? "1" : "2";
-    // A used-up deck is reshuffled only when the next draw needs it. A position outside the deck
-    // (possible only from a damaged saved game) is treated the same way rather than read out of range.
-    if (next == size + 1 || next < 1 || next > size + 1) {
-        next = 1;
-        if (treasure)
-            ReOrderNumber1();
-        else
-            ReOrderNumber2();
-    }
-    const int card = treasure ? s.TreasureOrder[std::size_t(next)] : s.FateOrder[std::size_t(next)];
+    const int card = drawCard(s, *random_, treasure ? Deck::Treasure : Deck::Fate);
     s.Number.clear();
     appendNumber(s.Number, card);
-    ++next;
     return card;
 }
 
@@ -421,42 +388,22 @@ void Game::disarmBonus() {
         ui[c].enabled = false;
 }
 
-std::int32_t Game::singleRent(int deed) const {
-    const DeedRecord& d = s.deed(deed);
-    if (d.Towers == 1) return d.Rent[5];
-    const int h = (d.Houses >= 0 && d.Houses <= 4) ? d.Houses : 0;
-    return d.Rent[std::size_t(h)];
-}
+std::int32_t Game::singleRent(int deed) const { return tavorin::singleRent(s.deed(deed)); }
 
 void Game::countOwnerPieces(int owner) {
-    s.CheckPairLand = 0;
-    s.CheckMultiLand = 0;
-    if (!validPlayer(owner)) return;
-    const PlayerRecord& o = s.player(owner);
-    for (int i = 1; i <= o.DeedCount && i <= kDeeds; ++i) {
-        const int d = o.Deeds[std::size_t(i)];
-        if (!validDeed(d)) continue;
-        if (s.deed(d).LandType == 2) ++s.CheckPairLand;
-        if (s.deed(d).LandType == 3) ++s.CheckMultiLand;
-    }
+    const LandPieces n = landPieces(s, owner);
+    s.CheckPairLand = std::uint8_t(n.pair);
+    s.CheckMultiLand = std::uint8_t(n.group);
 }
 
 std::int32_t Game::notSingleRent(int deed) {
     countOwnerPieces(s.deed(deed).Owner);
-    if (s.deed(deed).LandType == 2) return s.CheckPairLand >= 2 ? kPairRentBoth : kPairRentOne;
-    return kGroupRentPerPiece * s.CheckMultiLand;
+    return pairGroupRent(s.deed(deed), {s.CheckPairLand, s.CheckMultiLand});
 }
 
-std::int32_t Game::mortgageFee(int deed) const {
-    const DeedRecord& d = s.deed(deed);
-    if (d.LandType == 1) return d.Rent[0];
-    return d.LandType == 2 ? kPairMortgageFee : kGroupMortgageFee;
-}
+std::int32_t Game::mortgageFee(int deed) const { return tavorin::mortgageFee(s.deed(deed)); }
 
-std::int32_t Game::taxDue(int player) const {
-    const std::int32_t m = s.player(player).Money;
-    return m <= 10000 ? 2000 : percentOf(m, 20);
-}
+std::int32_t Game::taxDue(int player) const { return tavorin::taxDue(s.player(player).Money); }
 
 void Game::fillLandFrame(int d) {
     const DeedRecord& D = s.deed(d);
@@ -472,14 +419,14 @@ void Game::fillLandFrame(int d) {
         setLabel(Ctl::LabelOwnMortgageLand1, D.Name);
         setLabel(Ctl::LabelOwnMortgageLand2, D.LandTypeName);
         setLabel(Ctl::LabelOwnMortgageLand3, s.player(P).Name);
-        setLabel(Ctl::LabelOwnMortgageLand5, percentOf(D.Price, 80));
+        setLabel(Ctl::LabelOwnMortgageLand5, mortgageValue(D));
         openFrame(Ctl::OwnMortgageLandFrame, Ctl::OKButtonInOwnMortgageLand);
     } else if (D.Mortgaged == kTrue) {
         setLabel(Ctl::LabelNotOwnMortgageLand1, D.Name);
         setLabel(Ctl::LabelNotOwnMortgageLand2, D.LandTypeName);
         setLabel(Ctl::LabelNotOwnMortgageLand3, ownerName);
         setLabel(Ctl::LabelNotOwnMortgageLand4, mortgageFee(d));
-        setLabel(Ctl::LabelNotOwnMortgageLand5, percentOf(D.Price, 180));
+        setLabel(Ctl::LabelNotOwnMortgageLand5, takeOverPrice(D));
         openFrame(Ctl::NotOwnMortgageLandFrame, Ctl::OKButtonInNotOwnMortgageLand);
     } else if (mine && D.single()) {
         setLabel(Ctl::LabelOwnSingleLand1, D.Name);
@@ -512,7 +459,7 @@ void Game::fillLandFrame(int d) {
         setLabel(Ctl::LabelNotOwnNotSingleLand2, D.LandTypeName);
         setLabel(Ctl::LabelNotOwnNotSingleLand3, ownerName);
         const std::int32_t rent = notSingleRent(d);
-        const bool pair = D.LandType == 2;
+        const bool pair = D.type() == LandType::Pair;
         ui[Ctl::LabelNotOwnNotSingleLand4].visible = pair && s.CheckPairLand < 2;
         ui[Ctl::LabelNotOwnNotSingleLand5].visible = pair && s.CheckPairLand >= 2;
         ui[Ctl::LabelNotOwnNotSingleLand6].visible = !pair;
@@ -604,14 +551,7 @@ void Game::PlayerMoneyChange(int player, std::int32_t amount) {
     setLabel(nth(Ctl::LabelMoney1, player), m);
 }
 
-bool Game::canRaiseMoney(int player) const {
-    const PlayerRecord& p = s.player(player);
-    for (int i = 1; i <= p.DeedCount && i <= kDeeds; ++i) {
-        const int d = p.Deeds[std::size_t(i)];
-        if (validDeed(d) && s.deed(d).Mortgaged != kTrue) return true;
-    }
-    return false;
-}
+bool Game::canRaiseMoney(int player) const { return tavorin::canRaiseMoney(s, player); }
 
 void Game::enablePlayerButtons(bool enabled) {
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::PlayerButton1, k)].enabled = enabled;
@@ -664,17 +604,9 @@ void Game::GoBankrupt() {
     const int P = s.NV;
     PlayerRecord& p = s.player(P);
     if (s.NP > 0) --s.NP;
-    for (int i = 1; i <= p.DeedCount && i <= kDeeds; ++i) {
-        const int d = p.Deeds[std::size_t(i)];
-        if (validDeed(d)) {
-            s.deed(d).Owner = 0;
-            s.deed(d).Mortgaged = kFalse;
-        }
-        p.Deeds[std::size_t(i)] = 0;
-    }
+    returnAllToBank(s, P);
     p.Bankrupt = kTrue;
     p.Money = 0;
-    p.DeedCount = 0;
     p.Position = 0;
     p.MayPlay = kFalse;
     ui[nth(Ctl::LabelName1, P)].visible = false;
@@ -692,24 +624,7 @@ void Game::GoBankrupt() {
 
 // ---------------------------------------------------------------- deeds
 
-void Game::addDeed(int player, int deed) {
-    PlayerRecord& p = s.player(player);
-    if (p.DeedCount >= kDeeds) return;
-    ++p.DeedCount;
-    p.Deeds[p.DeedCount] = std::uint8_t(deed);
-    s.deed(deed).Owner = std::int16_t(player);
-}
-
-void Game::removeDeed(int player, int deed) {
-    PlayerRecord& p = s.player(player);
-    for (int i = 1; i <= p.DeedCount; ++i) {
-        if (p.Deeds[std::size_t(i)] != deed) continue;
-        for (int j = i; j < p.DeedCount; ++j) p.Deeds[std::size_t(j)] = p.Deeds[std::size_t(j + 1)];
-        p.Deeds[p.DeedCount] = 0;
-        --p.DeedCount;
-        return;
-    }
-}
+void Game::addDeed(int player, int deed) { transferDeed(s, deed, player); }
 
 // The main window's list is narrower than the holdings window's and marks owned deeds.
 std::string Game::DeedListLine(int i) const {
@@ -728,15 +643,11 @@ std::vector<std::string> Game::DeedListLines() const {
 std::vector<std::string> Game::BonusListLines() const {
     std::vector<std::string> lines;
     if (!ui.bonusListFilled || !validPlayer(s.NV)) return lines;
-    const PlayerRecord& p = s.player(s.NV);
-    if (p.DeedCount == 0) {
+    if (s.player(s.NV).DeedCount == 0) {
         lines.emplace_back(kNoDeedLeft);
         return lines;
     }
-    for (int i = 1; i <= p.DeedCount && i <= kDeeds; ++i) {
-        const int d = p.Deeds[std::size_t(i)];
-        if (validDeed(d)) lines.push_back(BonusLine(d));
-    }
+    for (int d : heldDeeds(s, s.NV)) lines.push_back(BonusLine(d));
     return lines;
 }
 
@@ -767,7 +678,7 @@ void Game::OKButtonInFreeLand_Click() {
     if (s.player(P).Money - cost < 0) {
         message(s.player(P).Name, kNotEnoughMoney);
     } else if (D.Owner == 0) {
-        addDeed(P, d);
+        transferDeed(s, d, P);
         if (withHouse) D.Houses = 1;
         PlayerMoneyChange(P, -cost);
         ui[Ctl::FreeLandFrame].visible = false;
@@ -792,8 +703,8 @@ void Game::OKButtonInOwnSingleLand_Click() {
     DeedRecord& D = s.deed(d);
     if (D.Towers != 0) return;
     const int P = s.NV;
-    const bool tower = D.Houses >= 4;
-    const std::int32_t cost = tower ? D.TowerPrice : D.HousePrice;
+    const bool tower = nextIsTower(D);
+    const std::int32_t cost = buildingPrice(D);
     if (s.player(P).Money - cost < 0) {
         message(s.player(P).Name, kNotEnoughMoney);
         return;
@@ -827,7 +738,7 @@ void Game::OKButtonInOwnMortgageLand_Click() {
     if (!frameOpen(Ctl::OwnMortgageLandFrame) || !ui[Ctl::OKButtonInOwnMortgageLand].enabled || d == 0)
         return;
     const int P = s.NV;
-    const std::int32_t cost = percentOf(s.deed(d).Price, 80);
+    const std::int32_t cost = mortgageValue(s.deed(d));
     if (s.player(P).Money - cost < 0) {
         message(s.player(P).Name, "ท่านมีเงินไม่เพียงพอที่จะชำระ");
         return;
@@ -873,14 +784,13 @@ void Game::TakeOverButton_Click() {
     if (!frameOpen(Ctl::NotOwnMortgageLandFrame) || !ui[Ctl::TakeOverButton].enabled || d == 0) return;
     const int P = s.NV;
     DeedRecord& D = s.deed(d);
-    const std::int32_t cost = percentOf(D.Price, 180);
+    const std::int32_t cost = takeOverPrice(D);
     if (s.player(P).Money - cost < 0) {
         message(s.player(P).Name, kNotEnoughMoney);
         return;
     }
-    if (validPlayer(D.Owner)) removeDeed(D.Owner, d);
+    transferDeed(s, d, P);
     D.Mortgaged = kFalse;
-    addDeed(P, d);
     PlayerMoneyChange(P, -cost);
     ui[Ctl::NotOwnMortgageLandFrame].visible = false;
     // A takeover may follow a shortage on this frame's fee: it settles the frame like a payment does,

@@ -135,9 +135,8 @@ public:
     std::int32_t mortgageFee(int deed) const;
     std::int32_t taxDue(int player) const;
     bool canRaiseMoney(int player) const; // holds a deed that is not mortgaged
-    void addDeed(int player, int deed);
-    void removeDeed(int player, int deed);
-    void closeFrame(Ctl frame); // hide, Continue - 1, hand over at 0
+    void addDeed(int player, int deed);   // transferDeed from the bank or another player
+    void closeFrame(Ctl frame);           // hide, Continue - 1, hand over at 0
     void handOverIfDone();
     void disarmBonus();
     void armBonusLook();

@@ -13,6 +13,11 @@ namespace tavorin {
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
+// Player and deed numbers that come from outside the rules (a saved game, a click, a report) are
+// checked with these before they index a table.
+constexpr bool validPlayer(int k) { return k >= 1 && k <= kMaxPlayers; }
+constexpr bool validDeed(int d) { return d >= 1 && d <= kDeeds; }
+
 struct PlayerRecord {
     std::string Name;
     std::int32_t Money = 0;
@@ -38,7 +43,7 @@ struct DeedRecord {
     std::int16_t Mortgaged = kFalse;
 
     tavorin::LandType type() const { return tavorin::LandType(LandType); }
-    bool single() const { return LandType == 1; }
+    bool single() const { return type() == tavorin::LandType::Single; }
 };
 
 struct CardRecord {

@@ -224,5 +224,23 @@ TEST_F(ComputerTest, LastDeedIsSoldFirst) {
     EXPECT_EQ(s.player(1).Position, 10);
 }
 
+// A damaged saved game may list a deed the player does not hold, or no deed at all: the fund raising
+// sells only what is really the player's and then stops.
+TEST_F(ComputerTest, RaisingMoneySellsOnlyWhatThePlayerReallyHolds) {
+    give(1, 20);
+    give(2, 3);
+    PlayerRecord& p = s.player(1);
+    p.Deeds[2] = 3; // listed, but held by player 2
+    p.Deeds[3] = 0;
+    p.DeedCount = 3;
+    p.Money = 0;
+    s.Continue = 1;
+    decide(Ctl::TaxFrame); // 2000: deed 20 sells for 2340
+    EXPECT_EQ(s.deed(20).Owner, 0);
+    EXPECT_EQ(s.deed(3).Owner, 2);
+    EXPECT_EQ(p.Money, 340);
+    EXPECT_EQ(p.Bankrupt, kFalse);
+}
+
 } // namespace
 } // namespace tavorin::test

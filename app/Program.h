@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -51,7 +52,7 @@ public:
 private:
     MainWindow& mainWindow();
     void startNewGame(const QString& fileName, const NewGameSetup& setup);
-    void loadGame(const QString& fileName);
+    void loadGame(const QByteArray& fileName);
     void reportUnloadablePictures();
     // The main window's menu asks to leave this game for the start window.
     void returnToStart(bool toLoad);

@@ -74,8 +74,15 @@ void ScreenSync::applyControl(Ctl c, const Control& state) {
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w);
         b && b->isCheckable() && b->isChecked() != state.checked) {
-        // An option button is cleared by checking another of its group.
-        if (state.checked || !b->autoExclusive()) b->setChecked(state.checked);
+        if (state.checked || !b->autoExclusive()) {
+            b->setChecked(state.checked);
+        } else {
+            // An option button is cleared by checking another of its group; when the rules check
+            // none (a loaded speed that is none of the options), it is cleared on its own.
+            b->setAutoExclusive(false);
+            b->setChecked(false);
+            b->setAutoExclusive(true);
+        }
     }
     applyLook(c, state);
 }

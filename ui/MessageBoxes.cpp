@@ -1,5 +1,7 @@
 #include "ui/MessageBoxes.h"
 
+#include <utility>
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -35,13 +37,17 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons) {
 
 MsgResult runDialog(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(toQt(request.icon), request.title, request.text, toQt(request.buttons), parent);
-    if (request.buttons == MsgButtons::YesNoCancel) {
-        // Yes and No would leave the player to work out which answer saves.
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("บันทึก"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("ไม่บันทึก"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("ยกเลิก"));
-        box.setDefaultButton(QMessageBox::Yes);
-    }
+    // The buttons read as they would on a Thai desktop; their roles, and so their order, stay. Yes
+    // and No are only asked whether to save, and say so: a bare yes or no would leave the player
+    // to work out which answer saves.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {{QMessageBox::Ok, "ตกลง"},
+                                                                            {QMessageBox::Cancel, "ยกเลิก"},
+                                                                            {QMessageBox::Retry, "ลองใหม่"},
+                                                                            {QMessageBox::Yes, "บันทึก"},
+                                                                            {QMessageBox::No, "ไม่บันทึก"}};
+    for (const auto& [which, caption] : captions)
+        if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
+    if (request.buttons == MsgButtons::YesNoCancel) box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Retry: return MsgResult::Retry;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPixmapCache>
 
 #include "app/MainWindow.h"
 #include "app/Settings.h"
@@ -19,9 +20,18 @@
 
 namespace tavorin::app {
 
+namespace {
+// The style keeps what it draws (a button, a combo box at each size and state) in the application's
+// pixmap cache, up to 10 MB by default. A combo box whose width follows its text is drawn at a new
+// width again and again through a game, and the cache would grow by that much: a megabyte holds
+// every control of the windows at their sizes.
+constexpr int kStylePixmapCacheKb = 1024;
+} // namespace
+
 Program::Program(RandomSource& random, const QString& folder)
     : random_(random), folder_(folder), start_(std::make_unique<setupui::StartWindow>(folder)),
       quit_([] { QCoreApplication::exit(0); }) {
+    QPixmapCache::setCacheLimit(kStylePixmapCacheKb);
     start_->setQuitHandler(quit_);
     connect(start_.get(), &setupui::StartWindow::newGameRequested, this,
             [this](const QString& fileName, const NewGameSetup& setup) { startNewGame(fileName, setup); });

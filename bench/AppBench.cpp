@@ -1,6 +1,8 @@
 // The game through its real windows, for make bench; prints "name value" lines.
-//   tavorin-bench-app midgame TURNS   all-computer game of four from the start window, pauses pinned to
-//                                     0 ms, until TURNS turns are played: the peak resident memory
+//   tavorin-bench-app midgame TURNS [LAST]
+//                                     all-computer game of four from the start window, pauses pinned to
+//                                     0 ms: the peak resident memory once TURNS turns are played, and
+//                                     once LAST are (this seed's game lasts 714 turns)
 //   tavorin-bench-app waiting TURNS   all-computer game of two at the new game's speed: CPU time over
 //                                     wall time of each of TURNS turns after the first, their median
 // Message boxes are answered at once, as a person who always presses OK.
@@ -71,17 +73,21 @@ double median(std::vector<double> v) {
     return v.empty() ? 0.0 : v[v.size() / 2];
 }
 
-int midgame(app::Program& program, long turns) {
+int midgame(app::Program& program, long turns, long last) {
     startComputerGame(program, 4);
     app::MainWindow& main = *program.main();
     child<QAbstractButton>(main, QStringLiteral("OpgSpeed1"))->click();
     app::ComputerDriver& driver = main.computer();
     driver.setFixedPause(0);
+    long atTurns = 0;
     QObject::connect(&driver, &app::ComputerDriver::turnFinished, &main, [&] {
-        if (driver.turnsPlayed() >= turns || main.game().s.gameOver) QCoreApplication::exit(0);
+        if (driver.turnsPlayed() == turns) atTurns = ui::procStatusKb("VmHWM");
+        if (driver.turnsPlayed() >= std::max(turns, last) || main.game().s.gameOver)
+            QCoreApplication::exit(0);
     });
     QApplication::exec();
-    std::printf("turns %ld\nvmhwm_kb %ld\n", driver.turnsPlayed(), ui::procStatusKb("VmHWM"));
+    std::printf("turns %ld\nvmhwm_kb %ld\n", driver.turnsPlayed(), atTurns);
+    if (last > turns) std::printf("vmhwm_kb_last %ld\n", ui::procStatusKb("VmHWM"));
     return 0;
 }
 
@@ -115,8 +121,9 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     const std::string mode = argc > 1 ? argv[1] : "";
     const long turns = argc > 2 ? std::atol(argv[2]) : 0;
+    const long last = argc > 3 ? std::atol(argv[3]) : 0;
     if ((mode != "midgame" && mode != "waiting") || turns < 1) {
-        std::fprintf(stderr, "usage: tavorin-bench-app midgame|waiting TURNS\n");
+        std::fprintf(stderr, "usage: tavorin-bench-app midgame TURNS [LAST] | waiting TURNS\n");
         return 2;
     }
     ui::setMessageAnswerer([](const ui::MessageRequest&) { return MsgResult::Ok; });
@@ -125,5 +132,5 @@ int main(int argc, char** argv) {
     app::Program program(random, folder.path());
     program.setQuitHandler([] {});
     program.show();
-    return mode == "midgame" ? midgame(program, turns) : waiting(program, turns);
+    return mode == "midgame" ? midgame(program, turns, last) : waiting(program, turns);
 }

@@ -3,8 +3,9 @@
 #   start-up: from the start of the process to its first window shown, the game (its start window)
 #             against the least a Qt Widgets program can show (one empty QWidget) and against the
 #             least one that shows Thai (one Thai label);
-#   memory:   peak resident memory (VmHWM) of the game in the middle of an all-computer game,
-#             against the empty window's and the Thai label's;
+#   memory:   peak resident memory (VmHWM) of the game in the middle of an all-computer game
+#             (after turn 200), against the empty window's and the Thai label's, and the same
+#             game's peak after turn 700 against it;
 #   waiting:  CPU time over wall time while the computer plays at the new game's speed, its
 #             messages answered: its pauses are timers, so this should stay close to 0.
 set -euo pipefail
@@ -41,18 +42,25 @@ minimal_kb=$(cut -d' ' -f2 "$work/minimal" | median)
 thai_ms=$(cut -d' ' -f1 "$work/thai" | median)
 thai_kb=$(cut -d' ' -f2 "$work/thai" | median)
 
+# The same game goes on to turn 700 (it ends at turn 714): its peak then against its peak at 200.
 for ((i = 0; i < 3; ++i)); do
-    "$build/bench/tavorin-bench-app" midgame 200 | field vmhwm_kb >>"$work/midgame"
+    "$build/bench/tavorin-bench-app" midgame 200 700 >"$work/longgame"
+    field vmhwm_kb <"$work/longgame" >>"$work/midgame"
+    field vmhwm_kb_last <"$work/longgame" >>"$work/turn700"
+    awk '$1 == "vmhwm_kb" { early = $2 } $1 == "vmhwm_kb_last" { print $2 / early }' "$work/longgame" >>"$work/growth"
 done
 midgame_kb=$(median <"$work/midgame")
+turn700_kb=$(median <"$work/turn700")
+growth=$(median <"$work/growth")
 
 waiting=$("$build/bench/tavorin-bench-app" waiting "$runs" | field cpu_per_wall)
 
 awk -v g="$game_ms" -v m="$minimal_ms" -v t="$thai_ms" -v gk="$midgame_kb" -v mk="$minimal_kb" -v tk="$thai_kb" \
-    -v w="$waiting" 'BEGIN {
+    -v lk="$turn700_kb" -v gr="$growth" -v w="$waiting" 'BEGIN {
     printf "startup_ms_game %.1f\nstartup_ms_minimal %.1f\nstartup_ms_thai_label %.1f\n", g, m, t
     printf "startup_ratio_game_to_minimal %.2f\nstartup_ratio_game_to_thai_label %.2f\n", g / m, g / t
     printf "memory_peak_kb_game_midgame %d\nmemory_peak_kb_minimal %d\nmemory_peak_kb_thai_label %d\n", gk, mk, tk
     printf "memory_ratio_game_to_minimal %.2f\nmemory_ratio_game_to_thai_label %.2f\n", gk / mk, gk / tk
+    printf "memory_peak_kb_game_turn700 %d\nmemory_growth_turn200_to_700 %.3f\n", lk, gr
     printf "waiting_cpu_per_wall_speed_100000 %.4f\n", w
 }'

@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <memory>
-#include <unordered_map>
 
 #include <QCache>
 #include <QFile>
@@ -221,17 +220,14 @@ bool validId(PictureId id) {
     }
 }
 
-// One parsed drawing per file, parsed the first time it is drawn.
-QSvgRenderer* renderer(const QString& path) {
-    static std::unordered_map<std::string, std::unique_ptr<QSvgRenderer>> renderers;
+// The drawing of one file, parsed anew for each rendering: the rendered pictures are kept, and a
+// parsed drawing kept beside them for ever would hold several times their memory.
+std::unique_ptr<QSvgRenderer> parsed(const QString& path) {
     static const bool initialised = (initArtwork(), true);
     (void)initialised;
-    auto& slot = renderers[path.toStdString()];
-    if (!slot) {
-        slot = std::make_unique<QSvgRenderer>();
-        if (QFile::exists(path)) slot->load(path);
-    }
-    return slot->isValid() ? slot.get() : nullptr;
+    if (!QFile::exists(path)) return nullptr;
+    auto svg = std::make_unique<QSvgRenderer>(path);
+    return svg->isValid() ? std::move(svg) : nullptr;
 }
 
 // Rendered pictures by file, pixel size and density. Kept under 48 MB: at 200 % the whole board
@@ -258,7 +254,7 @@ qreal applicationRatio() {
 
 // The picture drawn now: from its artwork, or else by its drawing in code; null with neither.
 QImage drawn(PictureId id, const QString& path, QSize pixels) {
-    if (QSvgRenderer* r = renderer(path)) return renderSvg(*r, pixels);
+    if (const auto svg = parsed(path)) return renderSvg(*svg, pixels);
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -332,7 +328,7 @@ QSize pictureSize(PictureId id) {
     return {};
 }
 
-bool hasArtwork(PictureId id) { return validId(id) && renderer(picturePath(id)) != nullptr; }
+bool hasArtwork(PictureId id) { return validId(id) && parsed(picturePath(id)) != nullptr; }
 
 QPixmap picture(PictureId id, QSize logicalSize, qreal devicePixelRatio) {
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : applicationRatio();

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QDir>
 
+#include "app/ComputerDriver.h"
 #include "app/MainWindow.h"
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
@@ -72,8 +73,17 @@ void MainWindow::SaveButton_Click() {
     // The button is only enabled while a person's turn waits for its roll; a click that was queued
     // before it was disabled must not save a turn in the middle.
     if (!game_.ui[Ctl::SaveButton].enabled || game_.s.gameOver) return;
-    if (auto error = saveGameFile(game_.s, files_->path(), game_.s.FileName, *files_->writer))
+    if (auto error = saveGameFile(game_.s, files_->path(), game_.s.FileName, *files_->writer)) {
         ui::showMessage(this, game_.playerName(game_.s.NV), error->message);
+        return;
+    }
+    if (!saveSeats(files_->path(), game_.s.FileName, computer_->seats(), *files_->writer)) {
+        std::string message = "ไม่สามารถบันทึกไฟล์ ";
+        message += game_.s.FileName;
+        message += kSeatsFileExtension;
+        message += " ได้ คอมฯ เก่งจะเล่นแบบคอมพิวเตอร์ธรรมดาเมื่อโหลดเกมนี้";
+        ui::showMessage(this, game_.playerName(game_.s.NV), message);
+    }
 }
 
 void MainWindow::gameWon(int winner) {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QImage>
 
+#include "app/ComputerDriver.h"
 #include "app/MainWindow.h"
 #include "board/BoardWindow.h"
 #include "halloffame/HallWindows.h"
@@ -79,8 +80,13 @@ void Program::loadGame(const QByteArray& fileName) {
         return;
     }
     MainWindow& main = mainWindow();
-    ResumeSavedGame(main.game(), std::get<SaveRecord>(loaded), name,
-                    [this](int percent) { start_->setLoadProgress(percent); });
+    // Only a seat the saved game has as a computer can plan ahead.
+    SeatKinds seats = loadSeats(std::filesystem::path(folder_.toStdU16String()), name);
+    const SaveRecord& record = std::get<SaveRecord>(loaded);
+    ResumeSavedGame(main.game(), record, name, [this](int percent) { start_->setLoadProgress(percent); });
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        if (main.game().s.player(k).IsComputer != kTrue) seats[std::size_t(k)] = StrategyKind::Classic;
+    main.computer().setSeats(seats);
     // The board comes up first, then MAIN in front of it with the roll button focused.
     main.sync();
     main.raise();

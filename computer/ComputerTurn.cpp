@@ -126,6 +126,12 @@ double ComputerTurn::step() {
             ++step_;
             return kThinkStep;
         }
+        if (!strategy_.ready()) {
+            // A strategy still weighing holds the bar full a little longer; at the fastest speed it
+            // is told to decide with what it has.
+            if (s.Speed <= Game::speedOfOption(1)) strategy_.hurry();
+            return kThinkStep;
+        }
         g_.setLabel(Ctl::LabelComThinking, "");
         ui[Ctl::LabelComThinking].visible = false;
         ui[Ctl::BarComThinking].value = 0;
@@ -231,6 +237,7 @@ double ComputerTurn::resolve() {
         return kOver;
     }
     for (Ctl c : lockedButtons(frame_)) ui[c].enabled = false;
+    strategy_.startThinking(g, frame_);
     // ComThinking: the status line and an empty bar, then the pauses.
     g.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์กำลังคิด...");
     ui[Ctl::LabelComThinking].visible = true;

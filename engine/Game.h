@@ -22,6 +22,9 @@ struct NewGameSetup {
     bool buyFirstLoop = true;
     int initialDeeds = 0;                                    // 0: no deal; 1..4 deeds to every player
     std::array<std::string, kMaxPlayers + 1> picturePaths{}; // empty: the default token
+    // Computer seats that plan ahead. The rules do not read it: the program hands those seats their
+    // strategy and keeps the choice beside the saved game.
+    std::array<bool, kMaxPlayers + 1> strong{};
 };
 
 // Who receives a payment of ChargeCurrentPlayer: 0 is the bank, 1..6 a player.

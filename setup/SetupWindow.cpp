@@ -121,7 +121,8 @@ void SetupWindow::buildRow(int k) {
     name_[k]->installEventFilter(this);
     type_[k] = named<QComboBox>(frame1_, nameOf("CmbType", k));
     t.place(type_[k], 3840, y, 1335, 330);
-    type_[k]->addItems({ui::qs(kPlayerTypePerson), ui::qs(kPlayerTypeComputer)});
+    type_[k]->addItems(
+        {ui::qs(kPlayerTypePerson), ui::qs(kPlayerTypeComputer), ui::qs(kPlayerTypeStrongComputer)});
     buildPictureFrame(k);
 }
 

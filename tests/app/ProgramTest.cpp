@@ -1,6 +1,7 @@
 // The whole program from its start window: a new game, saving and loading through the windows, the
 // refused loads, and the end of the game with RecFile, the winner window and the hall of fame.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 
 #include <filesystem>
 
+#include "app/ComputerDriver.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "board/BoardLayout.h"
@@ -631,6 +633,81 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("RecFile"))));
         QVERIFY(run.main().winForm().isVisible());
     }
+
+    // A seat set to the strong computer plays as a computer, plans ahead, and keeps that beside the
+    // saved game: a save with no strong seat writes nothing new, a load without the file (or with a
+    // damaged one) has classic computers.
+    void strongSeatIsChosenSavedAndLoaded() {
+        QTemporaryDir dir;
+        {
+            Run run(dir.path());
+            child<QLineEdit>(run.start(), "Text1")->setText(QStringLiteral("g"));
+            click(run.start(), "NEWGAMEButton");
+            auto* type2 = child<QComboBox>(run.start().setupWindow(), "CmbType2");
+            QCOMPARE(type2->findText(q("คอมฯ เก่ง")), 2);
+            type2->setCurrentIndex(type2->findText(q("คอมฯ เก่ง")));
+            click(run.start().setupWindow(), "OKButton");
+            QCOMPARE(run.s().player(2).IsComputer, kTrue);
+            QCOMPARE(run.main().computer().seats()[2], StrategyKind::Strong);
+            QCOMPARE(run.main().computer().seats()[1], StrategyKind::Classic);
+            click(run.main(), "SaveButton");
+            QFile seats(dir.filePath(QStringLiteral("g.seats")));
+            QVERIFY(seats.open(QIODevice::ReadOnly));
+            QVERIFY(seats.readAll().contains("2 strong\n"));
+        }
+        struct Case {
+            const char* what;
+            QByteArray file; // empty: no file
+            StrategyKind seat2;
+        } cases[] = {{"as saved", QByteArray(), StrategyKind::Strong},
+                     {"no file", "-", StrategyKind::Classic},
+                     {"damaged", "2 very strong\n", StrategyKind::Classic}};
+        QFile::copy(dir.filePath(QStringLiteral("g.seats")), dir.filePath(QStringLiteral("saved.seats")));
+        for (const Case& c : cases) {
+            QFile::remove(dir.filePath(QStringLiteral("g.seats")));
+            if (c.file.isEmpty())
+                QFile::copy(dir.filePath(QStringLiteral("saved.seats")),
+                            dir.filePath(QStringLiteral("g.seats")));
+            else if (c.file != "-") {
+                QFile f(dir.filePath(QStringLiteral("g.seats")));
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(c.file);
+            }
+            Run again(dir.path());
+            again.load(QStringLiteral("g.dat"));
+            QVERIFY2(again.program.main(), c.what);
+            QVERIFY2(again.main().computer().seats()[2] == c.seat2, c.what);
+        }
+        // The same name saved again with classic computers only: the old strong seats go.
+        QFile::copy(dir.filePath(QStringLiteral("saved.seats")), dir.filePath(QStringLiteral("g.seats")));
+        Run classic(dir.path());
+        classic.newGame(QStringLiteral("g"));
+        click(classic.main(), "SaveButton");
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("g.seats"))));
+        QVERIFY(messages.shown.empty());
+    }
+
+    // Strong computers play their turns through the windows, thinking away from the window thread,
+    // and a game closed while one of them thinks goes away cleanly.
+    void strongComputersPlayAndCloseMidThought() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        child<QLineEdit>(run.start(), "Text1")->setText(QStringLiteral("g"));
+        click(run.start(), "NEWGAMEButton");
+        for (const char* name : {"CmbType1", "CmbType2"}) {
+            auto* type = child<QComboBox>(run.start().setupWindow(), name);
+            type->setCurrentIndex(type->findText(q("คอมฯ เก่ง")));
+        }
+        run.random.fallback = [n = 0](int lo, int hi) mutable { return lo + (n++ % (hi - lo + 1)); };
+        click(run.start().setupWindow(), "OKButton");
+        app::ComputerDriver& driver = run.main().computer();
+        driver.setFixedPause(0);
+        QVERIFY(QTest::qWaitFor([&] { return driver.turnsPlayed() >= 12 || run.s().gameOver; }, 60000));
+        QCOMPARE(driver.deepestStep(), 1);
+        // Mid-thought: the status line says the computer thinks.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return run.game().ui[Ctl::LabelComThinking].text == "คอมพิวเตอร์กำลังคิด..."; }, 60000));
+    } // the program, its driver and the thinking threads go here
 };
 
 QTEST_MAIN(ProgramTest)

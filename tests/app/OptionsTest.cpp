@@ -104,7 +104,7 @@ private slots:
         h.main.hallOfFame().close();
 
         QSignalSpy newGame(&h.main, &app::MainWindow::newGameRequested);
-        QSignalSpy load(&h.main, &app::MainWindow::loadGameRequested);
+        QSignalSpy load(&h.main, &app::MainWindow::startWindowRequested);
         action(h.main, "NewGameAction")->trigger();
         action(h.main, "LoadGameAction")->trigger();
         QCOMPARE(newGame.count(), 1);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "halloffame/HallPictures.h"
+#include "ui/ChosenLine.h"
 #include "ui/DeedColumns.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
@@ -147,16 +148,28 @@ WinWindow::WinWindow(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     auto* hall = button(this, "HallOfFrameButton", "บันทึกสุดยอดทาวอริน");
     auto* end = button(this, "Command1", "จบเกม");
+    newGame_ = button(this, "NewGameButton", "เกมใหม่");
+    startWindow_ = button(this, "StartWindowButton", "กลับหน้าแรก");
     buttons->addWidget(hall);
     buttons->addStretch(1);
+    buttons->addWidget(newGame_);
+    buttons->addWidget(startWindow_);
     buttons->addWidget(end);
     column->addLayout(buttons);
+    setNextGameAvailable(false);
 
     connect(hall, &QPushButton::clicked, this, &WinWindow::hallOfFameRequested);
+    connect(newGame_, &QPushButton::clicked, this, &WinWindow::newGameRequested);
+    connect(startWindow_, &QPushButton::clicked, this, &WinWindow::startWindowRequested);
     connect(end, &QPushButton::clicked, this, [this] {
         leaving_ = true;
         quit_();
     });
+}
+
+void WinWindow::setNextGameAvailable(bool available) {
+    newGame_->setVisible(available);
+    startWindow_->setVisible(available);
 }
 
 void WinWindow::SetValueInWinForm(const HallRecord& winner) {
@@ -258,9 +271,7 @@ HallOfFameDetailWindow& HallOfFameWindow::detailWindow() {
 }
 
 void HallOfFameWindow::DButton_Click() {
-    const int row =
-        topList_->currentItem() && topList_->currentItem()->isSelected() ? topList_->currentRow() : -1;
-    if (const std::optional<HallDetail> detail = HallOfFrameDetailShow(ranks_, row))
+    if (const std::optional<HallDetail> detail = HallOfFrameDetailShow(ranks_, ui::chosenRow(topList_)))
         detailWindow().showDetail(*detail);
 }
 

@@ -21,9 +21,12 @@ constexpr std::string_view kBankruptByCourt = "ท่านไม่เหลื
 constexpr std::string_view kNoDeedLeft = "ไม่มีโฉนดเหลือเลย";
 } // namespace
 
-Game::Game(RandomSource& random, MainView& view)
-    : random_(&random), seeded_(dynamic_cast<SeededRandom*>(&random)), view_(&view) {
-    // Design-time states of the main window's controls.
+Game::Game(SeededRandom& random, MainView& view) : Game(static_cast<RandomSource&>(random), view) {
+    seeded_ = &random;
+}
+
+Game::Game(RandomSource& random, MainView& view) : random_(&random), seeded_(nullptr), view_(&view) {
+    // The main window's controls as it first shows them.
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::labelcom1, k)].visible = false;
     ui[Ctl::LabelComThinking].visible = false;
     ui[Ctl::BarComThinking].visible = false;
@@ -288,22 +291,6 @@ void Game::OpgSpeed_Click(int index) {
 }
 
 // ---------------------------------------------------------------- the token on the board
-
-int Game::GetValue_Player_NumOfBox_FromMain(int player) const {
-    return validPlayer(player) ? s.player(player).Position : -1;
-}
-
-std::string_view Game::GetOwnnameFromMain(int deed) const {
-    if (!validDeed(deed)) return kNoOwnerMarker;
-    const int owner = s.deed(deed).Owner;
-    return validPlayer(owner) ? std::string_view(s.player(owner).Name) : kNoOwnerMarker;
-}
-
-Game::DeedView Game::GetD(int deed) const {
-    if (!validDeed(deed)) return {0, 0, 0, 0};
-    const DeedRecord& d = s.deed(deed);
-    return {d.Owner, d.Mortgaged, d.Towers, d.Houses};
-}
 
 bool Game::PressToken(int k) {
     if (!validPlayer(k) || s.Pcom[std::size_t(k)] != 0) return false;

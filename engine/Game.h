@@ -30,12 +30,14 @@ enum class ChargeOutcome { Paid, MustRaiseMoney, Bankrupt };
 class Game {
 public:
     Game(RandomSource& random, MainView& view);
+    // Given the program's own generator, the game calls it without the virtual call: a computer turn
+    // draws a hundred times.
+    Game(SeededRandom& random, MainView& view);
 
     GameState s;
     MainScreen ui;
     BoardScreen board;
 
-    // The program's own generator is called directly: a computer turn draws a hundred times.
     std::int16_t rdm(std::int16_t lo, std::int16_t hi) {
         return seeded_ ? seeded_->SeededRandom::rdm(lo, hi) : random_->rdm(lo, hi);
     }
@@ -117,15 +119,6 @@ public:
     std::vector<std::string> BonusListLines() const; // the current player's CmbBonus lines
     std::string DeedListLine(int deed) const;
     std::string BonusLine(int deed) const;
-
-    // --- What the board reads from the engine (it keeps no state of its own) ---
-    static constexpr std::string_view kNoOwnerMarker = "12345abcde54321";
-    int GetValue_Player_NumOfBox_FromMain(int player) const;
-    std::string_view GetOwnnameFromMain(int deed) const; // the marker for an unowned deed
-    struct DeedView {
-        std::int16_t D1, D2, D3, D4; // Owner, Mortgaged, Towers, Houses
-    };
-    DeedView GetD(int deed) const;
 
     // --- Shared rules, used by the person's handlers and by the computer ---
     int currentDeed() const;                 // deed number in `Number`, 0 when it is not one

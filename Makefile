@@ -1,16 +1,20 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build bench fuzz test-sanitize format format-check clean
+.PHONY: run test deps configure build bench fuzz test-sanitize format format-check clean
 
 deps:
 	@scripts/install-deps
 
-build: deps
+configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the game and what it links: a player does not wait for the test programs.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target tavorin
 	@scripts/run-game $(BUILD)
 
 test: build

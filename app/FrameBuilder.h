@@ -10,9 +10,9 @@ class QWidget;
 namespace tavorin::app {
 
 enum class CellKind {
-    Fixed,     // a design-time text
-    Value,     // a label the game fills (it may carry a design-time text)
-    Sentence,  // a design-time text that wraps
+    Fixed,     // a fixed caption
+    Value,     // a label the game fills (it may start with a fixed caption)
+    Sentence,  // a fixed caption that wraps
     ValueText, // a label the game fills, that wraps
     Heading,   // the frame's bold heading
     Check,     // a check box

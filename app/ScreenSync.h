@@ -39,7 +39,7 @@ private:
     QWidget& root_;
     std::array<QWidget*, kControlCount> widgets_{};
     // The text last written to each control. A control whose text the engine never wrote keeps its
-    // design-time caption: the engine's texts start out empty.
+    // built-in caption: the engine's texts start out empty.
     std::array<std::string, kControlCount> written_{};
     std::array<std::array<QWidget*, 7>, 3> dice_{}; // [die][face]
     std::vector<std::string> deedLines_, bonusLines_;

@@ -26,7 +26,7 @@ Game::Game(SeededRandom& random, MainView& view) : Game(static_cast<RandomSource
 }
 
 Game::Game(RandomSource& random, MainView& view) : random_(&random), seeded_(nullptr), view_(&view) {
-    // The main window's controls as it first shows them.
+    // The main window's controls as a new window shows them, before any game.
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::labelcom1, k)].visible = false;
     ui[Ctl::LabelComThinking].visible = false;
     ui[Ctl::BarComThinking].visible = false;

@@ -9,7 +9,7 @@ namespace {
 
 using CardsTest = RulesTest;
 
-TEST_F(CardsTest, TheDecksHoldTheSpecsCards) {
+TEST_F(CardsTest, TheDecksHoldTheirFifteenCardsInPrintedOrder) {
     for (int c = 1; c <= 15; ++c) {
         const CardRecord& t = s.TreasureCards[std::size_t(c)];
         EXPECT_EQ(t.DeckName, "หีบสมบัติ");
@@ -63,7 +63,7 @@ TEST_F(CardsTest, ShuffleWithEqualDrawsProbesUpwardsAndWraps) {
     }
 }
 
-TEST_F(CardsTest, ShuffleFollowsTheProbingOfTheSpecNotAUniformShuffle) {
+TEST_F(CardsTest, ShuffleProbesForAFreeSlotRatherThanShufflingUniformly) {
     // Worked by hand from the three steps of the shuffle.
     rnd.queue = {7, 7, 6, 15, 15, 8, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     game.ReOrderNumber2();

@@ -433,7 +433,7 @@ TEST_F(LandingTest, WrongValueOpensNothingAndTakesBackItsDecision) {
         EXPECT_EQ(view.messages[0].text, "Wrong Value");
         EXPECT_TRUE(openFrames().empty());
         EXPECT_FALSE(game.bonusArmed());
-        // The deliberate mend: the Continue raised for the missing frame is taken back and the turn
+        // On purpose: the Continue raised for the missing frame is taken back and the turn
         // passes instead of stalling with nothing to answer.
         EXPECT_EQ(s.Continue, 0);
         EXPECT_EQ(s.NV, 2);

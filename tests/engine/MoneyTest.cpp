@@ -1,6 +1,6 @@
 // PlayerMoneyChange, the payment rule ChargeCurrentPlayer with its three outcomes,
-// GoBankrupt, SetFailPlayerButton and the end of the game; with the mend that disarms the lap bonus
-// of a player who goes bankrupt.
+// GoBankrupt, SetFailPlayerButton and the end of the game; a player who goes bankrupt loses the lap
+// bonus he had coming.
 #include "tests/engine/RulesFixture.h"
 
 namespace tavorin::test {

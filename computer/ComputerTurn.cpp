@@ -180,53 +180,15 @@ double ComputerTurn::resolve() {
         ui[Ctl::OKButtonInBonus].enabled = false;
         ui[Ctl::LabelBonus].enabled = false;
         g.message(s.player(P).Name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
-        g.PlayerMoneyChange(P, kLapBonus);
-        g.disarmBonus();
-        if (s.Continue > 0) --s.Continue;
+        g.takeBonusMoney();
     }
-    frame_ = Ctl::None;
-    const char type = s.TypeOfSend.empty() ? '?' : s.TypeOfSend[0];
-    const char value = s.ValueOfSend.empty() ? '?' : s.ValueOfSend[0];
-    int number = 0;
-    parseDigits(s.Number, number);
-    if (type == 'a' && (value == '1' || value == '2')) {
-        const bool treasure = value == '1';
-        const int size = treasure ? s.NumOfTreasure : s.NumOfFate;
-        if (number >= 1 && number <= size) {
-            frame_ = treasure ? Ctl::TreasureFrame : Ctl::FateFrame;
-            g.setLabel(treasure ? Ctl::LabelTreasure : Ctl::LabelFate,
-                       treasure ? s.TreasureCards[std::size_t(number)].Text
-                                : s.FateCards[std::size_t(number)].Text);
-            ui[frame_].visible = true;
-        }
-    } else if (type == 'b' && value >= '1' && value <= '3') {
-        frame_ = value == '1' ? Ctl::TaxFrame : value == '2' ? Ctl::DishonestFrame : Ctl::RelaxFrame;
-        ui[frame_].visible = true;
-    } else if (type == 'd') {
-        frame_ = Ctl::StartFrame;
-        ui[frame_].visible = true;
-    } else if (type == 'c' && number >= 1 && number <= kDeeds) {
-        DeedRecord& D = s.deed(number);
-        if (s.FirstLapLock[std::size_t(P)] == kTrue) {
-            frame_ = Ctl::FirstFrame;
-            ui[frame_].visible = true;
-        } else {
-            // The computer treats its own mortgaged land as its own land: it is never offered the
-            // redemption, so the person's dispatch runs as if the flag were clear.
-            const std::int16_t mortgaged = D.Mortgaged;
-            if (D.Owner == P) D.Mortgaged = kFalse;
-            g.fillLandFrame(number);
-            D.Mortgaged = mortgaged;
-            for (Ctl f : Game::kDecisionFrames)
-                if (ui[f].visible) frame_ = f;
-            if (frame_ == Ctl::FreeLandFrame) ui[Ctl::CheckFreeLand].checked = false;
-        }
-    }
+    frame_ = g.openSquareFrame(Player::Computer);
     if (frame_ == Ctl::None) {
-        g.message(kAppTitle, "Wrong Value");
+        s.FirstProcess = "N";
         stage_ = Stage::Done;
         return kOver;
     }
+    if (frame_ == Ctl::FreeLandFrame) ui[Ctl::CheckFreeLand].checked = false;
     for (Ctl c : lockedButtons(frame_)) ui[c].enabled = false;
     // ComThinking: the status line and an empty bar, then the pauses.
     g.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์กำลังคิด...");

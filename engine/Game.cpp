@@ -18,6 +18,7 @@ constexpr std::string_view kMustRaiseMoney =
     "เงินของท่านมีไม่พอชำระ กรุณาขายสินทรัพย์ของท่านเพื่อนำเงินมาชำระให้เรียบร้อยก่อน "
     "และในการขายสินทรัพย์ของท่านครั้งนี้จะถูกหักภาษีลดลงจากเดิมเพื่อประโยชน์ของท่าน";
 constexpr std::string_view kBankruptByCourt = "ท่านไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ท่านล้มละลาย";
+constexpr std::string_view kComputerBankrupt = "คอมฯ ท่านนี้ไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ล้มละลายไปซะ";
 constexpr std::string_view kNoDeedLeft = "ไม่มีโฉนดเหลือเลย";
 } // namespace
 
@@ -350,9 +351,10 @@ int Game::currentDeed() const {
     return d;
 }
 
-void Game::openFrame(Ctl frame, Ctl focus) {
+Ctl Game::openFrame(Ctl frame, Ctl focus) {
     ui[frame].visible = true;
     ui.focus = focus;
+    return frame;
 }
 
 void Game::armBonusLook() {
@@ -392,29 +394,30 @@ std::int32_t Game::mortgageFee(int deed) const { return tavorin::mortgageFee(s.d
 
 std::int32_t Game::taxDue(int player) const { return tavorin::taxDue(s.player(player).Money); }
 
-void Game::fillLandFrame(int d) {
+Ctl Game::fillLandFrame(int d, Player who) {
     const DeedRecord& D = s.deed(d);
     const int P = s.NV;
     const bool mine = D.Owner == P;
+    const bool mortgaged = D.Mortgaged == kTrue && !(mine && who == Player::Computer);
     const std::string& ownerName = validPlayer(D.Owner) ? s.player(D.Owner).Name : s.player(P).Name;
     if (D.Owner == 0) {
         setLabel(Ctl::LabelFreeLand1, D.Name);
         setLabel(Ctl::LabelFreeLand2, D.LandTypeName);
         ui[Ctl::CheckFreeLand].enabled = D.single();
-        openFrame(Ctl::FreeLandFrame, Ctl::OKButtonInFreeLand);
-    } else if (mine && D.Mortgaged == kTrue) {
+        return openFrame(Ctl::FreeLandFrame, Ctl::OKButtonInFreeLand);
+    } else if (mine && mortgaged) {
         setLabel(Ctl::LabelOwnMortgageLand1, D.Name);
         setLabel(Ctl::LabelOwnMortgageLand2, D.LandTypeName);
         setLabel(Ctl::LabelOwnMortgageLand3, s.player(P).Name);
         setLabel(Ctl::LabelOwnMortgageLand5, mortgageValue(D));
-        openFrame(Ctl::OwnMortgageLandFrame, Ctl::OKButtonInOwnMortgageLand);
-    } else if (D.Mortgaged == kTrue) {
+        return openFrame(Ctl::OwnMortgageLandFrame, Ctl::OKButtonInOwnMortgageLand);
+    } else if (mortgaged) {
         setLabel(Ctl::LabelNotOwnMortgageLand1, D.Name);
         setLabel(Ctl::LabelNotOwnMortgageLand2, D.LandTypeName);
         setLabel(Ctl::LabelNotOwnMortgageLand3, ownerName);
         setLabel(Ctl::LabelNotOwnMortgageLand4, mortgageFee(d));
         setLabel(Ctl::LabelNotOwnMortgageLand5, takeOverPrice(D));
-        openFrame(Ctl::NotOwnMortgageLandFrame, Ctl::OKButtonInNotOwnMortgageLand);
+        return openFrame(Ctl::NotOwnMortgageLandFrame, Ctl::OKButtonInNotOwnMortgageLand);
     } else if (mine && D.single()) {
         setLabel(Ctl::LabelOwnSingleLand1, D.Name);
         setLabel(Ctl::LabelOwnSingleLand2, s.player(P).Name);
@@ -427,20 +430,20 @@ void Game::fillLandFrame(int d) {
         ui[Ctl::RentAmt].visible = tower;
         if (tower) setLabel(Ctl::RentAmt, D.Price);
         setLabel(Ctl::CancelButtonInOwnSingleLand, tower ? "ตกลง" : "ไม่ซื้อ");
-        openFrame(Ctl::OwnSingleLandFrame,
-                  tower ? Ctl::CancelButtonInOwnSingleLand : Ctl::OKButtonInOwnSingleLand);
+        return openFrame(Ctl::OwnSingleLandFrame,
+                         tower ? Ctl::CancelButtonInOwnSingleLand : Ctl::OKButtonInOwnSingleLand);
     } else if (mine) {
         setLabel(Ctl::LabelOwnNotSingleLand1, D.Name);
         setLabel(Ctl::LabelOwnNotSingleLand2, D.LandTypeName);
         setLabel(Ctl::LabelOwnNotSingleLand3, s.player(P).Name);
-        openFrame(Ctl::OwnNotSingleLandFrame, Ctl::OKButtonInOwnNotSingleLand);
+        return openFrame(Ctl::OwnNotSingleLandFrame, Ctl::OKButtonInOwnNotSingleLand);
     } else if (D.single()) {
         setLabel(Ctl::LabelNotOwnSingleLand1, D.Name);
         setLabel(Ctl::LabelNotOwnSingleLand2, ownerName);
         setLabel(Ctl::LabelNotOwnSingleLand3, D.Houses);
         setLabel(Ctl::LabelNotOwnSingleLand4, D.Towers);
         setLabel(Ctl::LabelNotOwnSingleLand5, singleRent(d));
-        openFrame(Ctl::NotOwnSingleLandFrame, Ctl::OKButtonInNotOwnSingleLand);
+        return openFrame(Ctl::NotOwnSingleLandFrame, Ctl::OKButtonInNotOwnSingleLand);
     } else {
         setLabel(Ctl::LabelNotOwnNotSingleLand1, D.Name);
         setLabel(Ctl::LabelNotOwnNotSingleLand2, D.LandTypeName);
@@ -456,59 +459,67 @@ void Game::fillLandFrame(int d) {
             ui[Ctl::LabelNotOwnNotSingleLand7].text.append(" แห่ง");
         }
         setLabel(Ctl::LabelNotOwnNotSingleLand8, rent);
-        openFrame(Ctl::NotOwnNotSingleLandFrame, Ctl::OKButtonInNotOwnNotSingleLand);
+        return openFrame(Ctl::NotOwnNotSingleLandFrame, Ctl::OKButtonInNotOwnNotSingleLand);
     }
+}
+
+Ctl Game::openSquareFrame(Player who) {
+    const bool person = who == Player::Person;
+    auto open = [&](Ctl frame, Ctl focus) {
+        if (person)
+            openFrame(frame, focus);
+        else
+            ui[frame].visible = true;
+        return frame;
+    };
+    const std::string& type = s.TypeOfSend;
+    const std::string& value = s.ValueOfSend;
+    int number = 0;
+    const bool numberOk = parseDigits(s.Number, number);
+    Ctl frame = Ctl::None;
+    if (type == "a" && (value == "1" || value == "2")) {
+        const bool treasure = value == "1";
+        const CardRecord* card =
+            numberOk ? cardOf(s, treasure ? Deck::Treasure : Deck::Fate, number) : nullptr;
+        if (card && treasure) {
+            if (person) view_->messageBox("หีบสมบัติ", "พบหีบสมบัติ");
+            setLabel(Ctl::LabelTreasure, card->Text);
+            frame = open(Ctl::TreasureFrame, Ctl::OkButtonInTreasure);
+        } else if (card) {
+            if (person) view_->messageBox("ประตูดวง", "เสี่ยงดวงกันหน่อย");
+            setLabel(Ctl::LabelFate, card->Text);
+            frame = open(Ctl::FateFrame, Ctl::OKButtonInFate);
+        }
+    } else if (type == "b" && value == "1") {
+        frame = open(Ctl::TaxFrame, Ctl::OKButtonInTaxFrame);
+    } else if (type == "b" && value == "2") {
+        frame = open(Ctl::DishonestFrame, Ctl::OKButtonInDishonestFrame);
+    } else if (type == "b" && value == "3") {
+        frame = open(Ctl::RelaxFrame, Ctl::OKButtonInRelaxFrame);
+    } else if (type == "d") {
+        frame = open(Ctl::StartFrame, Ctl::OKButtonInStart);
+    } else if (type == "c" && numberOk && validDeed(number)) {
+        if (s.FirstLapLock[s.NV] == kTrue) {
+            frame = open(Ctl::FirstFrame, Ctl::OKButtonInFirst);
+        } else {
+            frame = fillLandFrame(number, who);
+        }
+    }
+    if (frame == Ctl::None) {
+        // An inconsistent report opens no frame; the decision it counted is taken back so the
+        // turn cannot stall with nothing left to answer.
+        view_->messageBox(kAppTitle, "Wrong Value");
+        --s.Continue;
+        handOverIfDone();
+    }
+    return frame;
 }
 
 void Game::ProcessAfterPut() {
     board.timersRunning = false;
     board.arrow2.visible = false;
     ++s.Continue;
-    const std::string& type = s.TypeOfSend;
-    const std::string& value = s.ValueOfSend;
-    bool ok = true;
-    int number = 0;
-    const bool numberOk = parseDigits(s.Number, number);
-    if (type == "a" && (value == "1" || value == "2")) {
-        const bool treasure = value == "1";
-        const int size = treasure ? s.NumOfTreasure : s.NumOfFate;
-        if (numberOk && number >= 1 && number <= size) {
-            if (treasure) {
-                view_->messageBox("หีบสมบัติ", "พบหีบสมบัติ");
-                setLabel(Ctl::LabelTreasure, s.TreasureCards[std::size_t(number)].Text);
-                openFrame(Ctl::TreasureFrame, Ctl::OkButtonInTreasure);
-            } else {
-                view_->messageBox("ประตูดวง", "เสี่ยงดวงกันหน่อย");
-                setLabel(Ctl::LabelFate, s.FateCards[std::size_t(number)].Text);
-                openFrame(Ctl::FateFrame, Ctl::OKButtonInFate);
-            }
-        } else {
-            ok = false;
-        }
-    } else if (type == "b" && value == "1") {
-        openFrame(Ctl::TaxFrame, Ctl::OKButtonInTaxFrame);
-    } else if (type == "b" && value == "2") {
-        openFrame(Ctl::DishonestFrame, Ctl::OKButtonInDishonestFrame);
-    } else if (type == "b" && value == "3") {
-        openFrame(Ctl::RelaxFrame, Ctl::OKButtonInRelaxFrame);
-    } else if (type == "d") {
-        openFrame(Ctl::StartFrame, Ctl::OKButtonInStart);
-    } else if (type == "c" && numberOk && validDeed(number)) {
-        if (s.FirstLapLock[s.NV] == kTrue)
-            openFrame(Ctl::FirstFrame, Ctl::OKButtonInFirst);
-        else
-            fillLandFrame(number);
-    } else {
-        ok = false;
-    }
-    if (!ok) {
-        // An inconsistent report opens no frame; the decision it counted is taken back so the
-        // turn cannot stall with nothing left to answer.
-        view_->messageBox(kAppTitle, "Wrong Value");
-        --s.Continue;
-        handOverIfDone();
-        return;
-    }
+    if (openSquareFrame(Player::Person) == Ctl::None) return;
     if (s.LoopFinish == "True") {
         ++s.Continue;
         armBonusLook();
@@ -523,9 +534,15 @@ void Game::handOverIfDone() {
     if (s.Continue == 0 && !s.gameOver) NV_Process();
 }
 
-void Game::closeFrame(Ctl frame) {
+void Game::settle(Ctl frame) {
     ui[frame].visible = false;
-    if (s.Continue > 0) --s.Continue;
+    lowerContinue();
+    handOverIfDone();
+}
+
+void Game::settleBonus() {
+    disarmBonus();
+    lowerContinue();
     handOverIfDone();
 }
 
@@ -544,7 +561,7 @@ void Game::enablePlayerButtons(bool enabled) {
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::PlayerButton1, k)].enabled = enabled;
 }
 
-ChargeOutcome Game::ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl frame, bool finish) {
+ChargeOutcome Game::ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl frame, bool finish, Player who) {
     const int P = s.NV;
     PlayerRecord& p = s.player(P);
     ChargeOutcome outcome;
@@ -554,9 +571,9 @@ ChargeOutcome Game::ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl fram
         ui[frame].visible = false;
         s.checkdiscount = kFalse;
         enablePlayerButtons(true);
-        if (s.Continue > 0) --s.Continue;
+        lowerContinue();
         outcome = ChargeOutcome::Paid;
-    } else if (canRaiseMoney(P)) {
+    } else if (who == Player::Person && canRaiseMoney(P)) {
         view_->messageBox(p.Name, kMustRaiseMoney);
         s.checkdiscount = kTrue;
         enablePlayerButtons(false);
@@ -564,13 +581,13 @@ ChargeOutcome Game::ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl fram
         view_->hidePlayerForm();
         outcome = ChargeOutcome::MustRaiseMoney;
     } else {
-        view_->messageBox(p.Name, kBankruptByCourt);
+        view_->messageBox(p.Name, who == Player::Person ? kBankruptByCourt : kComputerBankrupt);
         enablePlayerButtons(true);
         if (payee != 0) PlayerMoneyChange(payee, p.Money);
         GoBankrupt();
         ui[frame].visible = false;
         s.checkdiscount = kFalse;
-        if (s.Continue > 0) --s.Continue;
+        lowerContinue();
         outcome = ChargeOutcome::Bankrupt;
     }
     if (finish) FinishPayment();
@@ -605,7 +622,7 @@ void Game::GoBankrupt() {
     // frame ends in exactly the disarmed state (CmbBonus empty).
     if (bonusArmed()) {
         disarmBonus();
-        if (s.Continue > 0) --s.Continue;
+        lowerContinue();
     }
 }
 
@@ -648,6 +665,147 @@ void Game::ChangeDeedOnMain() {
     view_->deedsChanged();
 }
 
+// ---------------------------------------------------------------- the rule operations
+
+bool Game::buyLand(bool withHouse) {
+    const int d = currentDeed();
+    if (d == 0) return false;
+    DeedRecord& D = s.deed(d);
+    const std::int32_t cost = landPrice(D, withHouse);
+    if (!affords(cost)) message(s.player(s.NV).Name, kNotEnoughMoney);
+    ui[Ctl::CheckFreeLand].checked = false;
+    if (!affords(cost) || D.Owner != 0) {
+        handOverIfDone();
+        return false;
+    }
+    transferDeed(s, d, s.NV);
+    if (withHouse) D.Houses = 1;
+    PlayerMoneyChange(s.NV, -cost);
+    ChangeDeedOnMain();
+    settle(Ctl::FreeLandFrame);
+    return true;
+}
+
+void Game::declineLand() {
+    ui[Ctl::CheckFreeLand].checked = false;
+    settle(Ctl::FreeLandFrame);
+}
+
+bool Game::buildOne() {
+    const int d = currentDeed();
+    if (d == 0) return false;
+    DeedRecord& D = s.deed(d);
+    const std::int32_t cost = buildingPrice(D);
+    if (!affords(cost)) {
+        message(s.player(s.NV).Name, kNotEnoughMoney);
+        return false;
+    }
+    if (nextIsTower(D))
+        D.Towers = 1;
+    else
+        ++D.Houses;
+    PlayerMoneyChange(s.NV, -cost);
+    ChangeDeedOnMain();
+    settle(Ctl::OwnSingleLandFrame);
+    return true;
+}
+
+void Game::leaveOwnLand() {
+    const int d = currentDeed();
+    if (d != 0 && s.deed(d).Towers == 1) PlayerMoneyChange(s.NV, s.deed(d).Price);
+    settle(Ctl::OwnSingleLandFrame);
+}
+
+bool Game::redeemOwnLand() {
+    const int d = currentDeed();
+    if (d == 0) return false;
+    const std::int32_t cost = mortgageValue(s.deed(d));
+    if (!affords(cost)) {
+        message(s.player(s.NV).Name, "ท่านมีเงินไม่เพียงพอที่จะชำระ");
+        return false;
+    }
+    s.deed(d).Mortgaged = kFalse;
+    PlayerMoneyChange(s.NV, -cost);
+    ChangeDeedOnMain();
+    settle(Ctl::OwnMortgageLandFrame);
+    return true;
+}
+
+bool Game::takeOver() {
+    const int d = currentDeed();
+    if (d == 0) return false;
+    DeedRecord& D = s.deed(d);
+    const std::int32_t cost = takeOverPrice(D);
+    if (!affords(cost)) {
+        message(s.player(s.NV).Name, kNotEnoughMoney);
+        return false;
+    }
+    transferDeed(s, d, s.NV);
+    D.Mortgaged = kFalse;
+    PlayerMoneyChange(s.NV, -cost);
+    // A takeover may follow a shortage on this frame's fee: it settles the frame like a payment does,
+    // so the shortage state must end with it.
+    s.checkdiscount = kFalse;
+    enablePlayerButtons(true);
+    SetFailPlayerButton();
+    ChangeDeedOnMain();
+    settle(Ctl::NotOwnMortgageLandFrame);
+    return true;
+}
+
+std::optional<Due> Game::dueOn(Ctl frame) {
+    const int d = currentDeed();
+    int c = 0;
+    const CardRecord* card = nullptr;
+    switch (frame) {
+    case Ctl::NotOwnSingleLandFrame:
+        if (d == 0) return std::nullopt;
+        return Due{-singleRent(d), s.deed(d).Owner};
+    case Ctl::NotOwnNotSingleLandFrame:
+        if (d == 0) return std::nullopt;
+        return Due{-notSingleRent(d), s.deed(d).Owner};
+    case Ctl::NotOwnMortgageLandFrame:
+        if (d == 0) return std::nullopt;
+        return Due{-mortgageFee(d), 0};
+    case Ctl::TaxFrame: return Due{-taxDue(s.NV), 0};
+    case Ctl::DishonestFrame: return Due{-kBail, 0};
+    case Ctl::TreasureFrame:
+    case Ctl::FateFrame:
+        if (parseDigits(s.Number, c))
+            card = cardOf(s, frame == Ctl::TreasureFrame ? Deck::Treasure : Deck::Fate, c);
+        if (!card) return std::nullopt;
+        return Due{card->Amount, 0};
+    default: return std::nullopt;
+    }
+}
+
+void Game::payDue(Ctl frame, Player who) {
+    const std::optional<Due> due = dueOn(frame);
+    if (!due) return;
+    if (frame != Ctl::DishonestFrame) {
+        ChargeCurrentPlayer(due->amount, due->payee, frame, true, who);
+        return;
+    }
+    // The bail: paid or not, the player goes to jail; the turn passes once the token is there.
+    const int P = s.NV;
+    ChargeCurrentPlayer(due->amount, due->payee, frame, false, who);
+    s.player(P).Position = kJailSquare;
+    const int r1 = rdm(1, 10);
+    const int r2 = rdm(1, 10);
+    placeTokenInSquare(P, kJailSquare, r1, r2);
+    FinishPayment();
+}
+
+void Game::rest() {
+    s.player(s.NV).MayPlay = kFalse;
+    settle(Ctl::RelaxFrame);
+}
+
+void Game::takeBonusMoney() {
+    PlayerMoneyChange(s.NV, kLapBonus);
+    settleBonus();
+}
+
 // ---------------------------------------------------------------- the frames' handlers
 
 void Game::CheckFreeLand_Click(bool checked) {
@@ -656,188 +814,79 @@ void Game::CheckFreeLand_Click(bool checked) {
 }
 
 void Game::OKButtonInFreeLand_Click() {
-    const int d = currentDeed();
-    if (!frameOpen(Ctl::FreeLandFrame) || !ui[Ctl::OKButtonInFreeLand].enabled || d == 0) return;
-    const int P = s.NV;
-    DeedRecord& D = s.deed(d);
-    const bool withHouse = ui[Ctl::CheckFreeLand].checked;
-    const std::int32_t cost = D.Price + (withHouse ? D.HousePrice : 0);
-    if (s.player(P).Money - cost < 0) {
-        message(s.player(P).Name, kNotEnoughMoney);
-    } else if (D.Owner == 0) {
-        transferDeed(s, d, P);
-        if (withHouse) D.Houses = 1;
-        PlayerMoneyChange(P, -cost);
-        ui[Ctl::FreeLandFrame].visible = false;
-        ChangeDeedOnMain();
-        if (s.Continue > 0) --s.Continue;
-    }
-    ui[Ctl::CheckFreeLand].checked = false;
-    handOverIfDone();
+    if (frameOpen(Ctl::FreeLandFrame) && ui[Ctl::OKButtonInFreeLand].enabled)
+        buyLand(ui[Ctl::CheckFreeLand].checked);
 }
 
 void Game::CancelButtonInFreeLand_Click() {
-    if (!frameOpen(Ctl::FreeLandFrame) || !ui[Ctl::CancelButtonInFreeLand].enabled) return;
-    ui[Ctl::CheckFreeLand].checked = false;
-    closeFrame(Ctl::FreeLandFrame);
+    if (frameOpen(Ctl::FreeLandFrame) && ui[Ctl::CancelButtonInFreeLand].enabled) declineLand();
 }
 
 void Game::OKButtonInOwnSingleLand_Click() {
     const int d = currentDeed();
-    if (!frameOpen(Ctl::OwnSingleLandFrame) || !ui[Ctl::OKButtonInOwnSingleLand].enabled ||
-        !ui[Ctl::OKButtonInOwnSingleLand].visible || d == 0)
-        return;
-    DeedRecord& D = s.deed(d);
-    if (D.Towers != 0) return;
-    const int P = s.NV;
-    const bool tower = nextIsTower(D);
-    const std::int32_t cost = buildingPrice(D);
-    if (s.player(P).Money - cost < 0) {
-        message(s.player(P).Name, kNotEnoughMoney);
-        return;
-    }
-    if (tower)
-        D.Towers = 1;
-    else
-        ++D.Houses;
-    PlayerMoneyChange(P, -cost);
-    ui[Ctl::OwnSingleLandFrame].visible = false;
-    ChangeDeedOnMain();
-    if (s.Continue > 0) --s.Continue;
-    handOverIfDone();
+    if (frameOpen(Ctl::OwnSingleLandFrame) && ui[Ctl::OKButtonInOwnSingleLand].enabled &&
+        ui[Ctl::OKButtonInOwnSingleLand].visible && d != 0 && s.deed(d).Towers == 0)
+        buildOne();
 }
 
 void Game::CancelButtonInOwnSingleLand_Click() {
-    const int d = currentDeed();
-    if (!frameOpen(Ctl::OwnSingleLandFrame) || !ui[Ctl::CancelButtonInOwnSingleLand].enabled || d == 0)
-        return;
-    if (s.deed(d).Towers == 1) PlayerMoneyChange(s.NV, s.deed(d).Price);
-    closeFrame(Ctl::OwnSingleLandFrame);
+    if (frameOpen(Ctl::OwnSingleLandFrame) && ui[Ctl::CancelButtonInOwnSingleLand].enabled &&
+        currentDeed() != 0)
+        leaveOwnLand();
 }
 
 void Game::OKButtonInOwnNotSingleLand_Click() {
-    if (!frameOpen(Ctl::OwnNotSingleLandFrame) || !ui[Ctl::OKButtonInOwnNotSingleLand].enabled) return;
-    closeFrame(Ctl::OwnNotSingleLandFrame);
+    if (frameOpen(Ctl::OwnNotSingleLandFrame) && ui[Ctl::OKButtonInOwnNotSingleLand].enabled)
+        settle(Ctl::OwnNotSingleLandFrame);
 }
 
 void Game::OKButtonInOwnMortgageLand_Click() {
-    const int d = currentDeed();
-    if (!frameOpen(Ctl::OwnMortgageLandFrame) || !ui[Ctl::OKButtonInOwnMortgageLand].enabled || d == 0)
-        return;
-    const int P = s.NV;
-    const std::int32_t cost = mortgageValue(s.deed(d));
-    if (s.player(P).Money - cost < 0) {
-        message(s.player(P).Name, "ท่านมีเงินไม่เพียงพอที่จะชำระ");
-        return;
-    }
-    s.deed(d).Mortgaged = kFalse;
-    PlayerMoneyChange(P, -cost);
-    ui[Ctl::OwnMortgageLandFrame].visible = false;
-    ChangeDeedOnMain();
-    if (s.Continue > 0) --s.Continue;
-    handOverIfDone();
+    if (frameOpen(Ctl::OwnMortgageLandFrame) && ui[Ctl::OKButtonInOwnMortgageLand].enabled) redeemOwnLand();
 }
 
 void Game::CancelButtonInOwnMortgageLand_Click() {
-    if (!frameOpen(Ctl::OwnMortgageLandFrame) || !ui[Ctl::CancelButtonInOwnMortgageLand].enabled) return;
-    closeFrame(Ctl::OwnMortgageLandFrame);
+    if (frameOpen(Ctl::OwnMortgageLandFrame) && ui[Ctl::CancelButtonInOwnMortgageLand].enabled)
+        settle(Ctl::OwnMortgageLandFrame);
+}
+
+void Game::payIfOpen(Ctl frame, Ctl button) {
+    if (frameOpen(frame) && ui[button].enabled) payDue(frame, Player::Person);
 }
 
 void Game::OKButtonInNotOwnSingleLand_Click() {
-    const int d = currentDeed();
-    if (!frameOpen(Ctl::NotOwnSingleLandFrame) || !ui[Ctl::OKButtonInNotOwnSingleLand].enabled || d == 0)
-        return;
-    ChargeCurrentPlayer(-singleRent(d), s.deed(d).Owner, Ctl::NotOwnSingleLandFrame);
+    payIfOpen(Ctl::NotOwnSingleLandFrame, Ctl::OKButtonInNotOwnSingleLand);
 }
-
 void Game::OKButtonInNotOwnNotSingleLand_Click() {
-    const int d = currentDeed();
-    if (!frameOpen(Ctl::NotOwnNotSingleLandFrame) || !ui[Ctl::OKButtonInNotOwnNotSingleLand].enabled ||
-        d == 0)
-        return;
-    const std::int32_t rent = notSingleRent(d);
-    ChargeCurrentPlayer(-rent, s.deed(d).Owner, Ctl::NotOwnNotSingleLandFrame);
+    payIfOpen(Ctl::NotOwnNotSingleLandFrame, Ctl::OKButtonInNotOwnNotSingleLand);
 }
-
 void Game::OKButtonInNotOwnMortgageLand_Click() {
-    const int d = currentDeed();
-    if (!frameOpen(Ctl::NotOwnMortgageLandFrame) || !ui[Ctl::OKButtonInNotOwnMortgageLand].enabled || d == 0)
-        return;
-    ChargeCurrentPlayer(-mortgageFee(d), 0, Ctl::NotOwnMortgageLandFrame);
+    payIfOpen(Ctl::NotOwnMortgageLandFrame, Ctl::OKButtonInNotOwnMortgageLand);
 }
+void Game::OKButtonInTaxFrame_Click() { payIfOpen(Ctl::TaxFrame, Ctl::OKButtonInTaxFrame); }
+void Game::OkButtonInTreasure_Click() { payIfOpen(Ctl::TreasureFrame, Ctl::OkButtonInTreasure); }
+void Game::OKButtonInFate_Click() { payIfOpen(Ctl::FateFrame, Ctl::OKButtonInFate); }
+void Game::OKButtonInDishonestFrame_Click() { payIfOpen(Ctl::DishonestFrame, Ctl::OKButtonInDishonestFrame); }
 
 void Game::TakeOverButton_Click() {
-    const int d = currentDeed();
-    if (!frameOpen(Ctl::NotOwnMortgageLandFrame) || !ui[Ctl::TakeOverButton].enabled || d == 0) return;
-    const int P = s.NV;
-    DeedRecord& D = s.deed(d);
-    const std::int32_t cost = takeOverPrice(D);
-    if (s.player(P).Money - cost < 0) {
-        message(s.player(P).Name, kNotEnoughMoney);
-        return;
-    }
-    transferDeed(s, d, P);
-    D.Mortgaged = kFalse;
-    PlayerMoneyChange(P, -cost);
-    ui[Ctl::NotOwnMortgageLandFrame].visible = false;
-    // A takeover may follow a shortage on this frame's fee: it settles the frame like a payment does,
-    // so the shortage state must end with it.
-    s.checkdiscount = kFalse;
-    enablePlayerButtons(true);
-    SetFailPlayerButton();
-    ChangeDeedOnMain();
-    if (s.Continue > 0) --s.Continue;
-    handOverIfDone();
+    if (frameOpen(Ctl::NotOwnMortgageLandFrame) && ui[Ctl::TakeOverButton].enabled) takeOver();
 }
-
-void Game::OKButtonInTaxFrame_Click() {
-    if (!frameOpen(Ctl::TaxFrame) || !ui[Ctl::OKButtonInTaxFrame].enabled) return;
-    ChargeCurrentPlayer(-taxDue(s.NV), 0, Ctl::TaxFrame);
-}
-
-void Game::cardSettlement(bool treasure) {
-    const Ctl frame = treasure ? Ctl::TreasureFrame : Ctl::FateFrame;
-    const Ctl button = treasure ? Ctl::OkButtonInTreasure : Ctl::OKButtonInFate;
-    int c = 0;
-    const int size = treasure ? s.NumOfTreasure : s.NumOfFate;
-    if (!frameOpen(frame) || !ui[button].enabled || !parseDigits(s.Number, c) || c < 1 || c > size) return;
-    const std::int16_t amount =
-        treasure ? s.TreasureCards[std::size_t(c)].Amount : s.FateCards[std::size_t(c)].Amount;
-    ChargeCurrentPlayer(amount, 0, frame);
-}
-
-void Game::OkButtonInTreasure_Click() { cardSettlement(true); }
-void Game::OKButtonInFate_Click() { cardSettlement(false); }
 
 void Game::OKButtonInStart_Click() {
-    if (frameOpen(Ctl::StartFrame) && ui[Ctl::OKButtonInStart].enabled) closeFrame(Ctl::StartFrame);
+    if (frameOpen(Ctl::StartFrame) && ui[Ctl::OKButtonInStart].enabled) settle(Ctl::StartFrame);
 }
 
 void Game::OKButtonInRelaxFrame_Click() {
-    if (!frameOpen(Ctl::RelaxFrame) || !ui[Ctl::OKButtonInRelaxFrame].enabled) return;
-    s.player(s.NV).MayPlay = kFalse;
-    closeFrame(Ctl::RelaxFrame);
+    if (frameOpen(Ctl::RelaxFrame) && ui[Ctl::OKButtonInRelaxFrame].enabled) rest();
 }
 
 void Game::OKButtonInFirst_Click() {
-    if (frameOpen(Ctl::FirstFrame) && ui[Ctl::OKButtonInFirst].enabled) closeFrame(Ctl::FirstFrame);
+    if (frameOpen(Ctl::FirstFrame) && ui[Ctl::OKButtonInFirst].enabled) settle(Ctl::FirstFrame);
 }
 
 void Game::placeTokenInSquare(int player, int square, int r1, int r2) {
     const Rect& box = kSquareTable[std::size_t(square)].box;
     s.tokenLeft[std::size_t(player)] = std::int16_t(box.left + 50 * r1);
     s.tokenTop[std::size_t(player)] = std::int16_t(box.top + 50 * r2);
-}
-
-void Game::OKButtonInDishonestFrame_Click() {
-    if (!frameOpen(Ctl::DishonestFrame) || !ui[Ctl::OKButtonInDishonestFrame].enabled) return;
-    const int P = s.NV;
-    ChargeCurrentPlayer(-kBail, 0, Ctl::DishonestFrame, false);
-    s.player(P).Position = kJailSquare;
-    const int r1 = rdm(1, 10);
-    const int r2 = rdm(1, 10);
-    placeTokenInSquare(P, kJailSquare, r1, r2);
-    FinishPayment();
 }
 
 void Game::OpgBonus1_Click() {
@@ -866,9 +915,8 @@ void Game::OKButtonInBonus_Click() {
     const int P = s.NV;
     const std::string& name = s.player(P).Name;
     if (ui[Ctl::OpgBonus1].checked) {
-        PlayerMoneyChange(P, kLapBonus);
-        disarmBonus();
-        if (s.Continue > 0) --s.Continue;
+        takeBonusMoney();
+        return;
     } else if (ui[Ctl::OpgBonus2].checked) {
         const std::vector<std::string> lines = BonusListLines();
         const int sel = ui.bonusSelection;
@@ -906,8 +954,8 @@ void Game::OKButtonInBonus_Click() {
         ++D.Houses;
         PlayerMoneyChange(P, kLapBonus - D.HousePrice);
         ChangeDeedOnMain();
-        disarmBonus();
-        if (s.Continue > 0) --s.Continue;
+        settleBonus();
+        return;
     }
     handOverIfDone();
 }

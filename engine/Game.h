@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,17 @@ struct NewGameSetup {
     std::array<std::string, kMaxPlayers + 1> picturePaths{}; // empty: the default token
 };
 
-// Who receives a payment of ChargeCurrentPlayer: 0 is the bank, 1..6 a player.
 enum class ChargeOutcome { Paid, MustRaiseMoney, Bankrupt };
+
+// Who answers the frames. A person is shown what he landed on and sent to raise money when short; the
+// computer raises its money before it pays, and treats its own mortgaged land as its own land.
+enum class Player { Person, Computer };
+
+// What a paying frame asks of the current player (negative) and who receives it: 0 is the bank.
+struct Due {
+    std::int32_t amount = 0;
+    int payee = 0;
+};
 
 class Game {
 public:
@@ -78,7 +88,33 @@ public:
     int DrawCard(bool treasure); // returns the card number
     void ProcessAfterPut();
 
-    // --- Decision frames of a person ---
+    // --- The rule operations: one per decision, for a person's buttons and the computer alike ---
+    // Each works on the current player NV and the square he stands on, and ends in settle() once the
+    // decision is taken.
+    // The frame of the square just reported, opened, or Ctl::None for an inconsistent report: that
+    // opens nothing and takes back the decision it counted, so the turn cannot stall.
+    Ctl openSquareFrame(Player who);
+    // Free land bought, with its first house when `withHouse`; false, and the player told, when he
+    // cannot afford it.
+    bool buyLand(bool withHouse);
+    void declineLand();
+    // The next house, or the tower once four stand, on the player's own single land.
+    bool buildOne();
+    // Nothing built on the player's own single land; where the tower stands the bank pays its price.
+    void leaveOwnLand();
+    bool redeemOwnLand();
+    bool takeOver();
+    // What the open paying frame asks, or nothing when the reported square or card is not one.
+    std::optional<Due> dueOn(Ctl frame);
+    // Pays what the frame asks; the bail frame also sends the player to jail.
+    void payDue(Ctl frame, Player who);
+    void rest(); // the relax square: the next turn is lost
+    void takeBonusMoney();
+    bool affords(std::int64_t cost) const { return s.player(s.NV).Money - cost >= 0; }
+    // Hides the frame of a decision taken, counts it and hands the turn over after the last one.
+    void settle(Ctl frame);
+
+    // --- Decision frames of a person: each is its guard and the operation ---
     void OKButtonInFreeLand_Click();
     void CancelButtonInFreeLand_Click();
     void CheckFreeLand_Click(bool checked);
@@ -106,8 +142,9 @@ public:
     // --- Money, shortage and bankruptcy ---
     void PlayerMoneyChange(int player, std::int32_t amount);
     // The payment rule of the paying frames; `finish` runs the final step (SetFailPlayerButton and
-    // the hand-over), which the bail handler defers until the token has moved.
-    ChargeOutcome ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl frame, bool finish = true);
+    // the hand-over), which the bail defers until the token has moved.
+    ChargeOutcome ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl frame, bool finish = true,
+                                      Player who = Player::Person);
     void GoBankrupt();
     void SetFailPlayerButton();
     void FinishPayment();
@@ -129,12 +166,15 @@ public:
     std::int32_t taxDue(int player) const;
     bool canRaiseMoney(int player) const; // holds a deed that is not mortgaged
     void addDeed(int player, int deed);   // transferDeed from the bank or another player
-    void closeFrame(Ctl frame);           // hide, Continue - 1, hand over at 0
     void handOverIfDone();
+    void lowerContinue() {
+        if (s.Continue > 0) --s.Continue;
+    }
     void disarmBonus();
     void armBonusLook();
-    void openFrame(Ctl frame, Ctl focus);
-    void fillLandFrame(int deed); // the land dispatch of a person (without the first lap)
+    Ctl openFrame(Ctl frame, Ctl focus);
+    // The land dispatch (without the first lap); the computer is not offered the redemption.
+    Ctl fillLandFrame(int deed, Player who = Player::Person);
     void placeTokenInSquare(int player, int square, int r1, int r2);
     void setLabel(Ctl c, std::string_view text) { ui[c].text.assign(text); }
     void setLabel(Ctl c, std::int64_t number);
@@ -164,7 +204,8 @@ public:
 
 private:
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
-    void cardSettlement(bool treasure);
+    void settleBonus();
+    void payIfOpen(Ctl frame, Ctl button);
     void showNameColours();
 
     RandomSource* random_;

@@ -13,6 +13,19 @@
 namespace tavorin {
 
 namespace {
+Charge chargeOf(Ctl frame) {
+    switch (frame) {
+    case Ctl::NotOwnSingleLandFrame:
+    case Ctl::NotOwnNotSingleLandFrame: return Charge::Rent;
+    case Ctl::NotOwnMortgageLandFrame: return Charge::MortgageFee;
+    case Ctl::TaxFrame: return Charge::Tax;
+    case Ctl::DishonestFrame: return Charge::Bail;
+    case Ctl::TreasureFrame:
+    case Ctl::FateFrame: return Charge::Card;
+    default: return Charge::None;
+    }
+}
+
 constexpr std::string_view kNotEnoughMoney = "เงินของท่านมีไม่พอชำระ";
 constexpr std::string_view kMustRaiseMoney =
     "เงินของท่านมีไม่พอชำระ กรุณาขายสินทรัพย์ของท่านเพื่อนำเงินมาชำระให้เรียบร้อยก่อน "
@@ -209,6 +222,12 @@ void Game::applyMove(int player) {
         s.LoopFinish = "False";
     }
     p.Position = std::uint8_t(pos);
+    report({.kind = EventKind::Rolled,
+            .player = player,
+            .amount = s.CubeValue1 + s.CubeValue2,
+            .other = s.CubeValue1});
+    if (s.LoopFinish == "True") report({.kind = EventKind::PassedStart, .player = player});
+    report({.kind = EventKind::Moved, .player = player, .other = pos});
 }
 
 void Game::StopButton_Click() {
@@ -260,6 +279,7 @@ void Game::NV_Process() {
         ui[Ctl::SaveButton].enabled = false;
         board.visible = false;
         ui.visible = false;
+        report({.kind = EventKind::Won, .player = s.NV});
         view_->gameWon(s.NV);
         return;
     }
@@ -323,6 +343,7 @@ int Game::DrawCard(bool treasure) {
     s.TypeOfSend = "a";
     s.ValueOfSend = treasure ? "1" : "2";
     const int card = drawCard(s, *random_, treasure ? Deck::Treasure : Deck::Fate);
+    report({.kind = EventKind::DrewCard, .player = s.NV, .deed = treasure ? 1 : 2, .other = card});
     s.Number.clear();
     appendNumber(s.Number, card);
     return card;
@@ -568,12 +589,18 @@ ChargeOutcome Game::ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl fram
     if (std::int64_t(p.Money) + amount >= 0) {
         PlayerMoneyChange(P, amount);
         if (payee != 0) PlayerMoneyChange(payee, -amount);
+        report({.kind = EventKind::Paid,
+                .player = P,
+                .amount = amount,
+                .other = payee,
+                .what = chargeOf(frame)});
         ui[frame].visible = false;
         s.checkdiscount = kFalse;
         enablePlayerButtons(true);
         lowerContinue();
         outcome = ChargeOutcome::Paid;
     } else if (who == Player::Person && canRaiseMoney(P)) {
+        report({.kind = EventKind::RaiseMoney, .player = P, .amount = amount});
         view_->messageBox(p.Name, kMustRaiseMoney);
         s.checkdiscount = kTrue;
         enablePlayerButtons(false);
@@ -584,6 +611,10 @@ ChargeOutcome Game::ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl fram
         view_->messageBox(p.Name, who == Player::Person ? kBankruptByCourt : kComputerBankrupt);
         enablePlayerButtons(true);
         if (payee != 0) PlayerMoneyChange(payee, p.Money);
+        report({.kind = EventKind::WentBankrupt,
+                .player = P,
+                .amount = payee != 0 ? p.Money : 0,
+                .other = payee});
         GoBankrupt();
         ui[frame].visible = false;
         s.checkdiscount = kFalse;
@@ -681,6 +712,7 @@ bool Game::buyLand(bool withHouse) {
     transferDeed(s, d, s.NV);
     if (withHouse) D.Houses = 1;
     PlayerMoneyChange(s.NV, -cost);
+    report({.kind = EventKind::Bought, .player = s.NV, .deed = d, .amount = cost, .houses = D.Houses});
     ChangeDeedOnMain();
     settle(Ctl::FreeLandFrame);
     return true;
@@ -705,6 +737,11 @@ bool Game::buildOne() {
     else
         ++D.Houses;
     PlayerMoneyChange(s.NV, -cost);
+    report({.kind = EventKind::Built,
+            .player = s.NV,
+            .deed = d,
+            .amount = cost,
+            .houses = D.Towers == 1 ? 5 : D.Houses});
     ChangeDeedOnMain();
     settle(Ctl::OwnSingleLandFrame);
     return true;
@@ -712,7 +749,10 @@ bool Game::buildOne() {
 
 void Game::leaveOwnLand() {
     const int d = currentDeed();
-    if (d != 0 && s.deed(d).Towers == 1) PlayerMoneyChange(s.NV, s.deed(d).Price);
+    if (d != 0 && s.deed(d).Towers == 1) {
+        PlayerMoneyChange(s.NV, s.deed(d).Price);
+        report({.kind = EventKind::Collected, .player = s.NV, .deed = d, .amount = s.deed(d).Price});
+    }
     settle(Ctl::OwnSingleLandFrame);
 }
 
@@ -726,6 +766,7 @@ bool Game::redeemOwnLand() {
     }
     s.deed(d).Mortgaged = kFalse;
     PlayerMoneyChange(s.NV, -cost);
+    report({.kind = EventKind::Redeemed, .player = s.NV, .deed = d, .amount = cost});
     ChangeDeedOnMain();
     settle(Ctl::OwnMortgageLandFrame);
     return true;
@@ -740,9 +781,11 @@ bool Game::takeOver() {
         message(s.player(s.NV).Name, kNotEnoughMoney);
         return false;
     }
+    const int previousOwner = D.Owner;
     transferDeed(s, d, s.NV);
     D.Mortgaged = kFalse;
     PlayerMoneyChange(s.NV, -cost);
+    report({.kind = EventKind::TookOver, .player = s.NV, .deed = d, .amount = cost, .other = previousOwner});
     // A takeover may follow a shortage on this frame's fee: it settles the frame like a payment does,
     // so the shortage state must end with it.
     s.checkdiscount = kFalse;
@@ -790,6 +833,7 @@ void Game::payDue(Ctl frame, Player who) {
     const int P = s.NV;
     ChargeCurrentPlayer(due->amount, due->payee, frame, false, who);
     s.player(P).Position = kJailSquare;
+    report({.kind = EventKind::Moved, .player = P, .other = kJailSquare});
     const int r1 = rdm(1, 10);
     const int r2 = rdm(1, 10);
     placeTokenInSquare(P, kJailSquare, r1, r2);
@@ -798,11 +842,13 @@ void Game::payDue(Ctl frame, Player who) {
 
 void Game::rest() {
     s.player(s.NV).MayPlay = kFalse;
+    report({.kind = EventKind::Rested, .player = s.NV});
     settle(Ctl::RelaxFrame);
 }
 
 void Game::takeBonusMoney() {
     PlayerMoneyChange(s.NV, kLapBonus);
+    report({.kind = EventKind::TookBonus, .player = s.NV, .amount = kLapBonus});
     settleBonus();
 }
 
@@ -953,6 +999,7 @@ void Game::OKButtonInBonus_Click() {
         }
         ++D.Houses;
         PlayerMoneyChange(P, kLapBonus - D.HousePrice);
+        report({.kind = EventKind::TookBonus, .player = P, .deed = d, .amount = kLapBonus - D.HousePrice});
         ChangeDeedOnMain();
         settleBonus();
         return;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Events.h"
 #include "engine/Random.h"
 #include "engine/Screen.h"
 #include "engine/State.h"
@@ -202,6 +203,13 @@ public:
     const std::string& playerName(int k) const { return s.player(k).Name; }
     void message(std::string_view title, std::string_view text) { view_->messageBox(title, text); }
 
+    // Every change the rules make is reported once to each observer, in the order of the changes.
+    void addObserver(GameObserver& observer) { observers_.push_back(&observer); }
+    void removeObserver(GameObserver& observer) { std::erase(observers_, &observer); }
+    void report(const GameEvent& event) {
+        for (GameObserver* o : observers_) o->gameEvent(event);
+    }
+
 private:
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
     void settleBonus();
@@ -211,6 +219,7 @@ private:
     RandomSource* random_;
     SeededRandom* seeded_;
     MainView* view_;
+    std::vector<GameObserver*> observers_;
 };
 
 // Design positions of the tokens over the start square, in twips.

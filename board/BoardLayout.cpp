@@ -132,7 +132,9 @@ int developmentPicture(const DeedRecord& d) {
 // marker text would hide the deeds of a player who happens to be called like the marker.)
 bool ownerShown(const DeedRecord& d) { return d.Owner >= 1 && d.Owner <= kMaxPlayers; }
 
-bool tokenShown(const GameState& s, int player) { return player >= 1 && player <= s.NumOfPlayer; }
+bool tokenShown(const GameState& s, int player) {
+    return player >= 1 && player <= s.NumOfPlayer && s.player(player).Bankrupt != kTrue;
+}
 
 Item itemAt(const GameState& s, const BoardScreen& b, const BoardLook& look, int x, int y) {
     if (b.arrow2.visible && contains(pointerRect(b.arrow2, look.bob2), x, y)) return {ItemKind::Pointer, 2};
@@ -154,6 +156,22 @@ Item itemAt(const GameState& s, const BoardScreen& b, const BoardLook& look, int
     for (int n = kSquares - 1; n >= 0; --n)
         if (contains(squareRect(n), x, y)) return {ItemKind::Square, n};
     return {};
+}
+
+int tokenToLift(const GameState& s, int x, int y) {
+    const auto liftable = [&](int k) {
+        return tokenShown(s, k) && s.Pcom[std::size_t(k)] == 0 && contains(tokenRect(s, k), x, y);
+    };
+    if (s.NV >= 1 && s.NV <= kMaxPlayers && liftable(s.NV)) return s.NV;
+    for (int k = kMaxPlayers; k >= 1; --k)
+        if (liftable(k)) return k;
+    return 0;
+}
+
+bool onOwnSquare(const GameState& s, int player, int x, int y) {
+    if (player < 1 || player > kMaxPlayers) return false;
+    const int square = s.player(player).Position;
+    return square < kSquares && contains(squareRect(square), x, y);
 }
 
 } // namespace tavorin::board

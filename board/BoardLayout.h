@@ -48,7 +48,7 @@ Rect pointerRect(const PointerState& pointer, int bob);
 int developmentPicture(const DeedRecord& d);
 // Whether a deed carries its owner's name on the board.
 bool ownerShown(const DeedRecord& d);
-// Tokens of the seats taking part are on the board.
+// Tokens of the seats taking part are on the board, until their player goes bankrupt.
 bool tokenShown(const GameState& s, int player);
 
 inline bool contains(const Rect& r, int x, int y) {
@@ -73,5 +73,14 @@ struct Item {
 // The topmost element at (x, y): tokens and pointers over development pictures, over labels, over
 // the square images.
 Item itemAt(const GameState& s, const BoardScreen& b, const BoardLook& look, int x, int y);
+
+// The token a press at (x, y) picks up, 0 for none: the current player's own token wherever it lies
+// under the point, even below another token or a pointer, else the topmost person's token there. A
+// computer's token is never picked up, so it hides nothing below it.
+int tokenToLift(const GameState& s, int x, int y);
+
+// Whether token k let go at (x, y) is on its player's square: anywhere inside the square's
+// rectangle counts, whatever lies on top there.
+bool onOwnSquare(const GameState& s, int player, int x, int y);
 
 } // namespace tavorin::board

@@ -52,7 +52,12 @@ void BoardView::paintEvent(QPaintEvent*) {
     paintBoard(p, scene);
     if (drag_) {
         p.resetTransform();
-        p.drawPixmap(drag_->cursor - QPointF(16, 16), ui::tokenDragIcon(drag_->player));
+        const QRectF icon(drag_->cursor - QPointF(16, 16), QSizeF(32, 32));
+        const QPixmap own = tokenPicture(drag_->player);
+        if (own.isNull())
+            p.drawPixmap(icon.topLeft(), ui::tokenDragIcon(drag_->player));
+        else
+            p.drawPixmap(icon, own, QRectF(own.rect()));
     }
 }
 
@@ -63,9 +68,10 @@ Item BoardView::itemUnder(QPointF pixel) const {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {
-    const Item item = itemUnder(e->position());
-    if (item.kind != ItemKind::Token) return;
-    const int k = item.index;
+    if (childAt(e->position().toPoint())) return;
+    const QPointF at = twipsAt(e->position());
+    const int k = tokenToLift(game_.s, int(std::floor(at.x())), int(std::floor(at.y())));
+    if (k == 0) return;
     bool movable = false;
     runner_([&] { movable = game_.PressToken(k); });
     if (movable) {
@@ -91,13 +97,13 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
     drag_.reset();
     setMouseTracking(false);
     update();
-    const Item item = itemUnder(e->position());
-    if (item.kind != ItemKind::Square) return; // only the square image itself takes a drop
-    const Rect box = squareRect(item.index);
     const QPointF t = twipsAt(e->position());
+    if (!onOwnSquare(game_.s, drag.player, int(std::floor(t.x())), int(std::floor(t.y())))) return;
+    const int square = game_.GetValue_Player_NumOfBox_FromMain(drag.player);
+    const Rect box = squareRect(square);
     const bool due = game_.s.FirstProcess == "Y" && drag.player == game_.s.NV;
     runner_([&] {
-        game_.DropToken(drag.player, item.index, int(std::nearbyint(t.x())) - box.left,
+        game_.DropToken(drag.player, square, int(std::nearbyint(t.x())) - box.left,
                         int(std::nearbyint(t.y())) - box.top, drag.pox, drag.poy);
     });
     update();

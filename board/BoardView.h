@@ -33,6 +33,8 @@ public:
     BoardLook& look() { return look_; }
     const BoardLook& look() const { return look_; }
     bool dragging() const { return drag_.has_value(); }
+    // The player whose token is being carried, 0 when none is.
+    int draggedPlayer() const { return drag_ ? drag_->player : 0; }
 
     // Runs an engine operation caused by the mouse; the owner wraps it to show its outcome.
     using Runner = std::function<void(const std::function<void()>&)>;

@@ -49,6 +49,7 @@ std::string paintedState(const GameState& s, const BoardScreen& b) {
         add(s.LP[i]);
         addText(s.LPName[i]);
         addText(s.player(k).Name);
+        add(s.player(k).Bankrupt);
     }
     for (int d = 1; d <= kDeeds; ++d) {
         const DeedRecord& D = s.deed(d);

@@ -4,9 +4,11 @@
 #include <optional>
 #include <random>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,6 +154,47 @@ bool replaceFile(const std::filesystem::path& target, std::string_view text, Fil
         target,
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
         writer);
+}
+
+FileLock::FileLock(FileLock&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)), busy_(other.busy_) {}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        if (descriptor_ >= 0) ::close(descriptor_);
+        descriptor_ = std::exchange(other.descriptor_, -1);
+        busy_ = other.busy_;
+    }
+    return *this;
+}
+
+// Closing the descriptor releases the lock.
+FileLock::~FileLock() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+FileLock lockFile(const std::filesystem::path& lockPath, std::chrono::milliseconds patience) {
+    FileLock lock;
+    // Opened for reading only: the lock never needs to write, so a file planted at the name (a hard
+    // link to someone's file) cannot be changed through it. O_NONBLOCK keeps a pipe from waiting.
+    Descriptor fd(
+        openNoInterrupt(lockPath.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (!fd) return lock;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return lock;
+    const auto giveUp = std::chrono::steady_clock::now() + patience;
+    // Asking without blocking and trying again keeps the wait bounded: a copy of the game that hangs
+    // while holding the lock must not hang this one too.
+    while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return lock;
+        if (std::chrono::steady_clock::now() >= giveUp) {
+            lock.busy_ = true;
+            return lock;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    lock.descriptor_ = fd.release();
+    return lock;
 }
 
 FileBytes readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes) {

@@ -3,6 +3,7 @@
 // beside the saved games goes through replaceFile.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -56,6 +57,35 @@ struct FileBytes {
     Status status = Status::Unreadable;
     std::vector<std::uint8_t> bytes;
 };
+
+// An exclusive lock between processes, held for as long as the object lives. Copies of the game that
+// read, change and write back the same file take it around the whole sequence, so neither can write
+// over what the other has just written.
+class FileLock {
+public:
+    FileLock() = default;
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock();
+    explicit operator bool() const { return descriptor_ >= 0; }
+    // Not taken because another process held it all the while, rather than because the lock file
+    // could not be opened.
+    bool wasBusy() const { return busy_; }
+
+private:
+    friend FileLock lockFile(const std::filesystem::path&, std::chrono::milliseconds);
+    int descriptor_ = -1;
+    bool busy_ = false;
+};
+
+// Locks the file `lockPath`, creating it empty if need be; it is never written, never removed and
+// never reached through a link, and a pipe or folder at that name is refused. Another copy holds the
+// lock only while it writes a small file, so this waits at most `patience` for it; an empty lock
+// means the lock could not be taken and the caller must not go on as if it had.
+FileLock lockFile(const std::filesystem::path& lockPath,
+                  std::chrono::milliseconds patience = std::chrono::seconds(5));
 
 // At most `maxBytes` from the start of the file. Only a regular file is read (through a link, if need
 // be); a pipe, a device or a folder at that name is unreadable, and opening it never waits.

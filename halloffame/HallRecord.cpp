@@ -159,6 +159,10 @@ std::filesystem::path recFilePath(const std::filesystem::path& dir) {
     return dir / pathFromUtf8(kRecFileName);
 }
 
+std::filesystem::path recFileLockPath(const std::filesystem::path& dir) {
+    return dir / pathFromUtf8(std::string(kRecFileName) + ".lock");
+}
+
 namespace {
 // The largest ten records the format can describe: beyond that nothing is ever read.
 constexpr std::size_t kRecFileMaxBytes = kHallRanks * (kEmptyHallRecordBytes + (kDeeds + 1) * kMaxTextBytes);
@@ -184,6 +188,13 @@ std::variant<HallOfFame, FileError> loadRecFile(const std::filesystem::path& dir
 
 std::variant<int, FileError> SaveRecFile(const HallRecord& win, const std::filesystem::path& dir,
                                          FileWriter& writer) {
+    // Another copy of the game may be entering its own winner: reading, merging and writing back
+    // under one lock keeps both records, where two unlocked copies would each drop the other's.
+    const FileLock lock = lockFile(recFileLockPath(dir));
+    if (!lock)
+        return FileError{FileError::Kind::Unwritable, recFileShown(),
+                         "ไม่สามารถบันทึกไฟล์บันทึกสุดยอดทาวอริน (" + recFileShown() + ") ได้" +
+                             (lock.wasBusy() ? " เพราะมีเกมอื่นกำลังใช้ไฟล์นี้อยู่" : "")};
     // An unreadable file is not taken for an empty one: writing would wipe the ten records it holds.
     auto bytes = readRecFileBytes(dir);
     if (auto* e = std::get_if<FileError>(&bytes)) return std::move(*e);

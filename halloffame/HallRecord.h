@@ -56,6 +56,8 @@ std::variant<RecFileUpdate, FileError> mergeWinRecord(std::span<const std::uint8
                                                       const HallRecord& win);
 
 std::filesystem::path recFilePath(const std::filesystem::path& dir);
+// The empty file beside RecFile whose lock a copy of the game holds while it enters a winner.
+std::filesystem::path recFileLockPath(const std::filesystem::path& dir);
 
 // The ten ranks of `dir`/RecFile; a missing file gives ten empty ranks, an unreadable one an error.
 std::variant<HallOfFame, FileError> loadRecFile(const std::filesystem::path& dir);

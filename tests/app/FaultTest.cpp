@@ -170,7 +170,7 @@ private slots:
         QVERIFY(run.messages.saw(q("ไม่สามารถบันทึกไฟล์บันทึกสุดยอดทาวอริน (RecFile) ได้")));
         QVERIFY(!run.messages.saw(q("New Record")));
         QCOMPARE(bytesOf(recFile), previous);
-        QCOMPARE(run.files(), QStringList{QStringLiteral("RecFile")});
+        QCOMPARE(run.files(), (QStringList{QStringLiteral("RecFile"), QStringLiteral("RecFile.lock")}));
         // The winner is still congratulated, and the hall of fame shows the ranks that were kept.
         halloffame::WinWindow& win = run.main().winForm();
         QVERIFY(win.isVisible());

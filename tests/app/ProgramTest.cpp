@@ -237,14 +237,14 @@ void compareScreens(app::MainWindow& a, app::MainWindow& b) {
     QCOMPARE(lines(child<QListWidget>(b, "DeedList")), lines(child<QListWidget>(a, "DeedList")));
 }
 
-// A game of two persons saved straight from the rules, for the load tests.
-void saveFreshGame(const QString& folder, const char* name,
-                   const std::function<void(GameState&)>& change = {}) {
+// A new game (of two persons unless told) saved straight from the rules, for the load tests.
+void saveFreshGame(const QString& folder, const char* name, const std::function<void(Game&)>& change = {},
+                   const NewGameSetup& setup = {}) {
     test::ScriptedRandom random;
     test::QuietView view;
     Game g(random, view);
-    g.NewGame(NewGameSetup{});
-    if (change) change(g.s);
+    g.NewGame(setup);
+    if (change) change(g);
     QVERIFY(!saveGameFile(g.s, pathOf(folder), name).has_value());
 }
 
@@ -411,7 +411,8 @@ private slots:
         picture.fill(Qt::red);
         QVERIFY(picture.save(kept));
         const QString gone = dir.filePath(QStringLiteral("gone.png"));
-        saveFreshGame(dir.path(), "รูป", [&](GameState& s) {
+        saveFreshGame(dir.path(), "รูป", [&](Game& g) {
+            GameState& s = g.s;
             s.LP[1] = kTrue;
             s.LPName[1] = ui::toUtf8(gone);
             s.LP[2] = kTrue;
@@ -426,6 +427,40 @@ private slots:
         QVERIFY(!messages.lastText().contains(kept));
         QCOMPARE(run.s().LP[1], kTrue);
         QCOMPARE(run.s().LPName[1], ui::toUtf8(gone));
+    }
+
+    // A player who went bankrupt stays off the board after a load: his token, drawn in a picture
+    // of one colour, is neither shown nor picked up.
+    void loadedBankruptPlayersTokenStaysOffTheBoard() {
+        QTemporaryDir dir;
+        const QColor own(17, 201, 233);
+        const QString picture = dir.filePath(QStringLiteral("own.png"));
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(own);
+        QVERIFY(image.save(picture));
+        NewGameSetup three;
+        three.numPlayers = 3;
+        saveFreshGame(
+            dir.path(), "ล้มละลาย",
+            [&](Game& g) {
+                g.s.LP[2] = kTrue;
+                g.s.LPName[2] = ui::toUtf8(picture);
+                g.s.NV = 2;
+                g.GoBankrupt();
+                g.s.NV = 1;
+            },
+            three);
+        Run run(dir.path());
+        run.load(q("ล้มละลาย.dat"));
+        QVERIFY(messages.shown.empty());
+        board::BoardView& view = run.main().board().view();
+        const Rect token = board::tokenRect(run.s(), 2);
+        const QPoint at = view.toPixels(token.left + token.width / 2, token.top + token.height / 2);
+        const QImage shown = view.grab().toImage();
+        QVERIFY(shown.pixelColor(at * shown.devicePixelRatio()) != own);
+        QTest::mousePress(&view, Qt::LeftButton, {}, at);
+        QCOMPARE(view.draggedPlayer(), 0);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, at);
     }
 
     void hallOfFameOpensFromTheStartWindowWithoutAGame() {

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "board/BoardLayout.h"
@@ -31,6 +32,7 @@ class BoardTest : public QObject {
 
     test::ScriptedRandom random;
     test::QuietView quiet;
+    QTemporaryDir pictures;
     std::unique_ptr<Game> game;
     std::unique_ptr<BoardWindow> map;
 
@@ -47,6 +49,19 @@ class BoardTest : public QObject {
         QTest::mousePress(&view(), button, {}, from);
         QTest::mouseMove(&view(), px(to));
         QTest::mouseRelease(&view(), button, {}, px(to));
+    }
+    // A picture file of one colour, as a player may choose for his token.
+    QString solidPicture(const QColor& colour) {
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = pictures.filePath(colour.name().mid(1) + QStringLiteral(".png"));
+        if (!image.save(path)) qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+    // The colour the board shows at one of its pixels.
+    QColor colourAt(QPoint pixel) {
+        const QImage image = view().grab().toImage();
+        return image.pixelColor(pixel * image.devicePixelRatio());
     }
     // Rolls the current player's dice to 3 + 3 and stops them.
     void rollSix() {
@@ -188,12 +203,140 @@ private slots:
         QCOMPARE(int(game->s.Continue), 1);
     }
 
-    void dropOnALabelOverTheTargetDoesNothing() {
+    // A drop counts wherever inside the target square it is let go, whatever lies on top there
+    // (deed 5 is player 2's with two houses, and player 2's token stands on it); a pixel outside
+    // the square puts the token back.
+    void dropCountsAnywhereInsideTheTargetSquare_data() {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("pointer"); // the target pointer shown at the drop
+        QTest::addColumn<int>("over");     // what the board holds on top there
+        QTest::addColumn<bool>("counts");
+        const Rect sq = squareRect(6);
+        const int label = int(ItemKind::Label);
+        QTest::newRow("deed number") << sq.left + 30 << sq.top + 30 << false << label << true;
+        QTest::newRow("house picture")
+            << sq.left + 900 << sq.top + 150 << true << int(ItemKind::Development) << true;
+        QTest::newRow("owner label") << sq.left + 900 << sq.top + 480 << true << label << true;
+        QTest::newRow("another token")
+            << sq.left + 400 << sq.top + 550 << true << int(ItemKind::Token) << true;
+        QTest::newRow("target pointer")
+            << sq.left + 200 << sq.top + 200 << true << int(ItemKind::Pointer) << true;
+        QTest::newRow("bare square") << sq.left + 960 << sq.top + 680 << true << int(ItemKind::Square)
+                                     << true;
+        QTest::newRow("just left of it")
+            << sq.left - 30 << sq.top + 400 << true << int(ItemKind::Nothing) << false;
+        QTest::newRow("just below it")
+            << sq.left + 500 << sq.top + sq.height + 30 << true << int(ItemKind::Nothing) << false;
+    }
+    void dropCountsAnywhereInsideTheTargetSquare() {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(bool, pointer);
+        QFETCH(int, over);
+        QFETCH(bool, counts);
+        game->addDeed(2, 5);
+        game->s.deed(5).Houses = 2;
+        game->s.tokenLeft[2] = std::int16_t(squareRect(6).left + 150);
+        game->s.tokenTop[2] = std::int16_t(squareRect(6).top + 300);
+        rollSix(); // player 1 to square 6
+        for (int i = 1; i <= 4; ++i) map->timer(i).stop();
+        view().look().bob2 = 0;
+        QTest::mousePress(&view(), Qt::LeftButton, {}, px(centre(tokenRect(game->s, 1))));
+        QCOMPARE(view().draggedPlayer(), 1);
+        game->board.arrow2.visible = pointer;
+        const QPoint at = reachable(QPoint(x, y));
+        QCOMPARE(int(itemAt(game->s, game->board, view().look(), at.x(), at.y()).kind), over);
+
+        QSignalSpy reported(&view(), &BoardView::squareReported);
+        QTest::mouseMove(&view(), px(QPoint(x, y)));
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, px(QPoint(x, y)));
+        QVERIFY(!view().dragging());
+        QCOMPARE(reported.count(), counts ? 1 : 0);
+        QCOMPARE(int(game->s.Continue), counts ? 1 : 0);
+        QCOMPARE(int(game->s.tokenLeft[1]) != kTokenHome[1][0], counts);
+    }
+
+    // A press lifts the current player's token wherever it lies under the pointer, even below
+    // another token; a computer's token (player 3's) is never lifted and hides nothing below it.
+    void pressLiftsTheCurrentPlayersTokenEvenWhenCovered_data() {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("covered");
+        QTest::addColumn<int>("cover");
+        QTest::addColumn<int>("lifted");
+        QTest::newRow("current person under a computer") << 1 << 1 << 3 << 1;
+        QTest::newRow("current person under another person") << 1 << 1 << 2 << 1;
+        QTest::newRow("current person over another person") << 2 << 1 << 2 << 2;
+        QTest::newRow("another person under a computer") << 1 << 2 << 3 << 2;
+        QTest::newRow("computer's turn: the person on top") << 3 << 1 << 2 << 2;
+    }
+    void pressLiftsTheCurrentPlayersTokenEvenWhenCovered() {
+        QFETCH(int, current);
+        QFETCH(int, covered);
+        QFETCH(int, cover);
+        QFETCH(int, lifted);
+        game->s.NV = std::uint8_t(current);
+        const Rect place = squareRect(14);
+        for (int k : {covered, cover}) {
+            game->s.tokenLeft[std::size_t(k)] = std::int16_t(place.left + 300);
+            game->s.tokenTop[std::size_t(k)] = std::int16_t(place.top + 200);
+        }
+        map->refresh();
+        const QPoint at = px(centre(tokenRect(game->s, covered)));
+        QTest::mousePress(&view(), Qt::LeftButton, {}, at);
+        QCOMPARE(view().draggedPlayer(), lifted);
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, at);
+    }
+
+    // The case that stalled a game: the person's token entirely under a computer's token, which
+    // the computer put down on the same spot, is still carried to its square.
+    void personsTokenUnderAComputersIsStillCarried() {
+        game->s.tokenLeft[3] = game->s.tokenLeft[1];
+        game->s.tokenTop[3] = game->s.tokenTop[1];
         rollSix();
-        const Rect number = numberLabelRect(5);
-        carry(1, QPoint(number.left + 30, number.top + 30));
-        QCOMPARE(int(game->s.Continue), 0);
-        QCOMPARE(int(game->s.tokenLeft[1]), kTokenHome[1][0]);
+        QSignalSpy reported(&view(), &BoardView::squareReported);
+        carry(1, centre(squareRect(6)));
+        QCOMPARE(reported.count(), 1);
+        QVERIFY(game->ui[Ctl::FreeLandFrame].visible);
+        QVERIFY(contains(squareRect(6), game->s.tokenLeft[1] + kTokenSize / 2,
+                         game->s.tokenTop[1] + kTokenSize / 2));
+    }
+
+    // A bankrupt player's token leaves the board: it is not drawn and cannot be picked up.
+    void bankruptPlayersTokenLeavesTheBoard() {
+        const QColor own(17, 201, 233);
+        game->s.LP[2] = kTrue;
+        game->s.LPName[2] = ui::toUtf8(solidPicture(own));
+        map->refresh();
+        const QPoint token2 = px(centre(tokenRect(game->s, 2)));
+        QCOMPARE(colourAt(token2), own);
+
+        game->s.NV = 2;
+        game->GoBankrupt();
+        game->s.NV = 1;
+        map->refresh();
+        QVERIFY(colourAt(token2) != own);
+        QVERIFY(itemAt(game->s, game->board, view().look(), centre(tokenRect(game->s, 2)).x(),
+                       centre(tokenRect(game->s, 2)).y())
+                    .kind != ItemKind::Token);
+        QTest::mousePress(&view(), Qt::LeftButton, {}, token2);
+        QCOMPARE(view().draggedPlayer(), 0);
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, token2);
+    }
+
+    // While a token is carried, the icon under the pointer is the player's own picture.
+    void dragIconIsThePlayersOwnPicture() {
+        const QColor own(17, 201, 233);
+        game->s.LP[1] = kTrue;
+        game->s.LPName[1] = ui::toUtf8(solidPicture(own));
+        map->refresh();
+        const QPoint away = px(centre(squareRect(20)));
+        QVERIFY(colourAt(away) != own);
+        QTest::mousePress(&view(), Qt::LeftButton, {}, px(centre(tokenRect(game->s, 1))));
+        QTest::mouseMove(&view(), away);
+        QCOMPARE(view().draggedPlayer(), 1);
+        QCOMPARE(colourAt(away), own);
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, away);
     }
 
     void computerTokenCannotBePickedUp() {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <deque>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -187,6 +189,42 @@ TEST(ReadFilePrefix, TakesOnlyRegularFilesAndNeverWaits) {
         EXPECT_EQ(got.bytes, c.bytes) << c.name;
     }
     EXPECT_EQ(readFilePrefix(dir / "file", 2).bytes, (std::vector<std::uint8_t>{'m', 'i'}));
+}
+
+TEST(LockFile, WaitsABoundedTimeForAnotherHolderAndIsFreeAfterIt) {
+    TempDir dir;
+    const auto at = dir / "RecFile.lock";
+    {
+        const FileLock held = lockFile(at, std::chrono::milliseconds(0));
+        ASSERT_TRUE(held);
+        // A second open of the file is what another copy of the game would have.
+        const FileLock other = lockFile(at, std::chrono::milliseconds(30));
+        EXPECT_FALSE(other);
+        EXPECT_TRUE(other.wasBusy());
+    }
+    const FileLock again = lockFile(at, std::chrono::milliseconds(0));
+    EXPECT_TRUE(again);
+    EXPECT_TRUE(readAll(at).empty());
+}
+
+TEST(LockFile, NeverThroughALinkNorOnAPipeOrFolder) {
+    TempDir root;
+    const auto victim = root / "victim.txt";
+    writeAll(victim, kVictim);
+    for (Planted what : {Planted::SymbolicLink, Planted::DanglingLink, Planted::Pipe, Planted::EmptyFolder}) {
+        const auto at = root / "RecFile.lock";
+        plant(what, at, victim);
+        const FileLock lock = lockFile(at, std::chrono::seconds(30));
+        EXPECT_FALSE(lock) << int(what);
+        EXPECT_FALSE(lock.wasBusy()) << int(what);
+        EXPECT_EQ(readAll(victim), kVictim);
+        EXPECT_FALSE(std::filesystem::exists(root / "nothing"));
+        std::filesystem::remove(at);
+    }
+    // A hard link is an ordinary file: it can be locked, and the file it shares is not changed.
+    plant(Planted::HardLink, root / "RecFile.lock", victim);
+    EXPECT_TRUE(lockFile(root / "RecFile.lock"));
+    EXPECT_EQ(readAll(victim), kVictim);
 }
 
 } // namespace

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "engine/HoldingsLine.h"
 #include "tests/engine/FileSupport.h"
 #include "tests/engine/Fixture.h"
@@ -218,6 +223,11 @@ TEST(HallOfFrameTexts, LinesMapToTheirRanksWhenARankIsSkipped) {
 
 // ---------------------------------------------------------------- the file in its folder
 
+std::vector<std::string> sorted(std::vector<std::string> v) {
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
 TEST(RecFileOnDisk, FirstWinCreatesTheFileAndLaterWinsMergeIntoIt) {
     TempDir dir;
     auto empty = loadRecFile(dir.path());
@@ -228,7 +238,7 @@ TEST(RecFileOnDisk, FirstWinCreatesTheFileAndLaterWinsMergeIntoIt) {
     EXPECT_EQ(std::get<int>(SaveRecFile(winner("a", 100), dir.path())), 1);
     EXPECT_EQ(std::get<int>(SaveRecFile(winner("b", 300), dir.path())), 1);
     EXPECT_EQ(std::get<int>(SaveRecFile(winner("c", 200), dir.path())), 2);
-    EXPECT_EQ(dir.names(), std::vector<std::string>{"RecFile"});
+    EXPECT_EQ(sorted(dir.names()), (std::vector<std::string>{"RecFile", "RecFile.lock"}));
     const HallOfFame ranks = std::get<HallOfFame>(loadRecFile(dir.path()));
     EXPECT_EQ(ranks[0].Name, "b");
     EXPECT_EQ(ranks[1].Name, "c");
@@ -253,7 +263,7 @@ TEST(RecFileOnDisk, FailedWriteKeepsThePreviousFile) {
         ASSERT_TRUE(std::holds_alternative<FileError>(out)) << n;
         EXPECT_EQ(std::get<FileError>(out).kind, FileError::Kind::Unwritable);
         EXPECT_EQ(readAll(recFilePath(dir.path())), previous) << n;
-        EXPECT_EQ(dir.names(), std::vector<std::string>{"RecFile"});
+        EXPECT_EQ(sorted(dir.names()), (std::vector<std::string>{"RecFile", "RecFile.lock"}));
     }
 }
 
@@ -265,6 +275,48 @@ TEST(RecFileOnDisk, UnreadableFileIsNotOverwritten) {
     EXPECT_EQ(std::get<FileError>(out).kind, FileError::Kind::Unreadable);
     EXPECT_TRUE(std::filesystem::is_directory(recFilePath(dir.path()) / "inside"));
     EXPECT_TRUE(std::holds_alternative<FileError>(loadRecFile(dir.path())));
+}
+
+// Two copies of the game whose games end at the same moment: each enters its winner into the same
+// RecFile. Both records must be kept, and what each copy reports must be what happened to its record.
+TEST(RecFileOnDisk, TwoCopiesFinishingTogetherKeepBothRecords) {
+    for (int trial = 0; trial < 40; ++trial) {
+        TempDir dir;
+        ASSERT_TRUE(std::holds_alternative<int>(SaveRecFile(winner("earlier", 50), dir.path())));
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        const HallRecord wins[2] = {winner("first", 100), winner("second", 200)};
+        pid_t copies[2];
+        for (int i = 0; i < 2; ++i) {
+            copies[i] = ::fork();
+            ASSERT_GE(copies[i], 0);
+            if (copies[i] == 0) {
+                // Both wait on the same pipe, so they start writing as nearly together as can be.
+                ::close(go[1]);
+                char c;
+                while (::read(go[0], &c, 1) > 0) {
+                }
+                const auto entered = SaveRecFile(wins[i], dir.path());
+                ::_exit(std::holds_alternative<int>(entered) ? std::get<int>(entered) : 100);
+            }
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        int reported[2];
+        for (int i = 0; i < 2; ++i) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(copies[i], &status, 0), copies[i]);
+            ASSERT_TRUE(WIFEXITED(status));
+            reported[i] = WEXITSTATUS(status);
+        }
+        const HallOfFame ranks = std::get<HallOfFame>(loadRecFile(dir.path()));
+        EXPECT_EQ(ranks[0].Name, "second") << trial;
+        EXPECT_EQ(ranks[1].Name, "first") << trial;
+        EXPECT_EQ(ranks[2].Name, "earlier") << trial;
+        // "second" tops the list whenever it enters; "first" entered at 1 before it or at 2 after it.
+        EXPECT_EQ(reported[1], 1) << trial;
+        EXPECT_TRUE(reported[0] == 1 || reported[0] == 2) << trial << " " << reported[0];
+    }
 }
 
 } // namespace

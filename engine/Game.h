@@ -200,6 +200,9 @@ public:
                                                                Ctl::StartFrame,
                                                                Ctl::FirstFrame};
 
+    // The bonus list's only line when the player holds no deed.
+    static constexpr std::string_view kNoDeedLeft = "ไม่มีโฉนดเหลือเลย";
+
     const std::string& playerName(int k) const { return s.player(k).Name; }
     void message(std::string_view title, std::string_view text) { view_->messageBox(title, text); }
 

@@ -1,0 +1,126 @@
+// The special squares and the lap bonus: the start, the relax square, the first lap, the bonus in cash or
+// a house.
+#include "engine/Game.h"
+
+#include "engine/Money.h"
+#include "engine/Text.h"
+
+namespace tavorin {
+
+void Game::armBonusLook() {
+    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2}) ui[c].highlight = true;
+    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::OKButtonInBonus, Ctl::LabelBonus})
+        ui[c].enabled = true;
+    ui[Ctl::OpgBonus1].checked = true;
+    ui[Ctl::OpgBonus2].checked = false;
+    ui[Ctl::CmbBonus].enabled = false;
+}
+
+void Game::disarmBonus() {
+    ui.bonusListFilled = false;
+    ui.bonusSelection = -1;
+    ui[Ctl::OpgBonus1].checked = true;
+    ui[Ctl::OpgBonus2].checked = false;
+    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2}) ui[c].highlight = false;
+    for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::CmbBonus, Ctl::OKButtonInBonus,
+                  Ctl::LabelBonus})
+        ui[c].enabled = false;
+}
+
+void Game::rest() {
+    s.player(s.NV).MayPlay = kFalse;
+    report({.kind = EventKind::Rested, .player = s.NV});
+    settle(Ctl::RelaxFrame);
+}
+
+void Game::takeBonusMoney() {
+    PlayerMoneyChange(s.NV, kLapBonus);
+    report({.kind = EventKind::TookBonus, .player = s.NV, .amount = kLapBonus});
+    settleBonus();
+}
+
+void Game::OKButtonInStart_Click() {
+    if (frameOpen(Ctl::StartFrame) && ui[Ctl::OKButtonInStart].enabled) settle(Ctl::StartFrame);
+}
+
+void Game::OKButtonInRelaxFrame_Click() {
+    if (frameOpen(Ctl::RelaxFrame) && ui[Ctl::OKButtonInRelaxFrame].enabled) rest();
+}
+
+void Game::OKButtonInFirst_Click() {
+    if (frameOpen(Ctl::FirstFrame) && ui[Ctl::OKButtonInFirst].enabled) settle(Ctl::FirstFrame);
+}
+
+void Game::OpgBonus1_Click() {
+    if (!ui[Ctl::OpgBonus1].enabled) return;
+    ui[Ctl::OpgBonus1].checked = true;
+    ui[Ctl::OpgBonus2].checked = false;
+    ui[Ctl::CmbBonus].enabled = false;
+}
+
+void Game::OpgBonus2_Click() {
+    if (!ui[Ctl::OpgBonus2].enabled) return;
+    ui[Ctl::OpgBonus2].checked = true;
+    ui[Ctl::OpgBonus1].checked = false;
+    ui[Ctl::CmbBonus].enabled = true;
+    ChangeDeedOnBonus();
+}
+
+void Game::CmbBonus_Select(int index) {
+    if (!ui[Ctl::CmbBonus].enabled || !ui.bonusListFilled) return;
+    const int count = int(BonusListLines().size());
+    ui.bonusSelection = (index >= 0 && index < count) ? index : -1;
+}
+
+void Game::OKButtonInBonus_Click() {
+    if (!ui[Ctl::OKButtonInBonus].enabled || !bonusArmed()) return;
+    const int P = s.NV;
+    const std::string& name = s.player(P).Name;
+    if (ui[Ctl::OpgBonus1].checked) {
+        takeBonusMoney();
+        return;
+    } else if (ui[Ctl::OpgBonus2].checked) {
+        const std::vector<std::string> lines = BonusListLines();
+        const int sel = ui.bonusSelection;
+        if (sel < 0 || sel >= int(lines.size())) {
+            message(name, "ยังไม่ได้เลือกโฉนด");
+            return;
+        }
+        const std::string& line = lines[std::size_t(sel)];
+        if (line == kNoDeedLeft) {
+            message(kAppTitle, "เลือกไม่ได้");
+            return;
+        }
+        // The deed number is read back from the line's first two characters, as the list shows it.
+        std::string head = line.substr(0, 2);
+        while (!head.empty() && head.back() == ' ') head.pop_back();
+        int d = 0;
+        if (!parseDigits(head, d) || !validDeed(d)) return;
+        DeedRecord& D = s.deed(d);
+        if (!D.single()) {
+            message(name, "โฉนดที่ดินที่ท่านเลือกมิได้เป็นประเภทที่ดินเดี่ยวจึงไม่สามารถทำการสั่งซื้อบ้านเพิ่มได้");
+            return;
+        }
+        if (line.size() >= std::string_view("(จ.)").size() && line.ends_with("(จ.)")) {
+            message(kAppTitle, "ที่ดินนี้ติดจำนองอยู่");
+            return;
+        }
+        if (D.Towers == 1) {
+            message(kAppTitle, "มีสิ่งปลูกสร้างเต็มแล้ว");
+            return;
+        }
+        if (D.Houses == 4) {
+            message(kAppTitle, "มีบ้านเต็มแล้วไม่สามารถสั่งซื้อตึกได้");
+            return;
+        }
+        ++D.Houses;
+        PlayerMoneyChange(P, kLapBonus - D.HousePrice);
+        report({.kind = EventKind::TookBonus, .player = P, .deed = d, .amount = kLapBonus - D.HousePrice});
+        ChangeDeedOnMain();
+        settleBonus();
+        return;
+    }
+    handOverIfDone();
+}
+
+} // namespace tavorin

@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
+#include "dealings/DealingsWindows.h"
 #include "engine/RecordFile.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
@@ -78,6 +79,8 @@ void MainWindow::SaveButton_Click() {
 void MainWindow::gameWon(int winner) {
     die1_.stop();
     die2_.stop();
+    // Nothing may be sold once the game is decided: an open holdings window goes at once.
+    dealings_->hidePlayerForm();
     const HallRecord record = SET_WR(game_.s, winner);
     const auto entered = SaveRecFile(record, files_->path(), *files_->writer);
     if (const auto* error = std::get_if<FileError>(&entered))

@@ -68,8 +68,9 @@ void Program::startNewGame(const QString& fileName, const NewGameSetup& setup) {
     main.activateWindow();
 }
 
-void Program::loadGame(const QString& fileName) {
-    const std::string name = ui::toUtf8(fileName);
+void Program::loadGame(const QByteArray& fileName) {
+    // The name as the folder holds it, which need not be UTF-8: saves go back to the same file.
+    const std::string name = fileName.toStdString();
     // The file is read and checked whole before anything is built or touched: a refused load leaves
     // the start window as it was.
     auto loaded = loadGameFile(std::filesystem::path(folder_.toStdU16String()), name);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -48,7 +49,7 @@ public:
 private:
     MainWindow& mainWindow();
     void startNewGame(const QString& fileName, const NewGameSetup& setup);
-    void loadGame(const QString& fileName);
+    void loadGame(const QByteArray& fileName);
     void reportUnloadablePictures();
 
     RandomSource& random_;

@@ -144,9 +144,11 @@ bool Game::DropToken(int k, int square, int x, int y, int pox, int poy) {
     s.tokenTop[std::size_t(k)] = std::int16_t(box.top + y - poy);
     if (k == s.NV && s.FirstProcess == "Y" && !s.gameOver) {
         ui.visible = true;
+        // The move counts as reported before its handling starts: a message box inside it runs an
+        // event loop, and a drop delivered there must not draw a second card or open a second frame.
+        s.FirstProcess = "N";
         ReportSquare(square);
         ProcessAfterPut();
-        s.FirstProcess = "N";
     }
     return true;
 }

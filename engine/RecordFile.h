@@ -28,6 +28,7 @@ struct FileError {
         BadValue,      // a value the game cannot use (an index out of range)
         Unencodable,   // a text holds a character Windows-874 has no place for
         TooLong,       // a text longer than a 16-bit byte count can describe
+        Inconsistent,  // values no game could have written together (a deed held twice)
     };
     Kind kind;
     std::string field;

@@ -74,11 +74,9 @@ FigureRows figureRows(QWidget* parent, QGridLayout* grid, const char* const capt
     grid->addWidget(caption(parent, captions[1]), 1, 0);
     rows.total = figure(parent, objectNames[1]);
     grid->addWidget(rows.total, 1, 1);
-    grid->addWidget(caption(parent, "บาท"), 1, 2);
     grid->addWidget(caption(parent, captions[2]), 2, 0);
     rows.cash = figure(parent, objectNames[2]);
     grid->addWidget(rows.cash, 2, 1);
-    grid->addWidget(caption(parent, "บาท"), 2, 2);
     grid->addWidget(caption(parent, captions[3]), 3, 0);
     rows.deedCount = named<QLabel>(parent, objectNames[3]);
     rows.deedCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

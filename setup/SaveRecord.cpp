@@ -4,6 +4,7 @@
 
 #include "engine/Cp874.h"
 #include "engine/Text.h"
+#include "setup/SaveConsistency.h"
 
 namespace tavorin {
 
@@ -98,25 +99,39 @@ public:
     void i32(std::int32_t& v) {
         if (!error_ && !r_.i32(v)) truncated();
     }
-    void text(std::string& utf8, TextId) {
+    void text(std::string& utf8, TextId id) {
         if (error_) return;
         switch (r_.rawText(raw_)) {
-        case ByteReader::Text::Ok: utf8 = cp874ToUtf8(raw_); break;
+        case ByteReader::Text::Ok:
+            utf8 = cp874ToUtf8(raw_);
+            // A byte the code page leaves undefined reads as U+FFFD, which no save can write back:
+            // the game would run until its first save and then never save again.
+            // Reported once the whole record has been read, so a file that is cut short is called so.
+            if (!undefined_ && !fitsCp874(utf8)) undefined_ = undefinedByte(utf8, id);
+            break;
         case ByteReader::Text::NoCount: truncated(); break;
         case ByteReader::Text::PastEnd:
             error_ = FileError{FileError::Kind::StringPastEnd, atByte(), std::string(kTextPastEnd)};
             break;
         }
     }
-    std::optional<FileError>& error() { return error_; }
+    std::optional<FileError>& error() { return error_ ? error_ : undefined_; }
 
 private:
+    static FileError undefinedByte(const std::string& utf8, const TextId& id) {
+        std::string what = id.thai();
+        // A player is named as the other windows show him, damage and all.
+        if (id.kind == TextId::PlayerName) what += " \"" + utf8 + "\"";
+        return FileError{FileError::Kind::Unencodable, id.field(),
+                         "ไฟล์เกมนี้เสียหาย (" + what + " มีตัวอักษรที่ไม่มีในรหัสภาษาไทย) จึงโหลดไม่ได้"};
+    }
     std::string atByte() const { return "byte " + numberText(std::int64_t(r_.position())); }
     void truncated() { error_ = FileError{FileError::Kind::Truncated, atByte(), std::string(kTruncated)}; }
 
     ByteReader r_;
     std::string raw_;
     std::optional<FileError> error_;
+    std::optional<FileError> undefined_;
 };
 
 // The record's members in file order, shared by writing and reading so the two cannot drift apart.
@@ -291,6 +306,7 @@ std::variant<SaveRecord, FileError> readSaveRecord(std::span<const std::uint8_t>
     transfer(io, r);
     if (io.error()) return std::move(*io.error());
     if (auto e = validate(r)) return std::move(*e);
+    if (auto e = checkConsistency(r)) return std::move(*e);
     return r;
 }
 

@@ -74,8 +74,9 @@ using SaveBytes = std::variant<std::vector<std::uint8_t>, FileError>;
 SaveBytes encodeSaveRecord(const SaveRecord& r);
 SaveBytes writeSaveRecord(const GameState& s);
 
-// Refuses a file shorter than its record, a text running past the end and any value that the game
-// would use as an index out of range. Bytes after the record are ignored.
+// Refuses a file shorter than its record, a text running past the end or holding a byte the code
+// page leaves undefined, any value that the game would use as an index out of range, and a record no
+// game could have written (checkConsistency). Bytes after the record are ignored.
 std::variant<SaveRecord, FileError> readSaveRecord(std::span<const std::uint8_t> bytes);
 
 // `<fileName>.dat` in `dir`. Saving replaces the file whole, through a temporary file, so a failed

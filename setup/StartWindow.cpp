@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -126,13 +129,52 @@ void StartWindow::enableButtons(bool enabled) {
     hallOfFame_->setEnabled(enabled && hallAvailable_);
 }
 
+namespace {
+
+constexpr int kRealNameRole = Qt::UserRole;
+
+std::filesystem::path folderPath(const QString& folder) {
+    return std::filesystem::path(folder.toStdU16String());
+}
+
+// The saved games of the folder by their names as stored, whatever their encoding: a name that is
+// not valid UTF-8 would be altered by any conversion, and could then be neither loaded nor deleted.
+std::vector<std::string> savedGameFiles(const QString& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folderPath(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().native();
+        // Hidden files stay hidden; ".dat" alone names no game.
+        if (name.size() <= kSaveFileExtension.size() || name.front() == '.' ||
+            !name.ends_with(kSaveFileExtension))
+            continue;
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) names.push_back(name);
+    }
+    return names;
+}
+
+} // namespace
+
 void StartWindow::refreshFileList() {
-    QDir dir(folder_);
-    // The listed name less its ".dat" is what loading opens again, so the case must match exactly.
-    const QStringList files = dir.entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::CaseSensitive,
-                                            QDir::Name | QDir::IgnoreCase);
+    struct Listed {
+        QString shown; // invalid UTF-8 shows as replacement characters
+        QByteArray real;
+    };
+    std::vector<Listed> files;
+    for (const std::string& name : savedGameFiles(folder_))
+        files.push_back(
+            {QString::fromUtf8(name.data(), qsizetype(name.size())), QByteArray::fromStdString(name)});
+    std::sort(files.begin(), files.end(), [](const Listed& a, const Listed& b) {
+        const int byName = a.shown.compare(b.shown, Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a.real < b.real;
+    });
     file1_->clear();
-    file1_->addItems(files);
+    for (const Listed& f : files) {
+        auto* item = new QListWidgetItem(f.shown, file1_);
+        item->setData(kRealNameRole, f.real);
+    }
 }
 
 void StartWindow::showEvent(QShowEvent* e) {
@@ -141,8 +183,11 @@ void StartWindow::showEvent(QShowEvent* e) {
 }
 
 void StartWindow::File1_Click() {
-    if (QListWidgetItem* item = file1_->currentItem())
+    if (QListWidgetItem* item = file1_->currentItem()) {
         text2_->setText(ui::qs(savedGameNameOf(ui::toUtf8(item->text()))));
+        const QByteArray real = item->data(kRealNameRole).toByteArray();
+        chosen_ = QByteArray::fromStdString(savedGameNameOf(real.toStdString()));
+    }
 }
 
 void StartWindow::NEWGAMEButton_Click() {
@@ -169,7 +214,7 @@ void StartWindow::LOADGAMEButton_Click() {
     enableButtons(false);
     progress_->setValue(0);
     progress_->show();
-    emit loadGameRequested(text2_->text());
+    emit loadGameRequested(chosen_);
 }
 
 void StartWindow::setLoadProgress(int percent) {
@@ -201,8 +246,7 @@ void StartWindow::DELETEButton_Click() {
     const std::string question = "ที่ต้องการจะลบไฟล์" + ui::toUtf8(name) + ".dat แน่นะ";
     if (ui::showMessage(this, {}, question, MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgResult::Ok)
         return;
-    const std::filesystem::path file =
-        saveGamePath(std::filesystem::path(folder_.toStdU16String()), ui::toUtf8(name));
+    const std::filesystem::path file = saveGamePath(folderPath(folder_), chosen_.toStdString());
     std::error_code ec;
     std::filesystem::remove(file, ec);
     if (ec) {
@@ -210,6 +254,7 @@ void StartWindow::DELETEButton_Click() {
         ui::showMessage(this, {}, failed);
     }
     text2_->clear();
+    chosen_.clear();
     refreshFileList();
 }
 

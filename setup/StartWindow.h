@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
@@ -56,7 +57,8 @@ public:
 
 signals:
     void newGameRequested(QString fileName, tavorin::NewGameSetup setup);
-    void loadGameRequested(QString fileName);
+    // The chosen game's file name less ".dat", as the folder holds it: the bytes need not be UTF-8.
+    void loadGameRequested(QByteArray fileName);
     void hallOfFameRequested();
 
 protected:
@@ -72,6 +74,9 @@ private:
     void enableButtons(bool enabled);
 
     QString folder_;
+    // The real name (less ".dat") of the game shown in Text2, which may show a name that is not
+    // valid UTF-8 only with replacement characters.
+    QByteArray chosen_;
     QLineEdit* text1_;
     QLineEdit* text2_;
     QListWidget* file1_;

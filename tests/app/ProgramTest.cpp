@@ -16,6 +16,7 @@
 #include "app/Program.h"
 #include "board/BoardLayout.h"
 #include "board/BoardWindow.h"
+#include "dealings/DealingsWindows.h"
 #include "engine/HoldingsLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
@@ -157,6 +158,17 @@ struct Run {
         carry();
         answer();
         return s().FirstProcess == "N" && game().ui[Ctl::RunButton].enabled;
+    }
+    // A new game in which player 1, with 100 baht and nothing to sell, stands on the tax square
+    // with its frame open, and player 2 holds deed 1: paying ends the game.
+    bool lastTurnBeforeTheTax() {
+        newGame(QStringLiteral("g"));
+        game().addDeed(2, 1);
+        game().PlayerMoneyChange(1, -14900);
+        s().player(1).Position = 32;
+        if (!roll(3, 3)) return false;
+        carry();
+        return !child(main(), "TaxFrame")->isHidden();
     }
 };
 
@@ -368,6 +380,12 @@ private slots:
                                    << "";
         QTest::newRow("empty") << "empty"
                                << "";
+        QTest::newRow("edited into a game no one played")
+            << "inconsistent"
+            << "ไฟล์เกมนี้ไม่ตรงกับกติกาของเกม (จำนวนผู้เล่นที่เหลือ (3) ไม่ตรงกับผู้เล่นที่ยังไม่ล้มละลาย (2 คน)) จึงโหลดไม่ได้";
+        QTest::newRow("a name byte the code page lacks")
+            << "undefined byte"
+            << "ไฟล์เกมนี้เสียหาย (ชื่อผู้เล่นคนที่ 2 \"\xEF\xBF\xBDlayer2\" มีตัวอักษรที่ไม่มีในรหัสภาษาไทย) จึงโหลดไม่ได้";
     }
     void refusedLoadLeavesTheStartWindowUsable() {
         QFETCH(QString, damage);
@@ -381,6 +399,23 @@ private slots:
         if (damage == "remove") QVERIFY(QFile::remove(file));
         if (damage == "truncate") QVERIFY(writeBytes(file, whole.left(whole.size() - 1)));
         if (damage == "empty") QVERIFY(writeBytes(file, {}));
+        if (damage == "inconsistent") {
+            auto record = readSaveRecord(std::span(reinterpret_cast<const std::uint8_t*>(whole.constData()),
+                                                   std::size_t(whole.size())));
+            QVERIFY(std::holds_alternative<SaveRecord>(record));
+            std::get<SaveRecord>(record).NP = 3;
+            const auto bytes =
+                std::get<std::vector<std::uint8_t>>(encodeSaveRecord(std::get<SaveRecord>(record)));
+            QVERIFY(writeBytes(
+                file, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))));
+        }
+        if (damage == "undefined byte") {
+            QByteArray edited = whole;
+            const qsizetype at = edited.indexOf("Player2");
+            QVERIFY(at >= 0);
+            edited[at] = char(0xDB);
+            QVERIFY(writeBytes(file, edited));
+        }
         auto* list = child<QListWidget>(run.start(), "File1");
         list->setCurrentRow(0);
         emit list->itemClicked(list->item(0));
@@ -400,6 +435,31 @@ private slots:
         QVERIFY(run.program.main());
         QVERIFY(run.main().isVisible());
         QCOMPARE(messages.shown.size(), std::size_t(1));
+    }
+
+    // A saved game whose file name is not valid UTF-8 is listed with replacement characters, loads by
+    // its real name, and is saved back to that same file rather than to one named after what is shown.
+    void savedGameWhoseNameIsNotUtf8LoadsAndSavesBackToItsFile() {
+        QTemporaryDir dir;
+        const std::string odd = "g\xFF";
+        saveFreshGame(dir.path(), odd.c_str());
+        const std::filesystem::path file = pathOf(dir.path()) / (odd + ".dat");
+        QVERIFY(std::filesystem::exists(file));
+        Run run(dir.path());
+        run.load(QStringLiteral("g") + QChar(0xFFFD) + QStringLiteral(".dat"));
+        QVERIFY(run.program.main());
+        QVERIFY(run.main().isVisible());
+        QCOMPARE(run.s().FileName, odd);
+        QVERIFY(run.turn(3, 3));
+        const auto before = std::filesystem::file_size(file);
+        std::filesystem::resize_file(file, 0);
+        click(run.main(), "SaveButton");
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(std::filesystem::file_size(file), before);
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(pathOf(dir.path())))
+            names.push_back(e.path().filename());
+        QCOMPARE(names, std::vector<std::string>{odd + ".dat"});
     }
 
     // A token picture whose file has gone keeps the default token and says so; its path stays in
@@ -509,12 +569,7 @@ private slots:
                 SaveRecFile(rich(name.c_str(), parts[1].toInt()), pathOf(dir.path()))));
         }
         Run run(dir.path());
-        run.newGame(QStringLiteral("g"));
-        run.game().addDeed(2, 1);
-        run.game().PlayerMoneyChange(1, -14900); // 100 baht and nothing to sell
-        run.s().player(1).Position = 32;
-        QVERIFY(run.roll(3, 3));
-        run.carry();
+        QVERIFY(run.lastTurnBeforeTheTax());
         click(run.main(), "OKButtonInTaxFrame");
 
         QCOMPARE(messages.saw(q("New Record")), newRecord);
@@ -536,6 +591,21 @@ private slots:
         QCOMPARE(run.quits, 0);
         click(win, "Command1");
         QCOMPARE(run.quits, 1);
+    }
+
+    // The holdings window open when the game ends goes with the game: nothing can be sold once the
+    // winner is recorded.
+    void holdingsWindowClosesWithTheGame() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        QVERIFY(run.lastTurnBeforeTheTax());
+        click(run.main(), "PlayerButton2");
+        QWidget& holdings = run.main().dealings().playerForm();
+        QVERIFY(holdings.isVisible());
+        QVERIFY(child(holdings, "SellButton")->isEnabled());
+        click(run.main(), "OKButtonInTaxFrame");
+        QVERIFY(run.main().winForm().isVisible());
+        QVERIFY(!holdings.isVisible());
     }
 
     void recFileThatCannotBeWrittenIsReported() {

@@ -150,6 +150,32 @@ private slots:
         QCOMPARE(h.text("LabelMoney1"), q("22000"));
     }
 
+    // The box that announces the card runs an event loop of its own: a second drop on the square
+    // made while it is up (or queued as it closes) only moves the token. One card is drawn and one
+    // decision opened, and the turn goes on when it is answered.
+    void secondDropWhileTheCardIsAnnouncedCountsNothing() {
+        AppHarness h;
+        h.s().TreasureOrder[1] = 3; // "หมาคาบเงินมาให้ 7000"
+        h.s().TreasureOrder[2] = 1;
+        QVERIFY(h.roll(1, 1)); // to square 2, a treasure square
+        int announced = 0;
+        const ui::MessageAnswerer recorder = ui::setMessageAnswerer([&](const ui::MessageRequest&) {
+            if (++announced == 1) h.carryToSquare(1, 2);
+            return MsgResult::Ok;
+        });
+        h.carryToSquare(1, 2);
+        ui::setMessageAnswerer(recorder);
+        QCOMPARE(announced, 1);
+        QCOMPARE(int(h.s().OrderNumberOfTreasure), 2);
+        QCOMPARE(int(h.s().Continue), 1);
+        QVERIFY(h.shown("TreasureFrame"));
+        QCOMPARE(h.text("LabelTreasure"), q("หมาคาบเงินมาให้ 7000"));
+        h.click("OkButtonInTreasure");
+        QCOMPARE(h.text("LabelMoney1"), q("22000"));
+        QCOMPARE(int(h.s().NV), 2);
+        QVERIFY(h.enabled("RunButton"));
+    }
+
     void saveOnlyWhileTheRollWaits() {
         AppHarness h;
         QVERIFY(h.enabled("SaveButton"));

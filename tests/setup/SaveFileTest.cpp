@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <functional>
 #include <tuple>
 
 #include "setup/LoadGame.h"
@@ -330,6 +332,193 @@ TEST_F(SaveGameTest, RefusedLoadLeavesTheGameUntouched) {
         EXPECT_EQ(view2.deedRefreshes, refreshes);
     }
     EXPECT_EQ(LoadSavedGame(loaded, dir.path(), "missing")->message, "ไม่พบไฟล์เกม missing.dat");
+}
+
+// Player k's deed list made to read `deeds`, whatever the deeds' owners say.
+void listDeeds(SaveRecord& r, int k, const std::vector<int>& deeds) {
+    r.players[std::size_t(k)].deedCount = std::uint8_t(deeds.size());
+    std::size_t i = 1;
+    for (int d : deeds) r.players[std::size_t(k)].deeds[i++] = std::uint8_t(d);
+}
+
+std::function<void(SaveRecord&)> listing(int k, std::vector<int> deeds) {
+    return [k, deeds](SaveRecord& r) { listDeeds(r, k, deeds); };
+}
+
+// Hand-made files that no game could have written, each refused with its reason before the running
+// game is touched. midGame: players 1, 2 and 4 are persons, 3 the computer; 2 is bankrupt and 4 sits
+// out a turn; player 1 holds deeds 1 (two houses) and 9, player 4 deeds 29 (tower) and 3 (mortgaged).
+TEST_F(SaveGameTest, InconsistentGamesAreRefusedWithTheirReason) {
+    midGame();
+    loaded.NewGame(NewGameSetup{});
+    const std::vector<std::uint8_t> before = bytesOf(loaded.s);
+    const ControlSnapshot screen = snapshot(loaded);
+    struct Case {
+        const char* name;
+        std::function<void(SaveRecord&)> edit;
+        std::string field;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"owner not on his list", [](SaveRecord& r) { r.deeds[7].Owner = 1; }, "deeds[7].Owner",
+         "โฉนดที่ 7 เป็นของผู้เล่นคนที่ 1 แต่ไม่อยู่ในรายการโฉนดของผู้เล่นคนนั้น"},
+        {"listed but the bank's", listing(4, {29, 3, 7}), "players[4].Deeds",
+         "โฉนดที่ 7 อยู่ในรายการของผู้เล่นคนที่ 4 แต่ไม่ได้เป็นของผู้เล่นคนนี้"},
+        {"held by two", listing(4, {29, 3, 9}), "players[4].Deeds", "โฉนดที่ 9 อยู่ในรายการโฉนดมากกว่าหนึ่งครั้ง"},
+        {"twice on one list", listing(1, {1, 9, 1}), "players[1].Deeds",
+         "โฉนดที่ 1 อยู่ในรายการโฉนดมากกว่าหนึ่งครั้ง"},
+        {"a gap in the list", listing(1, {1, 0, 9}), "players[1].Deeds",
+         "รายการโฉนดของผู้เล่นคนที่ 1 มีช่องว่างอยู่ในลำดับที่ 2"},
+        {"bankrupt holding a deed",
+         [](SaveRecord& r) {
+             listDeeds(r, 2, {7});
+             r.deeds[7].Owner = 2;
+         },
+         "players[2].Deeds", "ผู้เล่นคนที่ 2 ล้มละลายแล้วแต่ยังถือโฉนดอยู่"},
+        {"a seat that does not play holds a deed",
+         [](SaveRecord& r) {
+             listDeeds(r, 5, {7});
+             r.deeds[7].Owner = 5;
+         },
+         "players[5].Deeds", "ผู้เล่นคนที่ 5 ไม่ได้ร่วมเล่นแต่ถือโฉนดอยู่"},
+        {"NP above the players left", [](SaveRecord& r) { r.NP = 4; }, "NP",
+         "จำนวนผู้เล่นที่เหลือ (4) ไม่ตรงกับผู้เล่นที่ยังไม่ล้มละลาย (3 คน)"},
+        {"everyone bankrupt",
+         [](SaveRecord& r) {
+             for (int k = 1; k <= 4; ++k) r.players[std::size_t(k)].bankrupt = kTrue;
+             r.players[1].deedCount = r.players[4].deedCount = 0;
+             for (auto& d : r.deeds)
+                 d = DeedRecord{d.Name,       d.LandType,   d.LandTypeName, d.Price,
+                                d.HousePrice, d.TowerPrice, d.Rent};
+             r.NP = 0;
+         },
+         "NP", "เหลือผู้เล่นที่ยังไม่ล้มละลายไม่ถึงสองคน เกมนี้จบไปแล้ว"},
+        {"the current player is bankrupt", [](SaveRecord& r) { r.NV = 2; }, "NV",
+         "ผู้เล่นที่ถึงตา (คนที่ 2) ล้มละลายไปแล้ว"},
+        {"the current player is the computer", [](SaveRecord& r) { r.NV = 3; }, "NV",
+         "ผู้เล่นที่ถึงตา (คนที่ 3) เป็นคอมฯ แต่เกมบันทึกได้เฉพาะตาของคน"},
+        {"the current player sits out", [](SaveRecord& r) { r.NV = 4; }, "NV",
+         "ผู้เล่นที่ถึงตา (คนที่ 4) ถูกให้หยุดเล่นในตานี้"},
+        {"decisions still open", [](SaveRecord& r) { r.Continue = 5; }, "Continue",
+         "เกมถูกบันทึกไว้กลางตา ไม่ใช่ตอนรอทอยลูกเต๋า"},
+        {"a move not yet reported", [](SaveRecord& r) { r.FirstProcess = "Y"; }, "Continue",
+         "เกมถูกบันทึกไว้กลางตา ไม่ใช่ตอนรอทอยลูกเต๋า"},
+        {"a negative price", [](SaveRecord& r) { r.deeds[6].Price = -100; }, "deeds[6]",
+         "ราคาหรือค่าเช่าของโฉนดที่ 6 ไม่ใช่ของกระดาน"},
+        {"a rent of INT32_MIN", [](SaveRecord& r) { r.deeds[1].Rent[2] = INT32_MIN; }, "deeds[1]",
+         "ราคาหรือค่าเช่าของโฉนดที่ 1 ไม่ใช่ของกระดาน"},
+        {"single land made pair land", [](SaveRecord& r) { r.deeds[2].LandType = 2; }, "deeds[2]",
+         "ราคาหรือค่าเช่าของโฉนดที่ 2 ไม่ใช่ของกระดาน"},
+        {"a card's amount", [](SaveRecord& r) { r.fate[4].Amount = 32767; }, "FateCards[4].Amount",
+         "จำนวนเงินของการ์ดประตูดวงใบที่ 4 ไม่ใช่ของเกม"},
+        {"a deck of twenty", [](SaveRecord& r) { r.NumOfTreasure = 20; }, "NumOfTreasure",
+         "สำรับการ์ดหีบสมบัติ ไม่ได้มี 15 ใบ"},
+        {"a card order holding 0", [](SaveRecord& r) { r.TreasureOrder[3] = 0; }, "TreasureOrder",
+         "ลำดับการ์ดหีบสมบัติ ไม่ได้มีการ์ดทุกใบ ใบละหนึ่งครั้ง"},
+        {"a card twice in the order", [](SaveRecord& r) { r.FateOrder[15] = r.FateOrder[1]; }, "FateOrder",
+         "ลำดับการ์ดประตูดวง ไม่ได้มีการ์ดทุกใบ ใบละหนึ่งครั้ง"},
+        {"a house on pair land", [](SaveRecord& r) { r.deeds[9].Houses = 1; }, "deeds[9]",
+         "โฉนดที่ 9 ไม่ใช่ที่ดินเดี่ยวแต่มีสิ่งปลูกสร้าง"},
+        {"a house on the bank's land", [](SaveRecord& r) { r.deeds[7].Houses = 2; }, "deeds[7]",
+         "โฉนดที่ 7 ไม่มีเจ้าของแต่มีสิ่งปลูกสร้าง"},
+        {"a house on mortgaged land", [](SaveRecord& r) { r.deeds[1].Mortgaged = kTrue; }, "deeds[1]",
+         "โฉนดที่ 1 ถูกจำนองอยู่แต่มีสิ่งปลูกสร้าง"},
+        {"a tower over two houses", [](SaveRecord& r) { r.deeds[1].Towers = 1; }, "deeds[1]",
+         "โฉนดที่ 1 มีตึกโดยไม่มีบ้านครบ 4 หลัง"},
+        {"the bank's land mortgaged", [](SaveRecord& r) { r.deeds[7].Mortgaged = kTrue; }, "deeds[7]",
+         "โฉนดที่ 7 ไม่มีเจ้าของแต่ถูกจำนองอยู่"},
+        {"a flag that is neither", [](SaveRecord& r) { r.players[4].mayPlay = 1; }, "players[4].MayPlay",
+         "ค่า players[4].MayPlay ต้องเป็น -1 หรือ 0"},
+        {"cash near INT32_MIN", [](SaveRecord& r) { r.players[1].money = INT32_MIN + 5; }, "players[1].Money",
+         "เงินของผู้เล่นคนที่ 1 ติดลบ"},
+        {"a token far off the board",
+         [](SaveRecord& r) { r.players[4].tokenLeft = r.players[4].tokenTop = -32768; },
+         "players[4].tokenLeft", "ตัวเดินของผู้เล่นคนที่ 4 อยู่นอกกระดาน"},
+        {"a token just past the right edge", [](SaveRecord& r) { r.players[1].tokenLeft = 11775; },
+         "players[1].tokenLeft", "ตัวเดินของผู้เล่นคนที่ 1 อยู่นอกกระดาน"},
+        {"speed INT32_MIN", [](SaveRecord& r) { r.Speed = INT32_MIN; }, "Speed",
+         "ความเร็วของคอมฯ (-2147483648) ไม่อยู่ในช่วงที่เลือกได้"},
+        {"speed INT32_MAX", [](SaveRecord& r) { r.Speed = INT32_MAX; }, "Speed",
+         "ความเร็วของคอมฯ (2147483647) ไม่อยู่ในช่วงที่เลือกได้"},
+        {"speed ten million", [](SaveRecord& r) { r.Speed = 10000000; }, "Speed",
+         "ความเร็วของคอมฯ (10000000) ไม่อยู่ในช่วงที่เลือกได้"},
+        // What a game can hold: none of these is refused.
+        {"a speed between the options", [](SaveRecord& r) { r.Speed = 5000; }, "", ""},
+        {"the slowest speed", [](SaveRecord& r) { r.Speed = 200000; }, "", ""},
+        {"a token half off the board's edge", [](SaveRecord& r) { r.players[1].tokenLeft = -494; }, "", ""},
+        {"a bankrupt player's token anywhere", [](SaveRecord& r) { r.players[2].tokenLeft = -32768; }, "",
+         ""},
+        {"cash of nothing", [](SaveRecord& r) { r.players[4].money = 0; }, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SaveRecord r = SaveRecordOf(s);
+        c.edit(r);
+        writeAll(saveGamePath(dir.path(), "edited"),
+                 std::get<std::vector<std::uint8_t>>(encodeSaveRecord(r)));
+        ScriptedRandom rr;
+        RecordingView vv;
+        Game fresh(rr, vv);
+        if (c.field.empty()) {
+            const auto error = LoadSavedGame(fresh, dir.path(), "edited");
+            EXPECT_FALSE(error.has_value()) << error->message;
+            continue;
+        }
+        const auto error = LoadSavedGame(loaded, dir.path(), "edited");
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->kind, FileError::Kind::Inconsistent);
+        EXPECT_EQ(error->field, c.field);
+        EXPECT_EQ(error->message, "ไฟล์เกมนี้ไม่ตรงกับกติกาของเกม (" + c.reason + ") จึงโหลดไม่ได้");
+        EXPECT_EQ(bytesOf(loaded.s), before);
+        EXPECT_TRUE(snapshot(loaded) == screen);
+    }
+}
+
+// A byte the code page leaves undefined would load as U+FFFD and then block every later save: the
+// file is refused at once, naming the text (a player by his number and his name as it reads).
+TEST_F(SaveGameTest, TextsWithBytesTheCodePageLacksAreRefused) {
+    midGame();
+    s.player(2).Name = "AB";
+    s.deed(1).Name = "CD";
+    const std::vector<std::uint8_t> good = bytesOf(s);
+    const auto at = [&](std::string_view text) {
+        return std::size_t(std::search(good.begin(), good.end(), text.begin(), text.end()) - good.begin());
+    };
+    struct Case {
+        std::size_t offset;
+        std::uint8_t byte;
+        std::string message; // empty: accepted
+    };
+    const Case cases[] = {
+        {at("AB") + 1, 0xDB,
+         "ไฟล์เกมนี้เสียหาย (ชื่อผู้เล่นคนที่ 2 \"A\xEF\xBF\xBD\" มีตัวอักษรที่ไม่มีในรหัสภาษาไทย) จึงโหลดไม่ได้"},
+        {at("AB"), 0xFF,
+         "ไฟล์เกมนี้เสียหาย (ชื่อผู้เล่นคนที่ 2 \"\xEF\xBF\xBD"
+         "B\" มีตัวอักษรที่ไม่มีในรหัสภาษาไทย) จึงโหลดไม่ได้"},
+        {at("CD"), 0x81, "ไฟล์เกมนี้เสียหาย (ชื่อโฉนดที่ 1 มีตัวอักษรที่ไม่มีในรหัสภาษาไทย) จึงโหลดไม่ได้"},
+        {at("AB"), 0xA1, ""}, // ก
+        {at("AB"), 0x85, ""}, // the ellipsis the code page adds to TIS-620
+    };
+    loaded.NewGame(NewGameSetup{});
+    const std::vector<std::uint8_t> before = bytesOf(loaded.s);
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> b = good;
+        b[c.offset] = c.byte;
+        writeAll(saveGamePath(dir.path(), "edited"), b);
+        ScriptedRandom rr;
+        RecordingView vv;
+        Game target(rr, vv);
+        Game& into = c.message.empty() ? target : loaded;
+        const auto error = LoadSavedGame(into, dir.path(), "edited");
+        if (c.message.empty()) {
+            EXPECT_FALSE(error.has_value()) << int(c.byte);
+            continue;
+        }
+        ASSERT_TRUE(error.has_value()) << int(c.byte);
+        EXPECT_EQ(error->kind, FileError::Kind::Unencodable);
+        EXPECT_EQ(error->message, c.message);
+        EXPECT_EQ(bytesOf(loaded.s), before);
+    }
 }
 
 TEST_F(SaveGameTest, SavingAgainWithShorterTextsLeavesOnlyTheNewRecord) {

@@ -84,6 +84,35 @@ private slots:
         QVERIFY(!child<QLabel>(w, "Image1")->pixmap().isNull());
     }
 
+    // Beside the figures stand the windows' own captions and nothing else: no currency caption
+    // after the amounts.
+    void windowsCarryOnlyTheirOwnCaptions_data() {
+        QTest::addColumn<bool>("winner");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("winner") << true
+                                << QStringList{q("รายละเอียดทรัพย์สินของ"), q("ทรัพย์สินทั้งหมด(ไม่รวมที่ดินจำนอง)"),
+                                               q("เป็นเงินสด"), q("มีโฉนดรวมทั้งสิ้น"), q("ใบ ดังนี้")};
+        QTest::newRow("hall-of-fame details")
+            << false
+            << QStringList{q("รายละเอียดทรัพย์สินของ"), q("ทรัพย์สินทั้งหมด(ไม่นับที่ดินจำนอง)"), q("เงินสด"),
+                           q("มีจำนวนโฉนดทั้งหมด"), q("ใบ ดังนี้")};
+    }
+    void windowsCarryOnlyTheirOwnCaptions() {
+        QFETCH(bool, winner);
+        QFETCH(QStringList, captions);
+        std::unique_ptr<QWidget> w;
+        if (winner)
+            w = std::make_unique<WinWindow>();
+        else
+            w = std::make_unique<HallOfFameDetailWindow>();
+        QStringList shown;
+        for (const QLabel* l : w->findChildren<QLabel*>())
+            if (l->objectName().isEmpty()) shown << l->text();
+        shown.sort();
+        captions.sort();
+        QCOMPARE(shown, captions);
+    }
+
     void winnerWindowEndsTheProgram_data() {
         QTest::addColumn<bool>("closeWindow");
         QTest::newRow("จบเกม") << false;

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
+
 #include "setup/NewGameRules.h"
 #include "setup/SetupWindow.h"
 #include "setup/StartWindow.h"
@@ -135,6 +138,35 @@ private slots:
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("a.dat"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("b.dat"));
+    }
+
+    // A name that is not valid UTF-8 (a file copied from another system) is listed with replacement
+    // characters, and loading and deleting it use the name the folder really holds.
+    void namesThatAreNotUtf8AreListedLoadedAndDeleted() {
+        Fixture f;
+        const std::filesystem::path folder(f.dir.path().toStdU16String());
+        const std::string odd = "g\xFF\xFEx"; // two bytes no UTF-8 text holds
+        for (const std::string& name : {odd + ".dat", std::string("h.dat"), std::string("\xE0.dat")})
+            std::ofstream(folder / name) << "x";
+        f.w.refreshFileList();
+        f.w.setLoadGameAvailable(true);
+        const QString replacement(QChar(0xFFFD));
+        QCOMPARE(f.listed(),
+                 (QStringList{QStringLiteral("g") + replacement + replacement + QStringLiteral("x.dat"),
+                              QStringLiteral("h.dat"), replacement + QStringLiteral(".dat")}));
+
+        QSignalSpy load(&f.w, &StartWindow::loadGameRequested);
+        f.choose(f.listed().at(0));
+        QTest::mouseClick(f.button("LOADGAMEButton"), Qt::LeftButton);
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(load.at(0).at(0).toByteArray(), QByteArray::fromStdString(odd));
+        f.w.loadRefused(QStringLiteral("x"));
+
+        f.choose(f.listed().at(0));
+        QTest::mouseClick(f.button("DELETEButton"), Qt::LeftButton);
+        QVERIFY(!std::filesystem::exists(folder / (odd + ".dat")));
+        QVERIFY(std::filesystem::exists(folder / "\xE0.dat"));
+        QCOMPARE(f.listed(), (QStringList{QStringLiteral("h.dat"), replacement + QStringLiteral(".dat")}));
     }
 
     void loadIsOnlyOfferedWhenTheProgramDoesIt() {

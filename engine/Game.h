@@ -111,6 +111,9 @@ public:
     void payDue(Ctl frame, Player who);
     void rest(); // the relax square: the next turn is lost
     void takeBonusMoney();
+    // A house on the player's single land `deed` instead of the cash, its price taken from the bonus;
+    // false, and the player told why, for land that is not single, is mortgaged or is built up.
+    bool takeBonusHouse(int deed);
     bool affords(std::int64_t cost) const { return s.player(s.NV).Money - cost >= 0; }
     // Hides the frame of a decision taken, counts it and hands the turn over after the last one.
     void settle(Ctl frame);
@@ -217,6 +220,8 @@ private:
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
     void settleBonus();
     void payIfOpen(Ctl frame, Ctl button);
+    // True when the current player can pay `cost`; otherwise he is told `refusal`.
+    bool canPay(std::int64_t cost, std::string_view refusal);
     void showNameColours();
 
     RandomSource* random_;

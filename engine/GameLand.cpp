@@ -10,14 +10,20 @@ namespace {
 constexpr std::string_view kNotEnoughMoney = "เงินของท่านมีไม่พอชำระ";
 } // namespace
 
+bool Game::canPay(std::int64_t cost, std::string_view refusal) {
+    if (affords(cost)) return true;
+    message(s.player(s.NV).Name, refusal);
+    return false;
+}
+
 bool Game::buyLand(bool withHouse) {
     const int d = currentDeed();
     if (d == 0) return false;
     DeedRecord& D = s.deed(d);
     const std::int32_t cost = landPrice(D, withHouse);
-    if (!affords(cost)) message(s.player(s.NV).Name, kNotEnoughMoney);
+    const bool affordable = canPay(cost, kNotEnoughMoney);
     ui[Ctl::CheckFreeLand].checked = false;
-    if (!affords(cost) || D.Owner != 0) {
+    if (!affordable || D.Owner != 0) {
         handOverIfDone();
         return false;
     }
@@ -40,10 +46,7 @@ bool Game::buildOne() {
     if (d == 0) return false;
     DeedRecord& D = s.deed(d);
     const std::int32_t cost = buildingPrice(D);
-    if (!affords(cost)) {
-        message(s.player(s.NV).Name, kNotEnoughMoney);
-        return false;
-    }
+    if (!canPay(cost, kNotEnoughMoney)) return false;
     if (nextIsTower(D))
         D.Towers = 1;
     else
@@ -72,10 +75,7 @@ bool Game::redeemOwnLand() {
     const int d = currentDeed();
     if (d == 0) return false;
     const std::int32_t cost = mortgageValue(s.deed(d));
-    if (!affords(cost)) {
-        message(s.player(s.NV).Name, "ท่านมีเงินไม่เพียงพอที่จะชำระ");
-        return false;
-    }
+    if (!canPay(cost, "ท่านมีเงินไม่เพียงพอที่จะชำระ")) return false;
     s.deed(d).Mortgaged = kFalse;
     PlayerMoneyChange(s.NV, -cost);
     report({.kind = EventKind::Redeemed, .player = s.NV, .deed = d, .amount = cost});
@@ -89,10 +89,7 @@ bool Game::takeOver() {
     if (d == 0) return false;
     DeedRecord& D = s.deed(d);
     const std::int32_t cost = takeOverPrice(D);
-    if (!affords(cost)) {
-        message(s.player(s.NV).Name, kNotEnoughMoney);
-        return false;
-    }
+    if (!canPay(cost, kNotEnoughMoney)) return false;
     const int previousOwner = D.Owner;
     transferDeed(s, d, s.NV);
     D.Mortgaged = kFalse;

@@ -2,8 +2,8 @@
 // a house.
 #include "engine/Game.h"
 
+#include "engine/Holdings.h"
 #include "engine/Money.h"
-#include "engine/Text.h"
 
 namespace tavorin {
 
@@ -72,6 +72,32 @@ void Game::CmbBonus_Select(int index) {
     ui.bonusSelection = (index >= 0 && index < count) ? index : -1;
 }
 
+bool Game::takeBonusHouse(int d) {
+    DeedRecord& D = s.deed(d);
+    if (!D.single()) {
+        message(s.player(s.NV).Name, "โฉนดที่ดินที่ท่านเลือกมิได้เป็นประเภทที่ดินเดี่ยวจึงไม่สามารถทำการสั่งซื้อบ้านเพิ่มได้");
+        return false;
+    }
+    if (D.Mortgaged == kTrue) {
+        message(kAppTitle, "ที่ดินนี้ติดจำนองอยู่");
+        return false;
+    }
+    if (D.Towers == 1) {
+        message(kAppTitle, "มีสิ่งปลูกสร้างเต็มแล้ว");
+        return false;
+    }
+    if (D.Houses == 4) {
+        message(kAppTitle, "มีบ้านเต็มแล้วไม่สามารถสั่งซื้อตึกได้");
+        return false;
+    }
+    ++D.Houses;
+    PlayerMoneyChange(s.NV, kLapBonus - D.HousePrice);
+    report({.kind = EventKind::TookBonus, .player = s.NV, .deed = d, .amount = kLapBonus - D.HousePrice});
+    ChangeDeedOnMain();
+    settleBonus();
+    return true;
+}
+
 void Game::OKButtonInBonus_Click() {
     if (!ui[Ctl::OKButtonInBonus].enabled || !bonusArmed()) return;
     const int P = s.NV;
@@ -80,44 +106,19 @@ void Game::OKButtonInBonus_Click() {
         takeBonusMoney();
         return;
     } else if (ui[Ctl::OpgBonus2].checked) {
-        const std::vector<std::string> lines = BonusListLines();
         const int sel = ui.bonusSelection;
-        if (sel < 0 || sel >= int(lines.size())) {
+        if (sel < 0 || sel >= int(BonusListLines().size())) {
             message(name, "ยังไม่ได้เลือกโฉนด");
             return;
         }
-        const std::string& line = lines[std::size_t(sel)];
-        if (line == kNoDeedLeft) {
+        if (s.player(P).DeedCount == 0) { // the list's one line says there is no deed
             message(kAppTitle, "เลือกไม่ได้");
             return;
         }
-        // The deed number is read back from the line's first two characters, as the list shows it.
-        std::string head = line.substr(0, 2);
-        while (!head.empty() && head.back() == ' ') head.pop_back();
-        int d = 0;
-        if (!parseDigits(head, d) || !validDeed(d)) return;
-        DeedRecord& D = s.deed(d);
-        if (!D.single()) {
-            message(name, "โฉนดที่ดินที่ท่านเลือกมิได้เป็นประเภทที่ดินเดี่ยวจึงไม่สามารถทำการสั่งซื้อบ้านเพิ่มได้");
-            return;
-        }
-        if (line.size() >= std::string_view("(จ.)").size() && line.ends_with("(จ.)")) {
-            message(kAppTitle, "ที่ดินนี้ติดจำนองอยู่");
-            return;
-        }
-        if (D.Towers == 1) {
-            message(kAppTitle, "มีสิ่งปลูกสร้างเต็มแล้ว");
-            return;
-        }
-        if (D.Houses == 4) {
-            message(kAppTitle, "มีบ้านเต็มแล้วไม่สามารถสั่งซื้อตึกได้");
-            return;
-        }
-        ++D.Houses;
-        PlayerMoneyChange(P, kLapBonus - D.HousePrice);
-        report({.kind = EventKind::TookBonus, .player = P, .deed = d, .amount = kLapBonus - D.HousePrice});
-        ChangeDeedOnMain();
-        settleBonus();
+        // The list shows the player's deeds in the order of his list, one line each.
+        std::vector<int> deeds;
+        for (int d : heldDeeds(s, P)) deeds.push_back(d);
+        takeBonusHouse(deeds[std::size_t(sel)]);
         return;
     }
     handOverIfDone();

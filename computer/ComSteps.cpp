@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 
-#include "computer/ComputerDecisions.h"
 #include "engine/Decks.h"
 #include "engine/Holdings.h"
 #include "engine/Money.h"
@@ -24,47 +23,8 @@ void buy(Game& g, bool withHouse) {
     g.buyLand(withHouse);
 }
 
-void decideSingleLand(Game& g) {
-    const int d = g.currentDeed();
-    const std::int32_t m = g.s.player(g.s.NV).Money;
-    const int p = g.s.deed(d).Price, h = g.s.deed(d).HousePrice;
-    const int group = singleGroupOf(d);
-    if (m < p) return g.declineLand();
-    if (m < 3 * p && m < p + h) {
-        const int R = g.rdm(0, 100);
-        if (R <= singleLandAloneThreshold(group)) return buy(g, false);
-        return g.declineLand();
-    }
-    const SingleLandSplit split = singleLandSplit(group, m >= 3 * p, g.s.player(g.s.NV).DeedCount);
-    const int R = g.rdm(1, 100);
-    if (R < split.A) return buy(g, false);
-    if (R < split.B) return buy(g, true);
-    g.declineLand();
-}
-
-// Pair and group land: bought on a draw against what the computer and the others hold of its kind.
-void decideSharedLand(Game& g, std::span<const int> kind, int (*threshold)(int, int, bool)) {
-    const int P = g.s.NV;
-    const int d = g.currentDeed();
-    const std::int32_t m = g.s.player(P).Money;
-    const int p = g.s.deed(d).Price;
-    if (m < p) return g.declineLand();
-    const int k = ownedBy(g.s, P, kind);
-    const int o = ownedByOthers(g.s, P, kind);
-    const int R = g.rdm(1, 100);
-    if (R <= threshold(k, o, m >= 3 * p)) return buy(g, false);
-    g.declineLand();
-}
-
-void decideBuild(Game& g) {
-    const int d = g.currentDeed();
-    if (d != 0 && g.s.deed(d).Towers == 1) return g.leaveOwnLand();
-    const DeedRecord& D = g.s.deed(d);
-    const int threshold = buildThreshold(g.s.player(g.s.NV).Money, D.Houses, D.HousePrice, D.TowerPrice);
-    if (threshold == 0) return g.leaveOwnLand();
-    const int R = g.rdm(1, 100);
-    if (R > threshold) return g.leaveOwnLand();
-    if (d == 0) return;
+void build(Game& g) {
+    if (g.currentDeed() == 0) return;
     g.message(nameOf(g), "คอมฯ เลือกซื้อ บ้าน/ตึก เพิ่ม 1 หลัง");
     g.buildOne();
 }
@@ -121,7 +81,15 @@ void raiseFunds(Game& g, std::int32_t amount) {
     while (std::int64_t(p.Money) + amount < 0 && lastHeldDeed(g.s, g.s.NV) != 0) ComSellOneAsset(g);
 }
 
-void decide(Game& g, Ctl frame) {
+void applyLandChoice(Game& g, LandChoice choice) {
+    switch (choice) {
+    case LandChoice::Leave: return g.declineLand();
+    case LandChoice::Buy: return buy(g, false);
+    case LandChoice::BuyWithHouse: return buy(g, true);
+    }
+}
+
+void decide(Game& g, Ctl frame, Strategy& strategy) {
     switch (frame) {
     case Ctl::TreasureFrame:
     case Ctl::FateFrame:
@@ -136,15 +104,16 @@ void decide(Game& g, Ctl frame) {
     case Ctl::StartFrame:
     case Ctl::FirstFrame:
     case Ctl::OwnNotSingleLandFrame: return g.settle(frame);
-    case Ctl::OwnSingleLandFrame: return decideBuild(g);
+    case Ctl::OwnSingleLandFrame: {
+        const int d = g.currentDeed();
+        if (d != 0 && g.s.deed(d).Towers == 1) return g.leaveOwnLand();
+        if (strategy.buildOne(g)) return build(g);
+        return g.leaveOwnLand();
+    }
     case Ctl::FreeLandFrame: {
         const int d = g.currentDeed();
         if (d == 0) return;
-        switch (g.s.deed(d).type()) {
-        case LandType::Single: return decideSingleLand(g);
-        case LandType::Pair: return decideSharedLand(g, kPairDeeds, pairLandThreshold);
-        default: return decideSharedLand(g, kGroupDeeds, groupLandThreshold);
-        }
+        return applyLandChoice(g, strategy.freeLand(g));
     }
     default: return;
     }

@@ -4,12 +4,16 @@
 
 #include <cstdint>
 
+#include "computer/Strategy.h"
 #include "engine/Game.h"
 
 namespace tavorin::com {
 
-// Runs the deciding step for the frame the square opened (after the thinking pause).
-void decide(Game& g, Ctl frame);
+// Runs the deciding step for the frame the square opened (after the thinking pause), with the seat's
+// strategy making the choices.
+void decide(Game& g, Ctl frame, Strategy& strategy = classicStrategy());
+
+void applyLandChoice(Game& g, LandChoice choice);
 
 // Sells one piece of the current player's last deed back to the bank for 90 % of its price.
 void ComSellOneAsset(Game& g);

@@ -25,6 +25,13 @@ Game::Game(RandomSource& random, MainView& view) : random_(&random), seeded_(nul
     ResetFrames();
 }
 
+Game::Game(const Game& position, RandomSource& random, MainView& view) : Game(position) {
+    random_ = &random;
+    seeded_ = nullptr;
+    view_ = &view;
+    observers_.clear(); // what the copy does is reported to nobody
+}
+
 void Game::setLabel(Ctl c, std::int64_t number) {
     std::string& t = ui[c].text;
     t.clear();

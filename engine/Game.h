@@ -44,6 +44,9 @@ public:
     // Given the program's own generator, the game calls it without the virtual call: a computer turn
     // draws a hundred times.
     Game(SeededRandom& random, MainView& view);
+    // The same position with a source of draws and a view of its own: the computer plays such a copy
+    // forward to weigh a choice, and nothing the copy does reaches this game.
+    Game(const Game& position, RandomSource& random, MainView& view);
 
     GameState s;
     MainScreen ui;

@@ -22,6 +22,7 @@
 #include "setup/SaveRecord.h"
 #include "setup/SetupWindow.h"
 #include "setup/TwipLayout.h"
+#include "ui/ChosenLine.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
@@ -84,7 +85,7 @@ StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
     progress_->setValue(0);
     progress_->hide();
 
-    connect(file1_, &QListWidget::currentItemChanged, this, [this] { File1_Click(); });
+    connect(file1_, &QListWidget::itemSelectionChanged, this, [this] { File1_Click(); });
     connect(file1_, &QListWidget::itemClicked, this, [this] { File1_Click(); });
     connect(newGame_, &QPushButton::clicked, this, [this] { NEWGAMEButton_Click(); });
     connect(loadGame_, &QPushButton::clicked, this, [this] { LOADGAMEButton_Click(); });
@@ -102,6 +103,7 @@ SetupWindow& StartWindow::setupWindow() {
         setup_ = std::make_unique<SetupWindow>(folder_);
         setup_->setQuitHandler(quit_);
         connect(setup_.get(), &SetupWindow::newGameRequested, this, &StartWindow::newGameRequested);
+        if (prepareSetup_) prepareSetup_(*setup_);
     }
     return *setup_;
 }
@@ -177,13 +179,26 @@ void StartWindow::refreshFileList() {
     }
 }
 
+void StartWindow::showAgain(bool toLoad) {
+    loadRunning_ = false;
+    progress_->hide();
+    enableButtons(true);
+    show();
+    raise();
+    activateWindow();
+    if (toLoad)
+        file1_->setFocus(Qt::OtherFocusReason);
+    else
+        text1_->setFocus(Qt::OtherFocusReason);
+}
+
 void StartWindow::showEvent(QShowEvent* e) {
     refreshFileList();
     QWidget::showEvent(e);
 }
 
 void StartWindow::File1_Click() {
-    if (QListWidgetItem* item = file1_->currentItem()) {
+    if (QListWidgetItem* item = ui::chosenLine(file1_)) {
         text2_->setText(ui::qs(savedGameNameOf(ui::toUtf8(item->text()))));
         const QByteArray real = item->data(kRealNameRole).toByteArray();
         chosen_ = QByteArray::fromStdString(savedGameNameOf(real.toStdString()));

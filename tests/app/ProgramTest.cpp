@@ -56,13 +56,6 @@ public:
     }
 };
 
-class QuietView final : public MainView {
-public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
-        return MsgResult::Ok;
-    }
-};
-
 template <class W = QWidget> W* child(QWidget& root, const char* name) {
     W* w = root.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("no widget %s", name);
@@ -264,7 +257,7 @@ void compareScreens(app::MainWindow& a, app::MainWindow& b) {
 void saveFreshGame(const QString& folder, const char* name, const std::function<void(Game&)>& change = {},
                    const NewGameSetup& setup = {}) {
     test::ScriptedRandom random;
-    QuietView view;
+    test::QuietView view;
     Game g(random, view);
     g.NewGame(setup);
     if (change) change(g);

@@ -193,6 +193,8 @@ void SetupWindow::CImgButton_Click(int k) {
     PlayerLFF = k;
     setEnabled(false);
     PictureChooser& chooser = pictureChooser();
+    // Over the setup window that asked for it, not wherever the desktop puts a new window.
+    chooser.move(frameGeometry().center() - chooser.rect().center());
     chooser.show();
     chooser.raise();
     chooser.activateWindow();

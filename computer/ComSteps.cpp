@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "computer/ComputerDecisions.h"
 #include "engine/Decks.h"
 #include "engine/Holdings.h"
 #include "engine/Money.h"
@@ -58,21 +57,12 @@ void ComBuyLand(Game& g) {
     g.handOverIfDone();
 }
 
-void ComDecideSingleLand(Game& g) {
-    const int d = g.currentDeed();
-    const std::int32_t m = g.s.player(g.s.NV).Money;
-    const int p = g.s.deed(d).Price, h = g.s.deed(d).HousePrice;
-    const int group = singleGroupOf(d);
-    if (m < p) return ComNotBuyLand(g);
-    if (m < 3 * p && m < p + h) {
-        const int R = g.rdm(0, 100);
-        if (R <= singleLandAloneThreshold(group)) return ComBuyLand(g);
-        return ComNotBuyLand(g);
-    }
-    const SingleLandSplit split = singleLandSplit(group, m >= 3 * p, g.s.player(g.s.NV).DeedCount);
-    const int R = g.rdm(1, 100);
-    if (R < split.A) return ComBuyLand(g);
-    if (R < split.B) {
+void applyLandChoice(Game& g, LandChoice choice) {
+    switch (choice) {
+    case LandChoice::Leave: return ComNotBuyLand(g);
+    case LandChoice::Buy: return ComBuyLand(g);
+    case LandChoice::BuyWithHouse:
+        // The house rides on the frame's check box, as a person's purchase would take it.
         g.ui[Ctl::CheckFreeLand].enabled = true;
         g.ui[Ctl::CheckFreeLand].checked = true;
         ComBuyLand(g);
@@ -80,33 +70,6 @@ void ComDecideSingleLand(Game& g) {
         g.ui[Ctl::CheckFreeLand].enabled = false;
         return;
     }
-    ComNotBuyLand(g);
-}
-
-void ComDecidePairLand(Game& g) {
-    const int P = g.s.NV;
-    const int d = g.currentDeed();
-    const std::int32_t m = g.s.player(P).Money;
-    const int p = g.s.deed(d).Price;
-    if (m < p) return ComNotBuyLand(g);
-    const int k = ownedBy(g.s, P, kPairDeeds);
-    const int o = ownedByOthers(g.s, P, kPairDeeds);
-    const int R = g.rdm(1, 100);
-    if (R <= pairLandThreshold(k, o, m >= 3 * p)) return ComBuyLand(g);
-    ComNotBuyLand(g);
-}
-
-void ComDecideMultiLand(Game& g) {
-    const int P = g.s.NV;
-    const int d = g.currentDeed();
-    const std::int32_t m = g.s.player(P).Money;
-    const int p = g.s.deed(d).Price;
-    if (m < p) return ComNotBuyLand(g);
-    const int k = ownedBy(g.s, P, kGroupDeeds);
-    const int o = ownedByOthers(g.s, P, kGroupDeeds);
-    const int R = g.rdm(1, 100);
-    if (R <= groupLandThreshold(k, o, m >= 3 * p)) return ComBuyLand(g);
-    ComNotBuyLand(g);
 }
 
 void ComCloseOwnSingleLand(Game& g) {
@@ -136,16 +99,6 @@ void ComBuildOne(Game& g) {
     g.ChangeDeedOnMain();
     if (g.s.Continue > 0) --g.s.Continue;
     g.handOverIfDone();
-}
-
-void ComDecideBuild(Game& g) {
-    const int d = g.currentDeed();
-    const DeedRecord& D = g.s.deed(d);
-    const int threshold = buildThreshold(g.s.player(g.s.NV).Money, D.Houses, D.HousePrice, D.TowerPrice);
-    if (threshold == 0) return ComCloseOwnSingleLand(g);
-    const int R = g.rdm(1, 100);
-    if (R <= threshold) return ComBuildOne(g);
-    ComCloseOwnSingleLand(g);
 }
 
 void ComSellOneAsset(Game& g) {
@@ -251,7 +204,7 @@ void ComPay(Game& g, Payment kind) {
     g.handOverIfDone();
 }
 
-void decide(Game& g, Ctl frame) {
+void decide(Game& g, Ctl frame, Strategy& strategy) {
     auto payWithFunds = [&](Payment kind) {
         raiseFunds(g, paymentAmount(g, kind));
         ComPay(g, kind);
@@ -271,16 +224,13 @@ void decide(Game& g, Ctl frame) {
     case Ctl::OwnSingleLandFrame: {
         const int d = g.currentDeed();
         if (d != 0 && g.s.deed(d).Towers == 1) return ComCloseOwnSingleLand(g);
-        return ComDecideBuild(g);
+        if (strategy.buildOne(g)) return ComBuildOne(g);
+        return ComCloseOwnSingleLand(g);
     }
     case Ctl::FreeLandFrame: {
         const int d = g.currentDeed();
         if (d == 0) return;
-        switch (g.s.deed(d).type()) {
-        case LandType::Single: return ComDecideSingleLand(g);
-        case LandType::Pair: return ComDecidePairLand(g);
-        default: return ComDecideMultiLand(g);
-        }
+        return applyLandChoice(g, strategy.freeLand(g));
     }
     default: return;
     }

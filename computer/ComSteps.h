@@ -4,19 +4,18 @@
 
 #include <cstdint>
 
+#include "computer/Strategy.h"
 #include "engine/Game.h"
 
 namespace tavorin::com {
 
-// Runs the deciding step for the frame the square opened (after the thinking pause).
-void decide(Game& g, Ctl frame);
+// Runs the deciding step for the frame the square opened (after the thinking pause), with the seat's
+// strategy making the choices.
+void decide(Game& g, Ctl frame, Strategy& strategy = classicStrategy());
 
-void ComDecideSingleLand(Game& g);
-void ComDecidePairLand(Game& g);
-void ComDecideMultiLand(Game& g);
 void ComBuyLand(Game& g);
 void ComNotBuyLand(Game& g);
-void ComDecideBuild(Game& g);
+void applyLandChoice(Game& g, LandChoice choice);
 void ComBuildOne(Game& g);
 void ComCloseOwnSingleLand(Game& g);
 

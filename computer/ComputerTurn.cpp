@@ -51,7 +51,13 @@ ButtonSet lockedButtons(Ctl frame) {
 }
 } // namespace
 
-ComputerTurn::ComputerTurn(Game& game) : g_(game) {}
+ComputerTurn::ComputerTurn(Game& game, Strategy& strategy) : g_(game), strategy_(strategy) {}
+
+void ComputerTurn::finishDecision(Game& g, Ctl frame, Strategy& strategy) {
+    com::decide(g, frame, strategy);
+    for (Ctl c : lockedButtons(frame)) g.ui[c].enabled = true;
+    g.s.FirstProcess = "N";
+}
 
 double ComputerTurn::step() {
     MainScreen& ui = g_.ui;
@@ -124,9 +130,7 @@ double ComputerTurn::step() {
         ui[Ctl::LabelComThinking].visible = false;
         ui[Ctl::BarComThinking].value = 0;
         ui[Ctl::BarComThinking].visible = false;
-        decide();
-        for (Ctl c : lockedButtons(frame_)) ui[c].enabled = true;
-        s.FirstProcess = "N";
+        finishDecision(g_, frame_, strategy_);
         stage_ = Stage::Done;
         return kOver;
     case Stage::Done: return kOver;
@@ -237,8 +241,4 @@ double ComputerTurn::resolve() {
     return kThinkFirst;
 }
 
-} // namespace tavorin
-
-namespace tavorin {
-void ComputerTurn::decide() { com::decide(g_, frame_); }
 } // namespace tavorin

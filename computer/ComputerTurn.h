@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "computer/Strategy.h"
 #include "engine/Game.h"
 
 namespace tavorin {
@@ -19,7 +20,11 @@ inline int pauseMilliseconds(double units, std::int32_t speed) {
 
 class ComputerTurn {
 public:
-    explicit ComputerTurn(Game& game);
+    explicit ComputerTurn(Game& game, Strategy& strategy = classicStrategy());
+
+    // The end of the thinking: the seat's strategy chooses for the open frame, the frame's buttons
+    // come back and the square counts as answered.
+    static void finishDecision(Game& g, Ctl frame, Strategy& strategy);
 
     // Runs the turn up to its next pause and returns the pause in units, or nullopt when the turn
     // is over. When it is over, the game may already have handed the turn to the next player; if that
@@ -40,9 +45,9 @@ public:
 private:
     enum class Stage { Prepare, RollStart, Rolling, Moved, Pointing, Placed, Thinking, Done };
     double resolve();
-    void decide();
 
     Game& g_;
+    Strategy& strategy_;
     Stage stage_ = Stage::Prepare;
     int step_ = 0;
     int r1_ = 0, r2_ = 0;

@@ -6,13 +6,13 @@
 namespace tavorin {
 
 GameResult playComputerGame(Game& game, HeadlessView& view, int maxTurns,
-                            const std::function<void(int, int)>& afterTurn) {
+                            const std::function<void(int, int)>& afterTurn, const Seats* seats) {
     GameResult result;
     std::array<bool, kMaxPlayers + 1> wasBankrupt{};
     while (!game.s.gameOver && view.computerPending && (maxTurns <= 0 || result.turns < maxTurns)) {
         view.computerPending = false;
         const int player = game.s.NV;
-        ComputerTurn(game).play();
+        ComputerTurn(game, seats ? (*seats)(player) : classicStrategy()).play();
         ++result.turns;
         for (int k = 1; k <= kMaxPlayers; ++k) {
             if (game.s.player(k).Bankrupt == kTrue && !wasBankrupt[std::size_t(k)]) {

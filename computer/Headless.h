@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "computer/Strategy.h"
 #include "engine/Game.h"
 
 namespace tavorin {
@@ -49,8 +50,10 @@ struct GameResult {
 
 // Plays computer turns until one player is left or `maxTurns` turns have been played (0: no cap).
 // `afterTurn` runs after every turn with the number of the turn and the player who played it.
+// `seats` chooses each seat's strategy; without it every seat plays the classic one.
 GameResult playComputerGame(Game& game, HeadlessView& view, int maxTurns,
-                            const std::function<void(int turn, int player)>& afterTurn = {});
+                            const std::function<void(int turn, int player)>& afterTurn = {},
+                            const Seats* seats = nullptr);
 
 // One line of JSON with the state after a turn, for replayable traces.
 std::string stateJson(const GameState& s, int turn, int player);

@@ -32,10 +32,26 @@ SimGame playSimGame(const SimOptions& o, std::uint64_t seed, std::ostream* trace
     setup.buyFirstLoop = !o.firstLapLock;
     setup.initialDeeds = o.deal;
     game->NewGame(setup);
-    const GameResult r = playComputerGame(*game, view, o.maxTurns, [&](int turn, int player) {
-        if (trace) *trace << stateJson(game->s, turn, player) << '\n';
-    });
-    return {seed, r.winner, r.turns, r.bankrupts};
+    SimGame result;
+    std::array<std::unique_ptr<StrongStrategy>, kMaxPlayers + 1> strong;
+    Seats seats;
+    for (int k = 1; k <= o.players; ++k) {
+        if (o.seats[std::size_t(k)] != StrategyKind::Strong) continue;
+        strong[std::size_t(k)] = std::make_unique<StrongStrategy>(o.strong);
+        if (o.timeDecisions) strong[std::size_t(k)]->recordTimes(&result.strongDecisionMs);
+        seats.of[std::size_t(k)] = strong[std::size_t(k)].get();
+    }
+    const GameResult r = playComputerGame(
+        *game, view, o.maxTurns,
+        [&](int turn, int player) {
+            if (trace) *trace << stateJson(game->s, turn, player) << '\n';
+        },
+        &seats);
+    result.seed = seed;
+    result.winner = r.winner;
+    result.turns = r.turns;
+    result.bankrupts = r.bankrupts;
+    return result;
 }
 
 void playSimGames(const SimOptions& o, std::uint64_t firstSeed, long count, int jobs,

@@ -8,13 +8,18 @@
 #include <iosfwd>
 #include <vector>
 
+#include "computer/Strategy.h"
+
 namespace tavorin {
 
 struct SimOptions {
     int players = 4;
     bool firstLapLock = false;
-    int deal = 0;     // 0: no initial deal; 1..4 deeds to every player
-    int maxTurns = 0; // 0: no cap
+    int deal = 0;                                      // 0: no initial deal; 1..4 deeds to every player
+    int maxTurns = 0;                                  // 0: no cap
+    std::array<StrategyKind, kMaxPlayers + 1> seats{}; // [1..players]; classic unless said
+    StrongSettings strong;
+    bool timeDecisions = false; // fill SimGame::strongDecisionMs
 };
 
 struct SimGame {
@@ -22,6 +27,7 @@ struct SimGame {
     int winner = 0; // 0 when the cap was reached first
     int turns = 0;
     std::vector<int> bankrupts;
+    std::vector<float> strongDecisionMs; // with SimOptions::timeDecisions
 };
 
 // Plays one game from its seed. With `trace`, every draw, message and the state after every turn

@@ -26,13 +26,17 @@ struct Options {
     bool json = false;
     std::string trace;
     int jobs = 1;
+    std::vector<StrategyKind> seats; // empty: every seat classic
+    StrongSettings strong;
+    bool times = false;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
     std::cerr << "tavorin-sim: " << problem << "\n"
               << "usage: tavorin-sim [--games N] [--players 2..6] [--seed S] [--max-turns T]\n"
               << "                   [--first-lap-lock] [--deal 1..4] [--json] [--trace FILE]\n"
-              << "                   [--jobs N]\n";
+              << "                   [--jobs N] [--seats classic|strong,...] [--rollouts N]\n"
+              << "                   [--horizon TURNS] [--decision-times]\n";
     std::exit(2);
 }
 
@@ -70,6 +74,25 @@ Options parse(int argc, char** argv) {
             o.json = true;
         else if (a == "--jobs")
             o.jobs = int(number("--jobs", value(), 1, 256));
+        else if (a == "--seats") {
+            const std::string_view list = value();
+            o.seats.clear();
+            std::size_t at = 0;
+            for (;;) {
+                const std::size_t comma = list.find(',', at);
+                StrategyKind kind;
+                if (!parseStrategy(list.substr(at, comma - at), kind))
+                    usage("--seats takes classic or strong for each seat, separated by commas");
+                o.seats.push_back(kind);
+                if (comma == std::string_view::npos) break;
+                at = comma + 1;
+            }
+        } else if (a == "--rollouts")
+            o.strong.rollouts = int(number("--rollouts", value(), 1, 100000));
+        else if (a == "--horizon")
+            o.strong.horizon = int(number("--horizon", value(), 1, 100000));
+        else if (a == "--decision-times")
+            o.times = true;
         else if (a == "--trace")
             o.trace = value();
         else if (a == "--help" || a == "-h")
@@ -78,6 +101,7 @@ Options parse(int argc, char** argv) {
             usage("unknown option " + std::string(a));
     }
     if (!o.trace.empty() && o.games != 1) usage("--trace records one game; use it with --games 1");
+    if (o.seats.size() > std::size_t(o.players)) usage("--seats names more seats than --players");
     return o;
 }
 
@@ -98,6 +122,10 @@ int main(int argc, char** argv) {
     sim.firstLapLock = o.firstLapLock;
     sim.deal = o.deal;
     sim.maxTurns = o.maxTurns;
+    for (std::size_t k = 0; k < o.seats.size(); ++k) sim.seats[k + 1] = o.seats[k];
+    sim.strong = o.strong;
+    sim.timeDecisions = o.times;
+    std::vector<float> decisionMs;
     std::vector<int> turns;
     std::vector<long> wins(7, 0);
     long capped = 0;
@@ -105,6 +133,7 @@ int main(int argc, char** argv) {
     if (o.json) std::cout << "{\"games\":[";
     auto report = [&](const SimGame& r) {
         turns.push_back(r.turns);
+        decisionMs.insert(decisionMs.end(), r.strongDecisionMs.begin(), r.strongDecisionMs.end());
         if (r.winner)
             ++wins[std::size_t(r.winner)];
         else
@@ -165,6 +194,22 @@ int main(int argc, char** argv) {
                 std::cout << buffer;
             }
             std::cout << '\n';
+        }
+        if (!o.seats.empty()) {
+            std::cout << "seats";
+            for (int k = 1; k <= o.players; ++k)
+                std::cout << ' ' << k << ':' << strategyName(sim.seats[std::size_t(k)]);
+            std::cout << '\n';
+        }
+        if (o.times && !decisionMs.empty()) {
+            std::sort(decisionMs.begin(), decisionMs.end());
+            char buffer[160];
+            std::snprintf(buffer, sizeof buffer,
+                          "strong decisions %zu, thinking ms median %.2f p99 %.2f worst %.2f\n",
+                          decisionMs.size(), double(decisionMs[decisionMs.size() / 2]),
+                          double(decisionMs[std::min(decisionMs.size() - 1, decisionMs.size() * 99 / 100)]),
+                          double(decisionMs.back()));
+            std::cout << buffer;
         }
     }
     return 0;

@@ -33,6 +33,12 @@ Game::Game(RandomSource& random, MainView& view)
     ResetFrames();
 }
 
+Game::Game(const Game& position, RandomSource& random, MainView& view) : Game(position) {
+    random_ = &random;
+    seeded_ = dynamic_cast<SeededRandom*>(&random);
+    view_ = &view;
+}
+
 void Game::setLabel(Ctl c, std::int64_t number) {
     std::string& t = ui[c].text;
     t.clear();

@@ -30,6 +30,9 @@ enum class ChargeOutcome { Paid, MustRaiseMoney, Bankrupt };
 class Game {
 public:
     Game(RandomSource& random, MainView& view);
+    // The same position with a source of draws and a view of its own: the computer plays such a copy
+    // forward to weigh a choice, and nothing the copy does reaches this game.
+    Game(const Game& position, RandomSource& random, MainView& view);
 
     GameState s;
     MainScreen ui;

@@ -2,31 +2,13 @@
 
 #include "computer/ComSteps.h"
 #include "computer/ComputerDecisions.h"
-#include "tests/engine/Fixture.h"
+#include "tests/computer/ComputerFixture.h"
 
 namespace tavorin::test {
 namespace {
 
-// A two-player game whose current player (1) is the computer, standing on a free deed's frame.
-class ComputerTest : public GameTest {
+class DecisionTest : public ComputerTest {
 protected:
-    void SetUp() override {
-        NewGameSetup setup;
-        setup.computer[1] = true;
-        setup.computer[2] = true;
-        game.NewGame(setup);
-        rnd.log.clear();
-        view.messages.clear();
-    }
-    // Opens the frame of deed d for the computer, as its landing does, with `money` in hand.
-    void onDeed(int d, std::int32_t money) {
-        s.player(1).Money = money;
-        s.TypeOfSend = "c";
-        s.ValueOfSend = "1";
-        s.Number = std::to_string(d);
-        s.Continue = 1;
-        game.fillLandFrame(d);
-    }
     void decide(Ctl frame) { com::decide(game, frame); }
 };
 
@@ -68,7 +50,7 @@ TEST(ComputerDecisionTable, PairGroupAndBuildThresholds) {
     EXPECT_EQ(buildThreshold(10000, 4, 1000, 5000), 75);
 }
 
-TEST_F(ComputerTest, OnlyTheLandAffordableUsesADrawFromZero) {
+TEST_F(DecisionTest, OnlyTheLandAffordableUsesADrawFromZero) {
     for (auto [R, buys] : {std::pair{10, true}, std::pair{11, false}, std::pair{0, true}}) {
         SetUp();
         onDeed(1, 1000); // price 600, house 500: 1000 < 1100
@@ -81,7 +63,7 @@ TEST_F(ComputerTest, OnlyTheLandAffordableUsesADrawFromZero) {
     }
 }
 
-TEST_F(ComputerTest, LandWithAHouseBetweenTheTwoThresholds) {
+TEST_F(DecisionTest, LandWithAHouseBetweenTheTwoThresholds) {
     struct Case {
         int R;
         int owner, houses;
@@ -100,7 +82,7 @@ TEST_F(ComputerTest, LandWithAHouseBetweenTheTwoThresholds) {
     }
 }
 
-TEST_F(ComputerTest, RichComputerAlwaysBuysInTheMiddleGroups) {
+TEST_F(DecisionTest, RichComputerAlwaysBuysInTheMiddleGroups) {
     onDeed(16, 7000); // price 2200, group 5
     rnd.push({4});
     decide(Ctl::FreeLandFrame);
@@ -115,7 +97,7 @@ TEST_F(ComputerTest, RichComputerAlwaysBuysInTheMiddleGroups) {
     EXPECT_EQ(view.lastText(), "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้พร้อมบ้าน 1 หลัง");
 }
 
-TEST_F(ComputerTest, PairAndGroupLandUseWhatTheOthersOwn) {
+TEST_F(DecisionTest, PairAndGroupLandUseWhatTheOthersOwn) {
     give(1, 9);
     onDeed(22, 2000);
     rnd.push({90});
@@ -134,7 +116,7 @@ TEST_F(ComputerTest, PairAndGroupLandUseWhatTheOthersOwn) {
     EXPECT_EQ(s.Continue, 0);
 }
 
-TEST_F(ComputerTest, BuildsOneHouseOrTheTowerOnItsOwnLand) {
+TEST_F(DecisionTest, BuildsOneHouseOrTheTowerOnItsOwnLand) {
     give(1, 5);
     s.deed(5).Houses = 2;
     onDeed(5, 5 * 500);
@@ -154,7 +136,7 @@ TEST_F(ComputerTest, BuildsOneHouseOrTheTowerOnItsOwnLand) {
     EXPECT_EQ(s.player(1).Money, 2500);
 }
 
-TEST_F(ComputerTest, TowerPaysThePriceAndBuildsNothing) {
+TEST_F(DecisionTest, TowerPaysThePriceAndBuildsNothing) {
     give(1, 5);
     s.deed(5).Houses = 4;
     s.deed(5).Towers = 1;
@@ -164,7 +146,7 @@ TEST_F(ComputerTest, TowerPaysThePriceAndBuildsNothing) {
     EXPECT_TRUE(rnd.log.empty());
 }
 
-TEST_F(ComputerTest, SellsAHouseThenPaysTheRent) {
+TEST_F(DecisionTest, SellsAHouseThenPaysTheRent) {
     give(2, 9);
     give(1, 29);
     s.deed(29).Houses = 2;
@@ -180,7 +162,7 @@ TEST_F(ComputerTest, SellsAHouseThenPaysTheRent) {
     EXPECT_EQ(s.player(2).Money, 15000 + 850);
 }
 
-TEST_F(ComputerTest, TaxIsRecomputedAfterSellingTheTower) {
+TEST_F(DecisionTest, TaxIsRecomputedAfterSellingTheTower) {
     give(1, 29);
     s.deed(29).Houses = 4;
     s.deed(29).Towers = 1;
@@ -194,7 +176,7 @@ TEST_F(ComputerTest, TaxIsRecomputedAfterSellingTheTower) {
     EXPECT_EQ(s.player(1).Money, 10500 - 2100);
 }
 
-TEST_F(ComputerTest, BankruptAfterSellingEverythingGivesTheBankNothing) {
+TEST_F(DecisionTest, BankruptAfterSellingEverythingGivesTheBankNothing) {
     give(1, 5);
     s.deed(5).Mortgaged = kTrue;
     s.player(1).Money = 0;
@@ -210,7 +192,7 @@ TEST_F(ComputerTest, BankruptAfterSellingEverythingGivesTheBankNothing) {
     EXPECT_TRUE(s.gameOver);
 }
 
-TEST_F(ComputerTest, LastDeedIsSoldFirst) {
+TEST_F(DecisionTest, LastDeedIsSoldFirst) {
     give(1, 20);
     give(1, 3);
     s.player(1).Money = 0;
@@ -226,7 +208,7 @@ TEST_F(ComputerTest, LastDeedIsSoldFirst) {
 
 // A damaged saved game may list a deed the player does not hold, or no deed at all: the fund raising
 // sells only what is really the player's and then stops.
-TEST_F(ComputerTest, RaisingMoneySellsOnlyWhatThePlayerReallyHolds) {
+TEST_F(DecisionTest, RaisingMoneySellsOnlyWhatThePlayerReallyHolds) {
     give(1, 20);
     give(2, 3);
     PlayerRecord& p = s.player(1);

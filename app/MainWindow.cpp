@@ -12,6 +12,7 @@
 #include "board/BoardWindow.h"
 #include "dealings/DealingsWindows.h"
 #include "dealings/DeedCardWindow.h"
+#include "ui/ChosenLine.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
@@ -165,8 +166,7 @@ void MainWindow::connectDealings() {
 
 void MainWindow::viewSelectedDeed() {
     // The list holds the deeds in deed order; without a selection nothing opens.
-    auto* list = static_cast<QListWidget*>(screen_->widget(Ctl::DeedList));
-    const int row = list->currentItem() ? list->currentRow() : -1;
+    const int row = ui::chosenRow(static_cast<QListWidget*>(screen_->widget(Ctl::DeedList)));
     if (row >= 0) viewDeed(row + 1);
 }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "ui/ChosenLine.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
 
@@ -73,8 +74,15 @@ void ScreenSync::applyControl(Ctl c, const Control& state) {
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w);
         b && b->isCheckable() && b->isChecked() != state.checked) {
-        // An option button is cleared by checking another of its group.
-        if (state.checked || !b->autoExclusive()) b->setChecked(state.checked);
+        if (state.checked || !b->autoExclusive()) {
+            b->setChecked(state.checked);
+        } else {
+            // An option button is cleared by checking another of its group; when the rules check
+            // none (a loaded speed that is none of the options), it is cleared on its own.
+            b->setAutoExclusive(false);
+            b->setChecked(false);
+            b->setAutoExclusive(true);
+        }
     }
     applyLook(c, state);
 }
@@ -97,10 +105,12 @@ void ScreenSync::applyLook(Ctl c, const Control& state) {
 void ScreenSync::applyLists(const Game& g) {
     if (replaceIfChanged(deedLines_, g.DeedListLines())) {
         auto* list = static_cast<QListWidget*>(widget(Ctl::DeedList));
-        const int row = list->currentRow();
+        // The chosen line stays chosen; a line that was only current (the list was tabbed into)
+        // does not become chosen by the refill.
+        const int row = ui::chosenRow(list);
         list->clear();
         for (const std::string& line : deedLines_) list->addItem(ui::qs(line));
-        list->setCurrentRow(row);
+        if (row >= 0) list->setCurrentRow(row);
     }
     auto* combo = static_cast<QComboBox*>(widget(Ctl::CmbBonus));
     if (replaceIfChanged(bonusLines_, g.BonusListLines())) {

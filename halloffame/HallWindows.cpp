@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "halloffame/HallPictures.h"
+#include "ui/ChosenLine.h"
 #include "ui/DeedColumns.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
@@ -258,9 +259,7 @@ HallOfFameDetailWindow& HallOfFameWindow::detailWindow() {
 }
 
 void HallOfFameWindow::DButton_Click() {
-    const int row =
-        topList_->currentItem() && topList_->currentItem()->isSelected() ? topList_->currentRow() : -1;
-    if (const std::optional<HallDetail> detail = HallOfFrameDetailShow(ranks_, row))
+    if (const std::optional<HallDetail> detail = HallOfFrameDetailShow(ranks_, ui::chosenRow(topList_)))
         detailWindow().showDetail(*detail);
 }
 

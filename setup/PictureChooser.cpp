@@ -16,6 +16,7 @@
 #include "setup/SetupPictures.h"
 #include "setup/SetupWindow.h"
 #include "setup/TwipLayout.h"
+#include "ui/ChosenLine.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
@@ -151,7 +152,7 @@ void PictureChooser::Drive1_Change(int index) {
 }
 
 void PictureChooser::Command1_Click() {
-    QListWidgetItem* item = file1_->currentItem();
+    QListWidgetItem* item = ui::chosenLine(file1_);
     if (item && !item->text().isEmpty()) {
         const int k = setup_.PlayerLFF;
         const std::string path =

@@ -22,6 +22,7 @@
 #include "setup/SaveRecord.h"
 #include "setup/SetupWindow.h"
 #include "setup/TwipLayout.h"
+#include "ui/ChosenLine.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
@@ -84,7 +85,7 @@ StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
     progress_->setValue(0);
     progress_->hide();
 
-    connect(file1_, &QListWidget::currentItemChanged, this, [this] { File1_Click(); });
+    connect(file1_, &QListWidget::itemSelectionChanged, this, [this] { File1_Click(); });
     connect(file1_, &QListWidget::itemClicked, this, [this] { File1_Click(); });
     connect(newGame_, &QPushButton::clicked, this, [this] { NEWGAMEButton_Click(); });
     connect(loadGame_, &QPushButton::clicked, this, [this] { LOADGAMEButton_Click(); });
@@ -183,7 +184,7 @@ void StartWindow::showEvent(QShowEvent* e) {
 }
 
 void StartWindow::File1_Click() {
-    if (QListWidgetItem* item = file1_->currentItem()) {
+    if (QListWidgetItem* item = ui::chosenLine(file1_)) {
         text2_->setText(ui::qs(savedGameNameOf(ui::toUtf8(item->text()))));
         const QByteArray real = item->data(kRealNameRole).toByteArray();
         chosen_ = QByteArray::fromStdString(savedGameNameOf(real.toStdString()));

@@ -1,5 +1,8 @@
 #include "ui/MessageBoxes.h"
 
+#include <utility>
+
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include "ui/Text.h"
@@ -33,6 +36,11 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons) {
 
 MsgResult runDialog(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(toQt(request.icon), request.title, request.text, toQt(request.buttons), parent);
+    // The buttons read as they would on a Thai desktop; their roles, and so their order, stay.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "ตกลง"}, {QMessageBox::Cancel, "ยกเลิก"}, {QMessageBox::Retry, "ลองใหม่"}};
+    for (const auto& [which, caption] : captions)
+        if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Retry: return MsgResult::Retry;

@@ -530,6 +530,30 @@ private slots:
         QTest::mouseRelease(&view, Qt::LeftButton, {}, at);
     }
 
+    // A loaded speed selects its option; a speed that is none of the five's selects none, rather
+    // than leaving "กลางๆ" looking chosen.
+    void loadedSpeedSelectsItsOptionOrNone_data() {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("option"); // 0: none
+        QTest::newRow("เร็ว") << 10000 << 2;
+        QTest::newRow("ช้าที่สุด") << 200000 << 5;
+        QTest::newRow("between two options") << 50000 << 0;
+        QTest::newRow("no pause at all") << 0 << 0;
+    }
+    void loadedSpeedSelectsItsOptionOrNone() {
+        QFETCH(int, speed);
+        QFETCH(int, option);
+        QTemporaryDir dir;
+        saveFreshGame(dir.path(), "เร็ว", [&](Game& g) { g.s.Speed = speed; });
+        Run run(dir.path());
+        run.load(q("เร็ว.dat"));
+        QVERIFY(messages.shown.empty());
+        for (int i = 1; i <= 5; ++i) {
+            const QByteArray name = "OpgSpeed" + QByteArray::number(i);
+            QCOMPARE(child<QRadioButton>(run.main(), name.constData())->isChecked(), i == option);
+        }
+    }
+
     void hallOfFameOpensFromTheStartWindowWithoutAGame() {
         QTemporaryDir dir;
         QVERIFY(std::holds_alternative<int>(SaveRecFile(rich("สมชาย", 30000), pathOf(dir.path()))));

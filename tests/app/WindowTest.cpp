@@ -116,6 +116,26 @@ private slots:
         checkCard(h.main.deedCard(), QStringLiteral("12"), "MultiFrame");
     }
 
+    // Tabbing into the deed list makes its first line current without choosing it: "ดูโฉนด" opens
+    // nothing, and a refresh of the list does not choose it either. A click chooses.
+    void focusAloneChoosesNoDeed() {
+        AppHarness h;
+        auto* list = h.find<QListWidget>("DeedList");
+        test::tabInto(list);
+        QCOMPARE(list->currentRow(), 0);
+        h.click("ViewDeedButton");
+        QVERIFY(!h.main.deedCard().isVisible());
+        h.game().addDeed(1, 3);
+        h.game().ChangeDeedOnMain();
+        h.main.sync();
+        h.click("ViewDeedButton");
+        QVERIFY(!h.main.deedCard().isVisible());
+
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+        h.click("ViewDeedButton");
+        checkCard(h.main.deedCard(), QStringLiteral("5"), "SingleFrame");
+    }
+
     void exitAsksFirst_data() {
         QTest::addColumn<bool>("closeWindow");
         QTest::addColumn<QString>("question");

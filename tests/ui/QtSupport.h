@@ -7,7 +7,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QString>
+#include <QWidget>
 
 #include "engine/Random.h"
 #include "ui/MessageBoxes.h"
@@ -62,5 +65,12 @@ public:
 private:
     ui::MessageAnswerer previous_;
 };
+
+// Gives a widget the keyboard focus as the Tab key does: a list then makes its first line current
+// without selecting it.
+inline void tabInto(QWidget* w) {
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(w, &in);
+}
 
 } // namespace tavorin::test

@@ -1,5 +1,9 @@
 // The message-box service, the Thai font every window uses and the deed lists' columns.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFontInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 #include "engine/Board.h"
@@ -44,6 +48,58 @@ private slots:
         ui::showMessage(nullptr, "a", "outer");
         QCOMPARE(outer.shown.size(), std::size_t(1));
         QCOMPARE(outer.lastText(), QStringLiteral("outer"));
+    }
+
+    // The box itself, as a person sees it: its buttons read in Thai, and each still answers what
+    // it stands for.
+    void realBoxButtonsReadInThai_data() {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<int>("answer");
+        const QString ok = QStringLiteral("ตกลง"), cancel = QStringLiteral("ยกเลิก"),
+                      retry = QStringLiteral("ลองใหม่");
+        QTest::newRow("OK alone") << int(MsgButtons::Ok) << QStringList{ok} << ok << int(MsgResult::Ok);
+        QTest::newRow("OK of OK and Cancel")
+            << int(MsgButtons::OkCancel) << QStringList{ok, cancel} << ok << int(MsgResult::Ok);
+        QTest::newRow("Cancel of OK and Cancel")
+            << int(MsgButtons::OkCancel) << QStringList{ok, cancel} << cancel << int(MsgResult::Cancel);
+        QTest::newRow("Retry of Retry and Cancel")
+            << int(MsgButtons::RetryCancel) << QStringList{retry, cancel} << retry << int(MsgResult::Retry);
+        QTest::newRow("Cancel of Retry and Cancel")
+            << int(MsgButtons::RetryCancel) << QStringList{retry, cancel} << cancel << int(MsgResult::Cancel);
+    }
+    void realBoxButtonsReadInThai() {
+        QFETCH(int, buttons);
+        QFETCH(QStringList, captions);
+        QFETCH(QString, pressed);
+        QFETCH(int, answer);
+        QStringList shown;
+        // Once the box is up, read its buttons and press one the way a person would.
+        QTimer press;
+        press.setInterval(10);
+        connect(&press, &QTimer::timeout, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible()) continue;
+                press.stop();
+                QAbstractButton* chosen = nullptr;
+                for (QAbstractButton* b : box->buttons()) {
+                    shown << b->text();
+                    if (b->text() == pressed) chosen = b;
+                }
+                if (chosen)
+                    QTest::mouseClick(chosen, Qt::LeftButton);
+                else
+                    box->reject();
+            }
+        });
+        press.start();
+        const MsgResult r = ui::showMessage(nullptr, "Tavorin", "ข้อความ", MsgButtons(buttons));
+        shown.sort();
+        captions.sort();
+        QCOMPARE(shown, captions);
+        QCOMPARE(int(r), answer);
     }
 
     // The deed lines as the game writes them, split into the columns the lists draw.

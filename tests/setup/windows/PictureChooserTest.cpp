@@ -133,6 +133,26 @@ private slots:
         QVERIFY(!f.chooser.isVisible());
     }
 
+    // Tabbing into the file list makes its first picture current without choosing it: "เปิด" then
+    // takes nothing. A click chooses.
+    void focusAloneChoosesNoPicture() {
+        Fixture f;
+        QVERIFY(test::writePicture(f.dir.filePath(QStringLiteral("one.bmp"))));
+        f.openFor(2);
+        test::tabInto(f.list("File1"));
+        QCOMPARE(f.list("File1")->currentRow(), 0);
+        f.open();
+        QVERIFY(f.fImg(2)->text().isEmpty());
+        QVERIFY(!f.chooser.isVisible());
+
+        f.openFor(2);
+        QListWidget* files = f.list("File1");
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(files->item(0)).center());
+        f.open();
+        QCOMPARE(f.fImg(2)->text(), f.path(QStringLiteral("one.bmp")));
+    }
+
     void fileThatIsNotAReadablePictureIsRefused_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");

@@ -220,6 +220,34 @@ private slots:
         QVERIFY(!f.w.isVisible());
     }
 
+    // Tabbing into the list makes its first game current without choosing it: LOAD and DELETE still
+    // ask for a name and nothing is deleted. An arrow key chooses.
+    void focusAloneChoosesNoGame() {
+        Fixture f;
+        for (const char* name : {"ก.dat", "ข.dat"})
+            QVERIFY(test::writeFile(f.dir.filePath(QString::fromUtf8(name)), "x"));
+        f.w.refreshFileList();
+        f.w.setLoadGameAvailable(true);
+        QSignalSpy load(&f.w, &StartWindow::loadGameRequested);
+        auto* list = f.find<QListWidget>("File1");
+        test::tabInto(list);
+        QCOMPARE(list->currentRow(), 0);
+        QVERIFY(f.find<QLineEdit>("Text2")->text().isEmpty());
+
+        QTest::mouseClick(f.button("LOADGAMEButton"), Qt::LeftButton);
+        QCOMPARE(f.messages.lastText(), QStringLiteral("กรุณาระบุชื่อก่อน"));
+        QCOMPARE(load.count(), 0);
+        QTest::mouseClick(f.button("DELETEButton"), Qt::LeftButton);
+        QCOMPARE(f.messages.lastText(), QStringLiteral("กรุณาระบุชื่อที่ต้องการลบ"));
+        QCOMPARE(f.listed().size(), 2);
+
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(f.find<QLineEdit>("Text2")->text(), QStringLiteral("ข"));
+        QTest::mouseClick(f.button("LOADGAMEButton"), Qt::LeftButton);
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(load.at(0).at(0).toString(), QStringLiteral("ข"));
+    }
+
     void deleteAsksThenRemovesTheFile() {
         Fixture f;
         const QString file = f.dir.filePath(QStringLiteral("เกม.dat"));

@@ -106,23 +106,32 @@ public:
         const GameState& g = s();
         for (int d = 1; d <= kDeeds; ++d) {
             const int owner = g.deed(d).Owner;
-            if (owner < 0 || owner > g.NumOfPlayer) return QStringLiteral("deed %1 owned by seat %2").arg(d).arg(owner);
+            if (owner < 0 || owner > g.NumOfPlayer)
+                return QStringLiteral("deed %1 owned by seat %2").arg(d).arg(owner);
             int listed = 0;
             for (int k = 1; k <= kMaxPlayers; ++k)
                 for (int held : heldDeeds(g, k)) {
                     if (held != d) continue;
                     ++listed;
-                    if (k != owner) return QStringLiteral("deed %1 on the list of %2, owned by %3").arg(d).arg(k).arg(owner);
+                    if (k != owner)
+                        return QStringLiteral("deed %1 on the list of %2, owned by %3")
+                            .arg(d)
+                            .arg(k)
+                            .arg(owner);
                 }
             if (listed != (owner != 0 ? 1 : 0))
                 return QStringLiteral("deed %1 listed %2 times, owner %3").arg(d).arg(listed).arg(owner);
-            if (owner == 0 && (g.deed(d).Houses != 0 || g.deed(d).Towers != 0 || g.deed(d).Mortgaged != kFalse))
+            if (owner == 0 &&
+                (g.deed(d).Houses != 0 || g.deed(d).Towers != 0 || g.deed(d).Mortgaged != kFalse))
                 return QStringLiteral("the bank's deed %1 is built on or mortgaged").arg(d);
         }
         for (int k = 1; k <= g.NumOfPlayer; ++k) {
             const PlayerRecord& p = g.player(k);
             if (p.Bankrupt == kTrue && (p.DeedCount != 0 || p.Money != 0))
-                return QStringLiteral("bankrupt player %1 holds %2 deeds and %3 baht").arg(k).arg(p.DeedCount).arg(p.Money);
+                return QStringLiteral("bankrupt player %1 holds %2 deeds and %3 baht")
+                    .arg(k)
+                    .arg(p.DeedCount)
+                    .arg(p.Money);
             if (p.Money < 0) return QStringLiteral("player %1 has %2 baht").arg(k).arg(p.Money);
         }
         if (!wayForward()) return QStringLiteral("nothing on screen lets the game go on");
@@ -131,7 +140,10 @@ public:
 
     bool over() { return s().gameOver; }
     QString where() {
-        QString out = QStringLiteral("NV %1, Continue %2, FirstProcess %3; windows:").arg(s().NV).arg(s().Continue).arg(QString::fromStdString(s().FirstProcess));
+        QString out = QStringLiteral("NV %1, Continue %2, FirstProcess %3; windows:")
+                          .arg(s().NV)
+                          .arg(s().Continue)
+                          .arg(QString::fromStdString(s().FirstProcess));
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible()) out += QLatin1Char(' ') + top->objectName();
         return out;
@@ -139,7 +151,9 @@ public:
 
 private:
     int pick(int n) { return random_.rdm(0, std::int16_t(n - 1)); }
-    template <class W> W* any(const std::vector<W*>& v) { return v.empty() ? nullptr : v[std::size_t(pick(int(v.size())))]; }
+    template <class W> W* any(const std::vector<W*>& v) {
+        return v.empty() ? nullptr : v[std::size_t(pick(int(v.size())))];
+    }
 
     MsgResult answer(const ui::MessageRequest& r) {
         switch (r.buttons) {
@@ -190,7 +204,9 @@ private:
     void dragAnywhere() {
         board::BoardView& view = main_.board().view();
         if (!view.isVisible()) return;
-        const auto point = [&] { return QPoint(pick(std::max(1, view.width())), pick(std::max(1, view.height()))); };
+        const auto point = [&] {
+            return QPoint(pick(std::max(1, view.width())), pick(std::max(1, view.height())));
+        };
         drag(point(), point());
     }
 
@@ -210,8 +226,8 @@ private:
     }
 
     void typeSomething() {
-        static const std::array<const char*, 10> texts = {"", "0", "500", "1,000", "+5000", "-1",
-                                                           "99999999999", "abc", "1 000", "2147483648"};
+        static const std::array<const char*, 10> texts = {"",   "0",           "500", "1,000", "+5000",
+                                                          "-1", "99999999999", "abc", "1 000", "2147483648"};
         QLineEdit* edit = any(usable<QLineEdit>());
         if (!edit || edit->isReadOnly()) return;
         edit->setFocus();
@@ -229,7 +245,8 @@ private:
     }
 
     void turnACombo() {
-        if (QComboBox* box = any(usable<QComboBox>())) QTest::keyClick(box, pick(2) ? Qt::Key_Down : Qt::Key_Up);
+        if (QComboBox* box = any(usable<QComboBox>()))
+            QTest::keyClick(box, pick(2) ? Qt::Key_Down : Qt::Key_Up);
     }
 
     // Something on screen that moves the game on: the dice, a decision's buttons, the token to carry,
@@ -238,7 +255,8 @@ private:
         const GameState& g = s();
         if (g.gameOver || main_.computer().playing()) return true;
         const auto usableNamed = [this](Ctl c) { return usableControl(c) != nullptr; };
-        if (usableNamed(Ctl::RunButton) || usableNamed(Ctl::StopButton) || usableNamed(Ctl::OKButtonInBonus)) return true;
+        if (usableNamed(Ctl::RunButton) || usableNamed(Ctl::StopButton) || usableNamed(Ctl::OKButtonInBonus))
+            return true;
         for (Ctl frame : Game::kDecisionFrames)
             if (usableButtonIn(main_.findChild<QWidget*>(nameOf(frame)))) return true;
         // The token to carry; the board comes back from MAIN's button if it was closed.
@@ -247,7 +265,8 @@ private:
         // A window that locks MAIN and the board while it is open gives them back when it is closed.
         const bool locked = !main_.isEnabled();
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top != &main_ && top != &main_.board() && (usableButtonIn(top) || (locked && top->isVisible())))
+            if (top != &main_ && top != &main_.board() &&
+                (usableButtonIn(top) || (locked && top->isVisible())))
                 return true;
         return false;
     }
@@ -267,9 +286,11 @@ private slots:
     // A press where no token lies is not taken by the board, as it should not be; QtTest would warn
     // of each such press.
     void initTestCase() {
-        previous_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.contains(QLatin1String("not accepted by receiving widget"))) previous_(type, context, text);
-        });
+        previous_ = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (!text.contains(QLatin1String("not accepted by receiving widget")))
+                    previous_(type, context, text);
+            });
     }
     void cleanupTestCase() { qInstallMessageHandler(previous_); }
 
@@ -288,7 +309,8 @@ private slots:
             monkey.act();
             if (monkey.s().NV != before) ++handOvers;
             const QString fault = monkey.broken();
-            QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("event %1: %2 (%3)").arg(i).arg(fault, monkey.where())));
+            QVERIFY2(fault.isEmpty(),
+                     qPrintable(QStringLiteral("event %1: %2 (%3)").arg(i).arg(fault, monkey.where())));
         }
         qInfo("%d events, %d hand-overs%s", events, handOvers, monkey.over() ? ", game over" : "");
     }

@@ -72,8 +72,55 @@ void MainWindow::SaveButton_Click() {
     // The button is only enabled while a person's turn waits for its roll; a click that was queued
     // before it was disabled must not save a turn in the middle.
     if (!game_.ui[Ctl::SaveButton].enabled || game_.s.gameOver) return;
-    if (auto error = saveGameFile(game_.s, files_->path(), game_.s.FileName, *files_->writer))
+    saveGame();
+}
+
+bool MainWindow::saveGame() {
+    if (auto error = saveGameFile(game_.s, files_->path(), game_.s.FileName, *files_->writer)) {
         ui::showMessage(this, game_.playerName(game_.s.NV), error->message);
+        return false;
+    }
+    markSaved();
+    return true;
+}
+
+namespace {
+std::vector<std::uint8_t> savedForm(const GameState& s) {
+    SaveBytes bytes = writeSaveRecord(s);
+    if (auto* b = std::get_if<std::vector<std::uint8_t>>(&bytes)) return std::move(*b);
+    return {};
+}
+} // namespace
+
+// The game as its saved file would hold it is what a save keeps; anything else (a die still rolling,
+// a window moved) is not a change worth asking about.
+void MainWindow::markSaved() { savedBytes_ = savedForm(game_.s); }
+
+bool MainWindow::changedSinceSaved() const {
+    if (game_.s.gameOver) return false;
+    const std::vector<std::uint8_t> now = savedForm(game_.s);
+    return now.empty() || now != savedBytes_;
+}
+
+// Only a game that can be saved now, while a person waits to roll, is offered to be saved; in the
+// middle of a turn, or with nothing changed, leaving asks what it always asked.
+bool MainWindow::confirmLeaving(std::string_view text) {
+    const bool canSave = game_.ui[Ctl::SaveButton].enabled && isEnabled() && !game_.s.gameOver;
+    if (!canSave || !changedSinceSaved()) return confirmExit(text);
+    switch (ui::showMessage(this, "Confirm exit", "เกมนี้มีการเล่นที่ยังไม่ได้บันทึก ต้องการบันทึกเกมก่อนหรือไม่",
+                            MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgResult::Yes: return saveGame();
+    case MsgResult::No: return true;
+    default: return false;
+    }
+}
+
+bool MainWindow::leaveGame() {
+    if (changedSinceSaved() && !confirmLeaving("คุณต้องการจะออกจากเกมแน่นะ")) return false;
+    rememberWindowPlaces();
+    die1_.stop();
+    die2_.stop();
+    return true;
 }
 
 void MainWindow::gameWon(int winner) {

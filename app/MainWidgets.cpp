@@ -165,28 +165,42 @@ QWidget* buildWindowButtons(QWidget* p) {
 }
 } // namespace
 
-void buildMainWidgets(QWidget& root) {
+MainParts buildMainWidgets(QWidget& root) {
+    MainParts parts;
+    parts.names = buildPlayerNames(&root);
+    parts.players = buildPlayerPanel(&root);
+    parts.speed = buildSpeedOptions(&root);
+    parts.dice = buildDicePanel(&root);
+    parts.status = buildComputerStatus(&root);
+    parts.windowButtons = buildWindowButtons(&root);
+    parts.deeds = buildDeedList(&root);
+    parts.decisions = buildDecisionFrames(&root);
+    parts.bonus = buildBonusFrame(&root);
+    return parts;
+}
+
+void arrangeTwoWindows(QWidget& root, const MainParts& parts) {
+    delete root.layout();
     auto* columns = new QHBoxLayout(&root);
 
     auto* players = new QVBoxLayout;
-    players->addWidget(buildPlayerNames(&root));
-    players->addWidget(buildPlayerPanel(&root));
-    players->addWidget(buildSpeedOptions(&root));
+    players->addWidget(parts.names);
+    players->addWidget(parts.players);
+    players->addWidget(parts.speed);
     players->addStretch(1);
     columns->addLayout(players);
 
     auto* middle = new QVBoxLayout;
-    middle->addWidget(buildDicePanel(&root));
-    middle->addWidget(buildComputerStatus(&root));
-    middle->addWidget(buildWindowButtons(&root));
-    middle->addWidget(buildDeedList(&root), 1);
+    middle->addWidget(parts.dice);
+    middle->addWidget(parts.status);
+    middle->addWidget(parts.windowButtons);
+    middle->addWidget(parts.deeds, 1);
     columns->addLayout(middle);
 
     auto* decisions = new QVBoxLayout;
-    QWidget* frames = buildDecisionFrames(&root);
-    frames->setFixedSize(470, 400);
-    decisions->addWidget(frames);
-    decisions->addWidget(buildBonusFrame(&root));
+    parts.decisions->setFixedSize(470, 400);
+    decisions->addWidget(parts.decisions);
+    decisions->addWidget(parts.bonus);
     decisions->addStretch(1);
     columns->addLayout(decisions);
 }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "app/ComputerDriver.h"
+#include "app/MainMenus.h"
 #include "app/MainWidgets.h"
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
@@ -54,11 +55,17 @@ constexpr Ctl kViewDeedButtons[] = {Ctl::ViewDeed1, Ctl::ViewDeed2, Ctl::ViewDee
 } // namespace
 
 MainWindow::MainWindow(RandomSource& random, QWidget* parent)
-    : QWidget(parent), game_(random, *this), quit_([] { QCoreApplication::exit(0); }) {
+    : QMainWindow(parent), game_(random, *this), quit_([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral("เกมทาวอริน"));
     setFont(ui::thaiFont(10));
-    buildMainWidgets(*this);
+    ownSettings_ = std::make_unique<Settings>();
+    settings_ = ownSettings_.get();
+    panel_ = new QWidget(this);
+    panel_->setObjectName(QStringLiteral("MainPanel"));
+    parts_ = buildMainWidgets(*panel_);
+    arrangeTwoWindows(*panel_, parts_);
+    setCentralWidget(panel_);
     screen_ = std::make_unique<ScreenSync>(*this);
     board_ = std::make_unique<board::BoardWindow>(game_);
     dealings_ = std::make_unique<DealingsWindows>(game_);
@@ -72,6 +79,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     connectDeedViews();
     connectFileButtons();
     connectDealings();
+    connectMenus();
     sync();
 }
 
@@ -91,11 +99,18 @@ void MainWindow::sync() {
     board_->setEnabled(dealings_->dealings().mapEnabled);
     setEnabled(dealings_->dealings().mainEnabled);
     screen_->apply(game_);
+    menus_->sync(layout_);
     if (game_.ui.visible != isVisible()) setVisible(game_.ui.visible);
 }
 
 void MainWindow::newGame(const NewGameSetup& setup) {
-    act([&] { game_.NewGame(setup); });
+    act([&] {
+        game_.NewGame(setup);
+        // A new game starts at the speed last chosen; the remembered default is the game's own.
+        const int speed = settings_->speedOption();
+        if (Game::speedOfOption(speed) != game_.s.Speed) game_.OpgSpeed_Click(speed);
+    });
+    markSaved();
 }
 
 void MainWindow::connectTurnControls() {
@@ -120,11 +135,15 @@ void MainWindow::connectTurnControls() {
         act([this] { game_.StopButton_Click(); });
     });
     for (int i = 1; i <= 5; ++i)
-        connect(button(nth(Ctl::OpgSpeed1, i)), &QAbstractButton::clicked, this,
-                [this, i] { act([this, i] { game_.OpgSpeed_Click(i); }); });
+        connect(button(nth(Ctl::OpgSpeed1, i)), &QAbstractButton::clicked, this, [this, i] {
+            act([this, i] { game_.OpgSpeed_Click(i); });
+            settings_->setSpeedOption(i);
+        });
     connect(button(Ctl::Command2), &QAbstractButton::clicked, this, &MainWindow::showBoard);
     connect(button(Ctl::ExitButton), &QAbstractButton::clicked, this, [this] {
-        if (confirmExit("คุณต้องการจะออกจากเกมแน่นะ")) quit_();
+        if (!confirmLeaving("คุณต้องการจะออกจากเกมแน่นะ")) return;
+        rememberWindowPlaces();
+        quit_();
     });
     board_->setRunner([this](const std::function<void()>& call) { act(call); });
     connect(board_.get(), &board::BoardWindow::squareReported, this, &MainWindow::showMain);
@@ -200,7 +219,8 @@ bool MainWindow::confirmExit(std::string_view text) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (leaving_ || confirmExit("จะออกจากเกมแน่รึเปล่า")) {
+    if (leaving_ || confirmLeaving("จะออกจากเกมแน่รึเปล่า")) {
+        if (!leaving_) rememberWindowPlaces();
         leaving_ = true;
         e->accept();
         quit_();

@@ -1,15 +1,20 @@
 // The main game window "MAIN": the controls of the turn, the players, the deed list and the
-// decision frames. It owns the game for the life of the program, shows the rules' state through
-// ScreenSync, and is the engine's MainView.
+// decision frames, and the menus. It owns the game for the life of the program, shows the rules'
+// state through ScreenSync, and is the engine's MainView. In the one-window layout the board sits in
+// it as well.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
+#include <QMainWindow>
 #include <QTimer>
-#include <QWidget>
 
+#include "app/MainWidgets.h"
+#include "app/Settings.h"
 #include "engine/Game.h"
 
 namespace tavorin {
@@ -28,9 +33,10 @@ class BoardWindow;
 namespace tavorin::app {
 
 class ComputerDriver;
+class MainMenus;
 class ScreenSync;
 
-class MainWindow : public QWidget, public MainView {
+class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
     explicit MainWindow(RandomSource& random, QWidget* parent = nullptr);
@@ -52,6 +58,18 @@ public:
     // What ending the program means; tests replace it.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
+    // What the game remembers between runs; without it the window keeps its own for this run.
+    void setSettings(Settings& settings);
+    Settings& settings() { return *settings_; }
+
+    // Whether the game has changed since it was started, loaded or last saved.
+    bool changedSinceSaved() const;
+    // The game as it stands is the one on disk (just loaded or saved).
+    void markSaved();
+    // Before the game is left for another: a changed game is offered to be saved first, and the
+    // windows' places are remembered. False when the player would rather stay.
+    bool leaveGame();
+
     // Where the game is saved and RecFile kept: the current directory unless the program says.
     void setGameFolder(const QString& folder);
     QString gameFolder() const;
@@ -71,6 +89,11 @@ public:
     void showWindow(GameWindow window) override;
     void gameWon(int winner) override;
 
+signals:
+    // The menu asks for the start window, to begin a new game or to load one.
+    void newGameRequested();
+    void loadGameRequested();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -82,18 +105,33 @@ private:
     void connectDeedViews();
     void connectFileButtons();
     void SaveButton_Click();
+    // Saves the game; false (the player told why) when it could not be written.
+    bool saveGame();
     void connectDealings();
+    void connectMenus();
     bool confirmExit(std::string_view text);
+    // A changed game that can be saved is offered to be saved; otherwise the player is asked `text`.
+    bool confirmLeaving(std::string_view text);
+    void rememberWindowPlaces();
+    void restoreWindowPlaces();
+    void showAbout();
     void showBoard();
     void showMain();
     void viewSelectedDeed();
 
     Game game_;
+    QWidget* panel_ = nullptr; // the controls, the central widget
+    MainParts parts_;
     std::unique_ptr<board::BoardWindow> board_;
     std::unique_ptr<DeedCardWindow> deedCard_;
     std::unique_ptr<DealingsWindows> dealings_;
     std::unique_ptr<ScreenSync> screen_;
+    MainMenus* menus_ = nullptr;
     ComputerDriver* computer_ = nullptr;
+    std::unique_ptr<Settings> ownSettings_;
+    Settings* settings_ = nullptr;
+    WindowLayout layout_ = WindowLayout::TwoWindows;
+    std::vector<std::uint8_t> savedBytes_; // the game as it was started, loaded or saved
     QTimer die1_, die2_;
     std::function<void()> quit_;
     // The saved game's folder and the hall-of-fame windows (GameFiles.cpp).

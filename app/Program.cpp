@@ -7,10 +7,12 @@
 #include <QImage>
 
 #include "app/MainWindow.h"
+#include "app/Settings.h"
 #include "board/BoardWindow.h"
 #include "halloffame/HallWindows.h"
 #include "setup/LoadGame.h"
 #include "setup/SaveRecord.h"
+#include "setup/SetupWindow.h"
 #include "setup/StartWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
@@ -27,6 +29,12 @@ Program::Program(RandomSource& random, const QString& folder)
     connect(start_.get(), &setupui::StartWindow::hallOfFameRequested, this, [this] { hallOfFame().open(); });
     start_->setLoadGameAvailable(true);
     start_->setHallOfFameAvailable(true);
+    ownSettings_ = std::make_unique<Settings>();
+    settings_ = ownSettings_.get();
+    // The players of the last new game are offered again.
+    start_->setSetupPreparer([this](setupui::SetupWindow& setup) {
+        if (const auto last = settings_->lastPlayers()) setup.offerChoices(*last);
+    });
 }
 
 Program::~Program() = default;
@@ -49,18 +57,40 @@ void Program::setFileWriter(FileWriter& writer) {
     if (main_) main_->setFileWriter(writer);
 }
 
+void Program::setSettings(Settings& settings) {
+    settings_ = &settings;
+    ownSettings_.reset();
+    if (main_) main_->setSettings(settings);
+}
+
 MainWindow& Program::mainWindow() {
     if (!main_) {
         main_ = std::make_unique<MainWindow>(random_);
+        main_->setSettings(*settings_);
         main_->setQuitHandler(quit_);
         main_->setGameFolder(folder_);
         main_->setHallOfFame(&hallOfFame());
         if (writer_) main_->setFileWriter(*writer_);
+        // Queued: the menu entry that asked is gone once the window is, and must not be on the stack.
+        connect(
+            main_.get(), &MainWindow::newGameRequested, this, [this] { returnToStart(false); },
+            Qt::QueuedConnection);
+        connect(
+            main_.get(), &MainWindow::loadGameRequested, this, [this] { returnToStart(true); },
+            Qt::QueuedConnection);
     }
     return *main_;
 }
 
+void Program::returnToStart(bool toLoad) {
+    if (!main_ || !main_->leaveGame()) return;
+    // The next game gets a main window of its own, with nothing left over from this one.
+    main_.reset();
+    start_->showAgain(toLoad);
+}
+
 void Program::startNewGame(const QString& fileName, const NewGameSetup& setup) {
+    if (start_->hasSetupWindow()) settings_->setLastPlayers(start_->setupWindow().choices());
     MainWindow& main = mainWindow();
     main.game().s.FileName = ui::toUtf8(fileName);
     main.newGame(setup);
@@ -81,6 +111,7 @@ void Program::loadGame(const QByteArray& fileName) {
     MainWindow& main = mainWindow();
     ResumeSavedGame(main.game(), std::get<SaveRecord>(loaded), name,
                     [this](int percent) { start_->setLoadProgress(percent); });
+    main.markSaved();
     // The board comes up first, then MAIN in front of it with the roll button focused.
     main.sync();
     main.raise();

@@ -25,6 +25,7 @@ class StartWindow;
 namespace tavorin::app {
 
 class MainWindow;
+class Settings;
 
 class Program : public QObject {
     Q_OBJECT
@@ -42,6 +43,8 @@ public:
     void setQuitHandler(std::function<void()> quit);
     // What writes saved games and RecFile; tests make it fail.
     void setFileWriter(FileWriter& writer);
+    // What the game remembers between runs; without it the program remembers for this run only.
+    void setSettings(Settings& settings);
 
     // Shows the start window.
     void show();
@@ -51,6 +54,8 @@ private:
     void startNewGame(const QString& fileName, const NewGameSetup& setup);
     void loadGame(const QByteArray& fileName);
     void reportUnloadablePictures();
+    // The main window's menu asks to leave this game for the start window.
+    void returnToStart(bool toLoad);
 
     RandomSource& random_;
     QString folder_;
@@ -59,6 +64,8 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::function<void()> quit_;
     FileWriter* writer_ = nullptr;
+    std::unique_ptr<Settings> ownSettings_;
+    Settings* settings_ = nullptr;
 };
 
 } // namespace tavorin::app

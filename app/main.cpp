@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "app/Program.h"
+#include "app/Settings.h"
 #include "engine/Random.h"
 #include "ui/Pictures.h"
 #include "ui/ShownProbe.h"
@@ -23,7 +24,10 @@ int main(int argc, char** argv) {
 
     tavorin::SeededRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
     // Saved games and RecFile live in the directory the game is started from.
+    // Settings first, so that they outlive the windows that remember into them.
+    tavorin::app::Settings settings(tavorin::app::Settings::desktopFile());
     tavorin::app::Program program(random, QDir::currentPath());
+    program.setSettings(settings);
     program.show();
     return app.exec();
 }

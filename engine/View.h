@@ -6,9 +6,9 @@
 
 namespace tavorin {
 
-enum class MsgButtons { Ok, OkCancel, RetryCancel };
+enum class MsgButtons { Ok, OkCancel, RetryCancel, YesNoCancel };
 enum class MsgIcon { None, Question, Exclamation, Critical };
-enum class MsgResult { Ok, Cancel, Retry };
+enum class MsgResult { Ok, Cancel, Retry, Yes, No };
 enum class GameWindow { Main, Board };
 
 inline constexpr std::string_view kAppTitle = "Tavorin";

@@ -1,5 +1,7 @@
 #include "setup/SetupWindow.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -226,6 +228,29 @@ SetupChoices SetupWindow::choices() const {
     c.dealInitialDeeds = opgINIdeed2_->isChecked();
     c.initialDeedsText = ui::toUtf8(cmbINInumofdeed_->currentText());
     return c;
+}
+
+void SetupWindow::offerChoices(const SetupChoices& c) {
+    const int n = std::clamp(c.numPlayers, 2, kMaxPlayers);
+    option_[n]->setChecked(true);
+    Option_Click(n);
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        const auto i = std::size_t(k);
+        name_[k]->setText(ui::qs(c.names[i]));
+        // A seat the list does not know keeps what it shows.
+        if (const int type = type_[k]->findText(ui::qs(c.types[i])); type >= 0)
+            type_[k]->setCurrentIndex(type);
+        const QString path = c.usePicture[i] ? ui::qs(c.picturePaths[i]) : QString();
+        if (path.isEmpty()) {
+            opgD_[k]->setChecked(true);
+            OpgD_Click(k);
+            continue;
+        }
+        // A picture that has gone since is shown by its path alone; OK reports it as it reports any.
+        showChosenPicture(k, path, picturePreview(path, picturePx_, devicePixelRatioF()));
+        opgC_[k]->setChecked(true);
+        OpgC_Click(k);
+    }
 }
 
 void SetupWindow::OKButton_Click() {

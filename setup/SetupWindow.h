@@ -49,6 +49,9 @@ public:
 
     // The controls as plain values, as OK reads them.
     SetupChoices choices() const;
+    // Fills the number of players and every row (name, person or computer, picture) from `c`, as a
+    // player would; the game's rules and the initial deal keep what they show.
+    void offerChoices(const SetupChoices& c);
 
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 

@@ -103,6 +103,7 @@ SetupWindow& StartWindow::setupWindow() {
         setup_ = std::make_unique<SetupWindow>(folder_);
         setup_->setQuitHandler(quit_);
         connect(setup_.get(), &SetupWindow::newGameRequested, this, &StartWindow::newGameRequested);
+        if (prepareSetup_) prepareSetup_(*setup_);
     }
     return *setup_;
 }
@@ -176,6 +177,19 @@ void StartWindow::refreshFileList() {
         auto* item = new QListWidgetItem(f.shown, file1_);
         item->setData(kRealNameRole, f.real);
     }
+}
+
+void StartWindow::showAgain(bool toLoad) {
+    loadRunning_ = false;
+    progress_->hide();
+    enableButtons(true);
+    show();
+    raise();
+    activateWindow();
+    if (toLoad)
+        file1_->setFocus(Qt::OtherFocusReason);
+    else
+        text1_->setFocus(Qt::OtherFocusReason);
 }
 
 void StartWindow::showEvent(QShowEvent* e) {

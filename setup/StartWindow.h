@@ -54,6 +54,11 @@ public:
 
     // File1 reads the game folder again.
     void refreshFileList();
+    // The player has left a game for this window: it comes back usable, the cursor where the
+    // player goes next, the name of a new game or the list of saved ones.
+    void showAgain(bool toLoad);
+    // Called once with the setup window when it is first created, to fill it in.
+    void setSetupPreparer(std::function<void(SetupWindow&)> prepare) { prepareSetup_ = std::move(prepare); }
 
 signals:
     void newGameRequested(QString fileName, tavorin::NewGameSetup setup);
@@ -88,6 +93,7 @@ private:
     QProgressBar* progress_;
     std::unique_ptr<SetupWindow> setup_;
     std::function<void()> quit_;
+    std::function<void(SetupWindow&)> prepareSetup_;
     bool loadAvailable_ = false;
     bool hallAvailable_ = false;
     bool loadRunning_ = false;

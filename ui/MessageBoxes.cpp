@@ -29,6 +29,7 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MsgButtons::Ok: break;
     }
     return QMessageBox::Ok;
@@ -36,15 +37,23 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons) {
 
 MsgResult runDialog(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(toQt(request.icon), request.title, request.text, toQt(request.buttons), parent);
-    // The buttons read as they would on a Thai desktop; their roles, and so their order, stay.
-    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Ok, "ตกลง"}, {QMessageBox::Cancel, "ยกเลิก"}, {QMessageBox::Retry, "ลองใหม่"}};
+    // The buttons read as they would on a Thai desktop; their roles, and so their order, stay. Yes
+    // and No are only asked whether to save, and say so: a bare yes or no would leave the player
+    // to work out which answer saves.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {{QMessageBox::Ok, "ตกลง"},
+                                                                            {QMessageBox::Cancel, "ยกเลิก"},
+                                                                            {QMessageBox::Retry, "ลองใหม่"},
+                                                                            {QMessageBox::Yes, "บันทึก"},
+                                                                            {QMessageBox::No, "ไม่บันทึก"}};
     for (const auto& [which, caption] : captions)
         if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
+    if (request.buttons == MsgButtons::YesNoCancel) box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Retry: return MsgResult::Retry;
     case QMessageBox::Ok: return MsgResult::Ok;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
     default:
         // Closing the box with Escape or the title bar counts as Cancel when there is one.
         return request.buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;

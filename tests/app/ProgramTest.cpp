@@ -1,6 +1,8 @@
 // The whole program from its start window: a new game, saving and loading through the windows, the
 // refused loads, and the end of the game with RecFile, the winner window and the hall of fame.
 #include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 
 #include "app/MainWindow.h"
 #include "app/Program.h"
+#include "app/Settings.h"
 #include "board/BoardLayout.h"
 #include "board/BoardWindow.h"
 #include "dealings/DealingsWindows.h"
@@ -654,6 +657,80 @@ private slots:
         QVERIFY(!messages.saw(q("New Record")));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("RecFile"))));
         QVERIFY(run.main().winForm().isVisible());
+    }
+
+    // The game menu's เกมใหม่ and โหลดเกม leave the game for the start window, a changed game offered
+    // to be saved first; staying keeps the game as it was.
+    void gameMenuReturnsToTheStartWindow() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        run.newGame(q("กลับไปหน้าแรก"));
+        QVERIFY(run.turn(3, 3));
+        auto trigger = [&](const char* entry) {
+            run.main().findChild<QAction*>(QString::fromLatin1(entry))->trigger();
+            QCoreApplication::processEvents(); // the request is handled from the event loop
+        };
+        messages.answers = {MsgResult::Cancel};
+        trigger("NewGameAction");
+        QCOMPARE(messages.lastText(), q("เกมนี้มีการเล่นที่ยังไม่ได้บันทึก ต้องการบันทึกเกมก่อนหรือไม่"));
+        QVERIFY(run.program.main());
+        QVERIFY(run.main().isVisible());
+        QVERIFY(!run.start().isVisible());
+
+        messages.answers = {MsgResult::Yes};
+        trigger("LoadGameAction");
+        QVERIFY(!run.program.main());
+        QVERIFY(run.start().isVisible());
+        QVERIFY(child(run.start(), "LOADGAMEButton")->isEnabled());
+        run.load(q("กลับไปหน้าแรก.dat"));
+        QVERIFY(run.program.main());
+        QCOMPARE(run.s().deed(5).Owner, 1);
+        QCOMPARE(run.s().NV, 2);
+
+        // An unchanged game is left without a question, and the next one starts afresh.
+        const std::size_t asked = messages.shown.size();
+        trigger("NewGameAction");
+        QCOMPARE(messages.shown.size(), asked);
+        QVERIFY(run.start().isVisible());
+        run.newGame(q("เกมที่สอง"));
+        QCOMPARE(run.s().FileName, std::string("เกมที่สอง"));
+        QCOMPARE(run.s().deed(5).Owner, 0);
+        QVERIFY(run.turn(1, 2));
+    }
+
+    // The players of a new game are offered again in the setup window of the next run.
+    void lastPlayersAreOfferedAgain() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("settings.ini"));
+        {
+            app::Settings settings(file);
+            Run first(dir.path());
+            first.program.setSettings(settings);
+            child<QLineEdit>(first.start(), "Text1")->setText(q("สามคน"));
+            click(first.start(), "NEWGAMEButton");
+            setupui::SetupWindow& setup = first.start().setupWindow();
+            click(setup, "Option3");
+            child<QLineEdit>(setup, "PlayerName1")->setText(q("สมหญิง"));
+            child<QComboBox>(setup, "CmbType3")->setCurrentIndex(1);
+            click(setup, "OKButton");
+            QCOMPARE(first.s().NumOfPlayer, 3);
+        }
+        app::Settings settings(file);
+        Run second(dir.path());
+        second.program.setSettings(settings);
+        child<QLineEdit>(second.start(), "Text1")->setText(q("อีกเกม"));
+        click(second.start(), "NEWGAMEButton");
+        setupui::SetupWindow& setup = second.start().setupWindow();
+        QVERIFY(child<QRadioButton>(setup, "Option3")->isChecked());
+        QCOMPARE(child<QLineEdit>(setup, "PlayerName1")->text(), q("สมหญิง"));
+        QCOMPARE(child<QLineEdit>(setup, "PlayerName2")->text(), q("Player2"));
+        QCOMPARE(child<QComboBox>(setup, "CmbType3")->currentText(), q("คอมพิวเตอร์"));
+        QCOMPARE(child<QComboBox>(setup, "CmbType2")->currentText(), q("คน"));
+        QVERIFY(!child<QWidget>(setup, "Frame4")->isHidden());
+        QVERIFY(child<QWidget>(setup, "Frame5")->isHidden());
+        click(setup, "OKButton");
+        QCOMPARE(second.s().player(1).Name, std::string("สมหญิง"));
+        QCOMPARE(second.s().player(3).IsComputer, kTrue);
     }
 };
 

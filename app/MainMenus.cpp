@@ -1,0 +1,116 @@
+#include "app/MainMenus.h"
+
+#include <QAbstractButton>
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tavorin::app {
+
+namespace {
+QString t(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QAbstractButton* buttonOf(QWidget& owner, const char* name) {
+    return owner.findChild<QAbstractButton*>(QString::fromLatin1(name));
+}
+} // namespace
+
+MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
+    QMenuBar* bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    game_ = bar->addMenu(t("เกม"));
+    game_->setObjectName(QStringLiteral("GameMenu"));
+    view_ = bar->addMenu(t("มุมมอง"));
+    view_->setObjectName(QStringLiteral("ViewMenu"));
+    options_ = bar->addMenu(t("ตัวเลือก"));
+    options_->setObjectName(QStringLiteral("OptionsMenu"));
+    help_ = bar->addMenu(t("ช่วยเหลือ"));
+    help_->setObjectName(QStringLiteral("HelpMenu"));
+
+    // A new game or a load leaves this game as Exit does, so they are refused while Exit is.
+    QAbstractButton* exit = buttonOf(window, "ExitButton");
+    QAction* newGame = add(game_, "NewGameAction", "เกมใหม่");
+    newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    follow(newGame, exit);
+    connect(newGame, &QAction::triggered, this, &MainMenus::newGameRequested);
+    QAction* load = add(game_, "LoadGameAction", "โหลดเกม");
+    load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    follow(load, exit);
+    connect(load, &QAction::triggered, this, &MainMenus::loadGameRequested);
+    bind(game_, window, "SaveAction", "บันทึก", "SaveButton")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    game_->addSeparator();
+    bind(game_, window, "HallOfFameAction", "บันทึกสุดยอดทาวอริน", "RecButton");
+    game_->addSeparator();
+    bind(game_, window, "ExitAction", "ออก", "ExitButton")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // The board's own two options, as one switch.
+    showNames_ = buttonOf(board, "OpgShowLabel");
+    names_ = add(view_, "NamesOnBoardAction", "แสดงชื่อและราคาบนกระดาน");
+    names_->setCheckable(true);
+    connect(names_, &QAction::triggered, this, [this, &board](bool shown) {
+        if (QAbstractButton* option = buttonOf(board, shown ? "OpgShowLabel" : "OpgHideLabel"))
+            option->click();
+    });
+    boardWindow_ = bind(view_, window, "BoardWindowAction", "หน้าจอกระดาน", "Command2");
+
+    QMenu* speed = options_->addMenu(t("ความเร็วคอมฯ"));
+    speed->setObjectName(QStringLiteral("SpeedMenu"));
+    auto* speeds = new QActionGroup(this);
+    const char* captions[] = {"เร็วที่สุด", "เร็ว", "กลางๆ", "ช้า", "ช้าที่สุด"};
+    for (int i = 1; i <= 5; ++i) {
+        const QByteArray name = "SpeedAction" + QByteArray::number(i);
+        const QByteArray button = "OpgSpeed" + QByteArray::number(i);
+        QAction* a = bind(speed, window, name.constData(), captions[i - 1], button.constData());
+        a->setCheckable(true);
+        speeds->addAction(a);
+    }
+
+    connect(add(help_, "AboutAction", "เกี่ยวกับเกม"), &QAction::triggered, this, &MainMenus::aboutRequested);
+}
+
+QAction* MainMenus::add(QMenu* menu, const char* objectName, const char* text) {
+    QAction* a = menu->addAction(t(text));
+    a->setObjectName(QString::fromLatin1(objectName));
+    return a;
+}
+
+void MainMenus::follow(QAction* action, QAbstractButton* button) {
+    Q_ASSERT(button);
+    bound_.emplace_back(action, button);
+}
+
+QAction* MainMenus::bind(QMenu* menu, QWidget& owner, const char* objectName, const char* text,
+                         const char* button) {
+    QAction* a = add(menu, objectName, text);
+    QAbstractButton* b = buttonOf(owner, button);
+    follow(a, b);
+    // A disabled button ignores click(), as it ignores the mouse.
+    connect(a, &QAction::triggered, b, [b] { b->click(); });
+    return a;
+}
+
+QList<QAction*> MainMenus::shortcutActions() const {
+    QList<QAction*> all;
+    for (QMenu* m : {game_, view_, options_, help_})
+        for (QAction* a : m->actions())
+            if (!a->shortcut().isEmpty()) all << a;
+    return all;
+}
+
+void MainMenus::sync(WindowLayout layout) {
+    for (const auto& [action, button] : bound_) {
+        const bool enabled = button->isEnabled();
+        if (action->isEnabled() != enabled) action->setEnabled(enabled);
+        if (action->isCheckable() && action->isChecked() != button->isChecked())
+            action->setChecked(button->isChecked());
+    }
+    // The button that brings the board's window in front has nothing to do when there is one window.
+    boardWindow_->setVisible(layout == WindowLayout::TwoWindows);
+    if (showNames_) {
+        names_->setChecked(showNames_->isChecked());
+        names_->setEnabled(showNames_->isEnabled());
+    }
+}
+
+} // namespace tavorin::app

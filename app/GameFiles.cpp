@@ -64,6 +64,11 @@ halloffame::WinWindow& MainWindow::winForm() {
         });
         connect(files_->win.get(), &halloffame::WinWindow::hallOfFameRequested, this,
                 [this] { hallOfFame().open(); });
+        files_->win->setNextGameAvailable(nextGameAvailable_);
+        connect(files_->win.get(), &halloffame::WinWindow::newGameRequested, this,
+                &MainWindow::newGameRequested);
+        connect(files_->win.get(), &halloffame::WinWindow::startWindowRequested, this,
+                &MainWindow::startWindowRequested);
     }
     return *files_->win;
 }

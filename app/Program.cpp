@@ -70,13 +70,15 @@ MainWindow& Program::mainWindow() {
         main_->setQuitHandler(quit_);
         main_->setGameFolder(folder_);
         main_->setHallOfFame(&hallOfFame());
+        main_->setNextGameAvailable(true);
         if (writer_) main_->setFileWriter(*writer_);
-        // Queued: the menu entry that asked is gone once the window is, and must not be on the stack.
+        // Queued: the menu entry or button that asked is gone once the window is, and must not be on
+        // the stack.
         connect(
             main_.get(), &MainWindow::newGameRequested, this, [this] { returnToStart(false); },
             Qt::QueuedConnection);
         connect(
-            main_.get(), &MainWindow::loadGameRequested, this, [this] { returnToStart(true); },
+            main_.get(), &MainWindow::startWindowRequested, this, [this] { returnToStart(true); },
             Qt::QueuedConnection);
     }
     return *main_;

@@ -732,6 +732,42 @@ private slots:
         QCOMPARE(second.s().player(1).Name, std::string("สมหญิง"));
         QCOMPARE(second.s().player(3).IsComputer, kTrue);
     }
+
+    // The winner window's เกมใหม่ and กลับหน้าแรก lead back to the start window, where the next game
+    // starts afresh; the finished game has nothing to save.
+    void winnerWindowLeadsToTheNextGame_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("new game") << "NewGameButton"
+                                  << "Text1";
+        QTest::newRow("start window") << "StartWindowButton"
+                                      << "File1";
+    }
+    void winnerWindowLeadsToTheNextGame() {
+        QFETCH(QString, button);
+        QFETCH(QString, focused);
+        QTemporaryDir dir;
+        Run run(dir.path());
+        run.newGame(q("ครั้งแรก"));
+        run.game().PlayerMoneyChange(1, -14900); // 100 baht and nothing to sell
+        run.s().player(1).Position = 32;
+        QVERIFY(run.roll(3, 3));
+        run.carry();
+        click(run.main(), "OKButtonInTaxFrame");
+        halloffame::WinWindow& win = run.main().winForm();
+        QVERIFY(win.isVisible());
+        const std::size_t asked = messages.shown.size();
+        click(win, button.toLatin1().constData());
+        QCoreApplication::processEvents(); // the request is handled from the event loop
+        QCOMPARE(messages.shown.size(), asked);
+        QCOMPARE(run.quits, 0);
+        QVERIFY(!run.program.main());
+        QVERIFY(run.start().isVisible());
+        QCOMPARE(run.start().focusWidget(), child(run.start(), focused.toLatin1().constData()));
+        run.newGame(q("ครั้งที่สอง"));
+        QCOMPARE(run.s().player(1).Money, 15000);
+        QVERIFY(run.turn(1, 2));
+    }
 };
 
 QTEST_MAIN(ProgramTest)

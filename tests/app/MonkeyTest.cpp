@@ -160,6 +160,10 @@ private:
         case MsgButtons::Ok: return MsgResult::Ok;
         case MsgButtons::OkCancel: return pick(2) ? MsgResult::Ok : MsgResult::Cancel;
         case MsgButtons::RetryCancel: return pick(2) ? MsgResult::Retry : MsgResult::Cancel;
+        case MsgButtons::YesNoCancel: {
+            static constexpr MsgResult kAnswers[] = {MsgResult::Yes, MsgResult::No, MsgResult::Cancel};
+            return kAnswers[pick(3)];
+        }
         }
         return MsgResult::Ok;
     }

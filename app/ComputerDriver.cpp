@@ -11,7 +11,22 @@ ComputerDriver::ComputerDriver(Game& game, std::function<void()> afterStep, std:
     connect(&pause_, &QTimer::timeout, this, &ComputerDriver::step);
 }
 
-ComputerDriver::~ComputerDriver() = default;
+// The turn goes first: it may still ask its strategy, which stops its thread when it goes.
+ComputerDriver::~ComputerDriver() { turn_.reset(); }
+
+void ComputerDriver::setSeats(const SeatKinds& seats) {
+    turn_.reset();
+    pause_.stop();
+    stepWaiting_ = false;
+    kinds_ = seats;
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        auto& strategy = strategies_[std::size_t(k)];
+        if (seats[std::size_t(k)] == StrategyKind::Strong)
+            strategy = std::make_unique<BackgroundStrong>();
+        else
+            strategy.reset();
+    }
+}
 
 void ComputerDriver::requestTurn() {
     pending_ = true;
@@ -32,7 +47,9 @@ void ComputerDriver::resume() {
 void ComputerDriver::startPending() {
     if (!pending_ || turn_ || stepping_ || busy_()) return;
     pending_ = false;
-    turn_ = std::make_unique<ComputerTurn>(game_);
+    const int k = game_.s.NV;
+    Strategy* seat = validPlayer(k) ? strategies_[std::size_t(k)].get() : nullptr;
+    turn_ = std::make_unique<ComputerTurn>(game_, seat ? *seat : classicStrategy());
     step();
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "computer/ComputerTurn.h"
+#include "computer/SeatsFile.h"
 
 namespace tavorin::app {
 
@@ -25,6 +26,11 @@ public:
     // A person's action has been handled: what waited for it may go on.
     void resume();
     bool playing() const { return turn_ != nullptr || pending_; }
+
+    // Which seats plan ahead; the others play the classic computer. A turn under way belongs to the
+    // game that was and ends here.
+    void setSeats(const SeatKinds& seats);
+    const SeatKinds& seats() const { return kinds_; }
 
     // Pins every pause to `milliseconds` whatever the speed, so that a test plays thousands of turns
     // in seconds; a negative value gives the pauses back to the speed.
@@ -46,6 +52,8 @@ private:
     std::function<void()> afterStep_;
     std::function<bool()> busy_;
     std::unique_ptr<ComputerTurn> turn_;
+    SeatKinds kinds_{};
+    std::array<std::unique_ptr<Strategy>, kMaxPlayers + 1> strategies_;
     QTimer pause_;
     bool pending_ = false;     // a turn is due and has not started
     bool stepping_ = false;    // inside advance(), which may show message boxes

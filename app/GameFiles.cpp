@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QDir>
 
+#include "app/ComputerDriver.h"
 #include "app/MainWindow.h"
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
@@ -64,6 +65,11 @@ halloffame::WinWindow& MainWindow::winForm() {
         });
         connect(files_->win.get(), &halloffame::WinWindow::hallOfFameRequested, this,
                 [this] { hallOfFame().open(); });
+        files_->win->setNextGameAvailable(nextGameAvailable_);
+        connect(files_->win.get(), &halloffame::WinWindow::newGameRequested, this,
+                &MainWindow::newGameRequested);
+        connect(files_->win.get(), &halloffame::WinWindow::startWindowRequested, this,
+                &MainWindow::startWindowRequested);
     }
     return *files_->win;
 }
@@ -81,6 +87,13 @@ bool MainWindow::saveGame() {
         return false;
     }
     markSaved();
+    if (!saveSeats(files_->path(), game_.s.FileName, computer_->seats(), *files_->writer)) {
+        std::string message = "ไม่สามารถบันทึกไฟล์ ";
+        message += game_.s.FileName;
+        message += kSeatsFileExtension;
+        message += " ได้ คอมฯ เก่งจะเล่นแบบคอมพิวเตอร์ธรรมดาเมื่อโหลดเกมนี้";
+        ui::showMessage(this, game_.playerName(game_.s.NV), message);
+    }
     return true;
 }
 

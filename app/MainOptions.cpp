@@ -15,7 +15,7 @@ void MainWindow::connectMenus() {
     menus_ = new MainMenus(*this, *board_);
     board_->addActions(menus_->shortcutActions());
     connect(menus_, &MainMenus::newGameRequested, this, &MainWindow::newGameRequested);
-    connect(menus_, &MainMenus::loadGameRequested, this, &MainWindow::loadGameRequested);
+    connect(menus_, &MainMenus::loadGameRequested, this, &MainWindow::startWindowRequested);
     connect(menus_, &MainMenus::aboutRequested, this, &MainWindow::showAbout);
 }
 

@@ -104,6 +104,11 @@ void MainWindow::sync() {
 }
 
 void MainWindow::newGame(const NewGameSetup& setup) {
+    SeatKinds seats{};
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        if (setup.computer[std::size_t(k)] && setup.strong[std::size_t(k)])
+            seats[std::size_t(k)] = StrategyKind::Strong;
+    computer_->setSeats(seats);
     act([&] {
         game_.NewGame(setup);
         // A new game starts at the speed last chosen; the remembered default is the game's own.

@@ -89,10 +89,15 @@ public:
     void showWindow(GameWindow window) override;
     void gameWon(int winner) override;
 
+    // The winner window offers a new game and the start window, for a program that listens to the
+    // two requests below.
+    void setNextGameAvailable(bool available) { nextGameAvailable_ = available; }
+
 signals:
-    // The menu asks for the start window, to begin a new game or to load one.
+    // The menu or the winner window asks for the start window, to begin a new game, or to load one
+    // or only be there.
     void newGameRequested();
-    void loadGameRequested();
+    void startWindowRequested();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -142,6 +147,7 @@ private:
     std::unique_ptr<GameFiles, GameFilesDeleter> files_;
     int acting_ = 0; // depth of person's actions being handled
     bool leaving_ = false;
+    bool nextGameAvailable_ = false;
 };
 
 } // namespace tavorin::app

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPixmapCache>
 
+#include "app/ComputerDriver.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "board/BoardWindow.h"
@@ -80,13 +81,15 @@ MainWindow& Program::mainWindow() {
         main_->setQuitHandler(quit_);
         main_->setGameFolder(folder_);
         main_->setHallOfFame(&hallOfFame());
+        main_->setNextGameAvailable(true);
         if (writer_) main_->setFileWriter(*writer_);
-        // Queued: the menu entry that asked is gone once the window is, and must not be on the stack.
+        // Queued: the menu entry or button that asked is gone once the window is, and must not be on
+        // the stack.
         connect(
             main_.get(), &MainWindow::newGameRequested, this, [this] { returnToStart(false); },
             Qt::QueuedConnection);
         connect(
-            main_.get(), &MainWindow::loadGameRequested, this, [this] { returnToStart(true); },
+            main_.get(), &MainWindow::startWindowRequested, this, [this] { returnToStart(true); },
             Qt::QueuedConnection);
     }
     return *main_;
@@ -119,8 +122,13 @@ void Program::loadGame(const QByteArray& fileName) {
         return;
     }
     MainWindow& main = mainWindow();
+    // Only a seat the saved game has as a computer can plan ahead.
+    SeatKinds seats = loadSeats(std::filesystem::path(folder_.toStdU16String()), name);
     ResumeSavedGame(main.game(), std::get<SaveRecord>(loaded), name,
                     [this](int percent) { start_->setLoadProgress(percent); });
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        if (main.game().s.player(k).IsComputer != kTrue) seats[std::size_t(k)] = StrategyKind::Classic;
+    main.computer().setSeats(seats);
     main.markSaved();
     // The board comes up first, then MAIN in front of it with the roll button focused.
     main.sync();

@@ -66,8 +66,7 @@ void ScreenSync::applyControl(Ctl c, const Control& state) {
     QWidget* w = widget(c);
     const std::size_t i = std::size_t(c);
     if (w->isHidden() == state.visible) w->setVisible(state.visible);
-    const bool enabled = state.enabled && !keptDisabled_[i];
-    if (w->testAttribute(Qt::WA_Disabled) == enabled) w->setEnabled(enabled);
+    if (w->testAttribute(Qt::WA_Disabled) == state.enabled) w->setEnabled(state.enabled);
     if (state.text != written_[i]) {
         written_[i] = state.text;
         setText(w, ui::qs(state.text));

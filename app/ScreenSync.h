@@ -26,8 +26,6 @@ public:
     explicit ScreenSync(QWidget& root);
 
     QWidget* widget(Ctl c) const { return widgets_[std::size_t(c)]; }
-    // The rules enable these, but the program does not offer them yet: they stay disabled.
-    void keepDisabled(Ctl c) { keptDisabled_[std::size_t(c)] = true; }
 
     // Brings the widgets up to date; consumes the engine's focus request.
     void apply(Game& g);
@@ -43,7 +41,6 @@ private:
     // The text last written to each control. A control whose text the engine never wrote keeps its
     // built-in caption: the engine's texts start out empty.
     std::array<std::string, kControlCount> written_{};
-    std::array<bool, kControlCount> keptDisabled_{};
     std::array<std::array<QWidget*, 7>, 3> dice_{}; // [die][face]
     std::vector<std::string> deedLines_, bonusLines_;
 };

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
+#include "app/GameFolder.h"
 #include "app/Program.h"
 #include "app/Settings.h"
 #include "engine/Random.h"
@@ -27,10 +29,12 @@ int main(int argc, char** argv) {
 
     warmUp.waitForThaiBreaks();
     tavorin::SeededRandom random(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
-    // Saved games and RecFile live in the directory the game is started from.
     // Settings first, so that they outlive the windows that remember into them.
     tavorin::app::Settings settings(tavorin::app::Settings::desktopFile());
-    tavorin::app::Program program(random, QDir::currentPath());
+    const QString folder = tavorin::app::chooseGameFolder(
+        QCoreApplication::applicationDirPath(), QStringLiteral(TAVORIN_BUILD_DIR), QDir::currentPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    tavorin::app::Program program(random, folder);
     program.setSettings(settings);
     program.show();
     return app.exec();

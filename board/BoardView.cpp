@@ -99,7 +99,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
     update();
     const QPointF t = twipsAt(e->position());
     if (!onOwnSquare(game_.s, drag.player, int(std::floor(t.x())), int(std::floor(t.y())))) return;
-    const int square = game_.GetValue_Player_NumOfBox_FromMain(drag.player);
+    const int square = game_.s.player(drag.player).Position; // a valid player: onOwnSquare checked
     const Rect box = squareRect(square);
     const bool due = game_.s.FirstProcess == "Y" && drag.player == game_.s.NV;
     runner_([&] {

@@ -16,7 +16,11 @@ constexpr double kPrepare = 1.5, kRollStep = 0.025, kMove = 1.0, kPoint = 1.0, k
 constexpr double kThinkFirst = 0.5, kThinkStep = 0.03;
 constexpr int kSteps = 50;
 constexpr double kOver = -1.0;
-constexpr std::string_view kComBankrupt = "คอมฯ ท่านนี้ไม่เหลือทรัพย์สินที่จะชำระหนี้อีกแล้ว ศาลจึงตัดสินให้ล้มละลายไปซะ";
+
+// The bar moves every fifth of the fifty steps and is full at the last.
+void showProgress(MainScreen& ui, int step) {
+    if (step % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step;
+}
 
 struct ButtonSet {
     std::array<Ctl, 4> items{};
@@ -85,10 +89,7 @@ double ComputerTurn::step() {
         stage_ = Stage::Rolling;
         return kRollStep;
     case Stage::Rolling:
-        ++step_;
-        if (step_ % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step_;
-        s.CubeValue1 = std::uint8_t(g_.rdm(1, 6));
-        s.CubeValue2 = std::uint8_t(g_.rdm(1, 6));
+        roll(step_ + 1);
         if (step_ < kSteps) return kRollStep;
         ui[Ctl::BarComThinking].visible = false;
         ui[Ctl::LabelComThinking].visible = false;
@@ -121,9 +122,14 @@ double ComputerTurn::step() {
         g_.ReportSquare(s.player(player_).Position);
         return resolve();
     case Stage::Thinking:
-        if (step_ > 0 && step_ % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step_;
         if (step_ < kSteps) {
-            ++step_;
+            think(step_ + 1);
+            return kThinkStep;
+        }
+        if (!strategy_.ready()) {
+            // A strategy still weighing holds the bar full a little longer; at the fastest speed it
+            // is told to decide with what it has.
+            if (s.Speed <= Game::speedOfOption(1)) strategy_.hurry();
             return kThinkStep;
         }
         g_.setLabel(Ctl::LabelComThinking, "");
@@ -138,31 +144,32 @@ double ComputerTurn::step() {
     return kOver;
 }
 
+void ComputerTurn::roll(int upTo) {
+    // The faces go to the state once: a byte stored there at every draw could be the generator's own
+    // state for all the compiler knows, and it would reload it each time.
+    int face1 = g_.s.CubeValue1, face2 = g_.s.CubeValue2;
+    for (int i = step_ + 1; i <= upTo; ++i) {
+        showProgress(g_.ui, i);
+        face1 = g_.rdm(1, 6);
+        face2 = g_.rdm(1, 6);
+    }
+    step_ = upTo;
+    g_.s.CubeValue1 = std::uint8_t(face1);
+    g_.s.CubeValue2 = std::uint8_t(face2);
+}
+
+void ComputerTurn::think(int upTo) {
+    for (; step_ < upTo; ++step_) showProgress(g_.ui, step_);
+}
+
 void ComputerTurn::play() {
-    MainScreen& ui = g_.ui;
-    GameState& s = g_.s;
     for (;;) {
-        // All but the last step of the dice and of the thinking, exactly as step() takes them; the
-        // last one also ends its stage, and step() takes it.
-        if (stage_ == Stage::Rolling && step_ < kSteps - 1) {
-            // The faces go to the state once: a byte stored there at every draw could be the
-            // generator's own state for all the compiler knows, and it would reload it each time.
-            int face1 = 0, face2 = 0, bar = ui[Ctl::BarComThinking].value;
-            for (int i = step_ + 1; i < kSteps; ++i) {
-                if (i % 5 == 0) bar = 40 * i;
-                face1 = g_.rdm(1, 6);
-                face2 = g_.rdm(1, 6);
-            }
-            step_ = kSteps - 1;
-            ui[Ctl::BarComThinking].value = bar;
-            s.CubeValue1 = std::uint8_t(face1);
-            s.CubeValue2 = std::uint8_t(face2);
-        } else if (stage_ == Stage::Thinking) {
-            while (step_ < kSteps) {
-                if (step_ > 0 && step_ % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step_;
-                ++step_;
-            }
-        }
+        // All but the last step of the dice and of the thinking without returning in between; the last
+        // one also ends its stage, and step() takes it.
+        if (stage_ == Stage::Rolling)
+            roll(kSteps - 1);
+        else if (stage_ == Stage::Thinking)
+            think(kSteps);
         if (step() < 0) return;
     }
 }
@@ -183,54 +190,17 @@ double ComputerTurn::resolve() {
         ui[Ctl::OKButtonInBonus].enabled = false;
         ui[Ctl::LabelBonus].enabled = false;
         g.message(s.player(P).Name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
-        g.PlayerMoneyChange(P, kLapBonus);
-        g.disarmBonus();
-        if (s.Continue > 0) --s.Continue;
+        g.takeBonusMoney();
     }
-    frame_ = Ctl::None;
-    const char type = s.TypeOfSend.empty() ? '?' : s.TypeOfSend[0];
-    const char value = s.ValueOfSend.empty() ? '?' : s.ValueOfSend[0];
-    int number = 0;
-    parseDigits(s.Number, number);
-    if (type == 'a' && (value == '1' || value == '2')) {
-        const bool treasure = value == '1';
-        const int size = treasure ? s.NumOfTreasure : s.NumOfFate;
-        if (number >= 1 && number <= size) {
-            frame_ = treasure ? Ctl::TreasureFrame : Ctl::FateFrame;
-            g.setLabel(treasure ? Ctl::LabelTreasure : Ctl::LabelFate,
-                       treasure ? s.TreasureCards[std::size_t(number)].Text
-                                : s.FateCards[std::size_t(number)].Text);
-            ui[frame_].visible = true;
-        }
-    } else if (type == 'b' && value >= '1' && value <= '3') {
-        frame_ = value == '1' ? Ctl::TaxFrame : value == '2' ? Ctl::DishonestFrame : Ctl::RelaxFrame;
-        ui[frame_].visible = true;
-    } else if (type == 'd') {
-        frame_ = Ctl::StartFrame;
-        ui[frame_].visible = true;
-    } else if (type == 'c' && number >= 1 && number <= kDeeds) {
-        DeedRecord& D = s.deed(number);
-        if (s.FirstLapLock[std::size_t(P)] == kTrue) {
-            frame_ = Ctl::FirstFrame;
-            ui[frame_].visible = true;
-        } else {
-            // The computer treats its own mortgaged land as its own land: it is never offered the
-            // redemption, so the person's dispatch runs as if the flag were clear.
-            const std::int16_t mortgaged = D.Mortgaged;
-            if (D.Owner == P) D.Mortgaged = kFalse;
-            g.fillLandFrame(number);
-            D.Mortgaged = mortgaged;
-            for (Ctl f : Game::kDecisionFrames)
-                if (ui[f].visible) frame_ = f;
-            if (frame_ == Ctl::FreeLandFrame) ui[Ctl::CheckFreeLand].checked = false;
-        }
-    }
+    frame_ = g.openSquareFrame(Player::Computer);
     if (frame_ == Ctl::None) {
-        g.message(kAppTitle, "Wrong Value");
+        s.FirstProcess = "N";
         stage_ = Stage::Done;
         return kOver;
     }
+    if (frame_ == Ctl::FreeLandFrame) ui[Ctl::CheckFreeLand].checked = false;
     for (Ctl c : lockedButtons(frame_)) ui[c].enabled = false;
+    strategy_.startThinking(g, frame_);
     // ComThinking: the status line and an empty bar, then the pauses.
     g.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์กำลังคิด...");
     ui[Ctl::LabelComThinking].visible = true;

@@ -40,11 +40,13 @@ public:
     // Plays the whole turn without its pauses, as the simulator does: the same steps and draws as
     // calling step() to the end, without returning between the steps of the dice and of the thinking.
     void play();
-    bool finished() const { return stage_ == Stage::Done; }
 
 private:
     enum class Stage { Prepare, RollStart, Rolling, Moved, Pointing, Placed, Thinking, Done };
     double resolve();
+    // The dice's draws and the thinking's pauses of the steps after step_ up to `upTo`.
+    void roll(int upTo);
+    void think(int upTo);
 
     Game& g_;
     Strategy& strategy_;

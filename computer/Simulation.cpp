@@ -18,14 +18,14 @@ SimGame playSimGame(const SimOptions& o, std::uint64_t seed, std::ostream* trace
     TracingRandom traced(base, [&](int lo, int hi, int v) {
         *trace << "{\"rdm\":[" << lo << ',' << hi << ',' << v << "]}\n";
     });
-    RandomSource& random = trace ? static_cast<RandomSource&>(traced) : base;
     HeadlessView view;
     if (trace)
         view.onMessage = [&](std::string_view title, std::string_view text) {
             *trace << "{\"msg\":{\"title\":" << jsonString(title) << ",\"text\":" << jsonString(text)
                    << "}}\n";
         };
-    auto game = std::make_unique<Game>(random, view);
+    auto game = trace ? std::make_unique<Game>(static_cast<RandomSource&>(traced), view)
+                      : std::make_unique<Game>(base, view);
     NewGameSetup setup;
     setup.numPlayers = o.players;
     for (int k = 1; k <= o.players; ++k) setup.computer[std::size_t(k)] = true;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <memory>
 #include <vector>
 
 #include "computer/ComSteps.h"
@@ -136,7 +137,8 @@ Strategy& classicStrategy() {
 }
 
 template <typename Choice, typename Set>
-Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>& choices, Set set) {
+Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>& choices, Set set,
+                            const std::atomic<bool>* stop) {
     const long decision = decisions_++;
     if (choices.size() == 1) return choices.front();
     const auto started = std::chrono::steady_clock::now();
@@ -144,6 +146,7 @@ Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>&
     const std::uint64_t seed = positionSeed(g.s, decision);
     std::vector<double> total(choices.size(), 0.0);
     for (int r = 0; r < settings_.rollouts; ++r) {
+        if (r > 0 && stop && stop->load(std::memory_order_relaxed)) break;
         // Every choice meets the same dice in its r-th rollout, so the difference between two choices
         // is the choice's and not the dice's.
         const std::uint64_t rolloutSeed = mix(seed, std::uint64_t(r));
@@ -170,23 +173,88 @@ Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>&
     return choices[pick];
 }
 
-LandChoice StrongStrategy::freeLand(Game& g) {
-    const int P = g.s.NV;
+StrongDecision StrongStrategy::weigh(const Game& g, Ctl frame, const std::atomic<bool>* stop) {
+    StrongDecision decision;
     const DeedRecord& D = g.s.deed(g.currentDeed());
-    const std::int64_t m = g.s.player(P).Money;
-    std::vector<LandChoice> choices;
-    if (m >= D.Price) choices.push_back(LandChoice::Buy);
-    if (D.single() && m >= std::int64_t(D.Price) + D.HousePrice) choices.push_back(LandChoice::BuyWithHouse);
-    choices.push_back(LandChoice::Leave);
-    return best(g, Ctl::FreeLandFrame, choices, [](FirstChoice& f, LandChoice c) { f.land = c; });
+    const std::int64_t m = g.s.player(g.s.NV).Money;
+    if (frame == Ctl::FreeLandFrame) {
+        std::vector<LandChoice> choices;
+        if (m >= D.Price) choices.push_back(LandChoice::Buy);
+        if (D.single() && m >= std::int64_t(D.Price) + D.HousePrice)
+            choices.push_back(LandChoice::BuyWithHouse);
+        choices.push_back(LandChoice::Leave);
+        decision.land = best(
+            g, frame, choices, [](FirstChoice& f, LandChoice c) { f.land = c; }, stop);
+    } else if (frame == Ctl::OwnSingleLandFrame) {
+        std::vector<bool> choices;
+        if (m >= buildingPrice(D)) choices.push_back(true);
+        choices.push_back(false);
+        decision.build = best(
+            g, frame, choices, [](FirstChoice& f, bool c) { f.build = c; }, stop);
+    }
+    return decision;
 }
 
-bool StrongStrategy::buildOne(Game& g) {
-    const DeedRecord& D = g.s.deed(g.currentDeed());
-    std::vector<bool> choices;
-    if (g.s.player(g.s.NV).Money >= buildingPrice(D)) choices.push_back(true);
-    choices.push_back(false);
-    return best(g, Ctl::OwnSingleLandFrame, choices, [](FirstChoice& f, bool c) { f.build = c; });
+LandChoice StrongStrategy::freeLand(Game& g) { return weigh(g, Ctl::FreeLandFrame).land; }
+
+bool StrongStrategy::buildOne(Game& g) { return weigh(g, Ctl::OwnSingleLandFrame).build; }
+
+namespace {
+// A copy's own draws and view: the position handed to the thread is only read.
+struct Unused {
+    SeededRandom random{0};
+    HeadlessView view;
+};
+Unused& unused() {
+    static Unused u;
+    return u;
+}
+
+// The frames the strong strategy is asked about, as ComSteps::decide asks: free land that is a deed,
+// his own single land still without its tower.
+bool weighed(const Game& g, Ctl frame) {
+    const int d = g.currentDeed();
+    if (frame == Ctl::FreeLandFrame) return d != 0;
+    return frame == Ctl::OwnSingleLandFrame && g.s.deed(d).Towers != 1;
+}
+} // namespace
+
+BackgroundStrong::~BackgroundStrong() {
+    stop_ = true;
+    finish();
+}
+
+void BackgroundStrong::finish() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void BackgroundStrong::startThinking(const Game& position, Ctl frame) {
+    stop_ = true;
+    finish();
+    frame_ = Ctl::None;
+    if (!weighed(position, frame)) return;
+    frame_ = frame;
+    position_ = std::make_unique<Game>(position, unused().random, unused().view);
+    stop_ = false;
+    done_ = false;
+    worker_ = std::thread([this] {
+        result_ = strong_.weigh(*position_, frame_, &stop_);
+        done_ = true;
+    });
+}
+
+bool BackgroundStrong::ready() const { return !worker_.joinable() || done_; }
+
+StrongDecision BackgroundStrong::decision(Game& g, Ctl frame) {
+    if (frame_ != frame) {
+        // Asked without the thinking having started for this frame: weigh here.
+        finish();
+        return strong_.weigh(g, frame);
+    }
+    finish();
+    frame_ = Ctl::None;
+    position_.reset();
+    return result_;
 }
 
 std::string_view strategyName(StrategyKind kind) {

@@ -8,9 +8,11 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "engine/Game.h"
@@ -27,6 +29,14 @@ public:
     virtual LandChoice freeLand(Game& g) = 0;
     // His own single land without its tower, its frame open: one more house (or the tower)?
     virtual bool buildOne(Game& g) = 0;
+
+    // The thinking pause begins with `frame` open: a strategy may start weighing now, away from the
+    // caller's thread, on a copy of the position.
+    virtual void startThinking(const Game& /*position*/, Ctl /*frame*/) {}
+    // The choice can be asked for without waiting.
+    virtual bool ready() const { return true; }
+    // Weigh no further: what has been weighed so far decides.
+    virtual void hurry() {}
 };
 
 // Today's computer; stateless, shared by every seat and thread.
@@ -37,6 +47,12 @@ struct StrongSettings {
     int horizon = 40;  // turns each copy plays
 };
 
+// What the strong strategy chose for a frame.
+struct StrongDecision {
+    LandChoice land = LandChoice::Leave;
+    bool build = false;
+};
+
 // Plans ahead. One per seat and game: it counts its decisions to seed its rollouts.
 class StrongStrategy final : public Strategy {
 public:
@@ -44,17 +60,50 @@ public:
     LandChoice freeLand(Game& g) override;
     bool buildOne(Game& g) override;
 
+    // The choice for `frame` (the free land's or his own single land's) in `position`, which is only
+    // read. With `stop`, rollouts end early once it is set, and those played so far decide.
+    StrongDecision weigh(const Game& position, Ctl frame, const std::atomic<bool>* stop = nullptr);
+
     // Each weighed decision's thinking time in milliseconds goes to `times`, for the simulator's
     // figures; nothing decides on it.
     void recordTimes(std::vector<float>* times) { times_ = times; }
 
 private:
     template <typename Choice, typename Set>
-    Choice best(const Game& g, Ctl frame, const std::vector<Choice>& choices, Set set);
+    Choice best(const Game& g, Ctl frame, const std::vector<Choice>& choices, Set set,
+                const std::atomic<bool>* stop);
 
     StrongSettings settings_;
     long decisions_ = 0;
     std::vector<float>* times_ = nullptr;
+};
+
+// The strong strategy for a window's game: the weighing runs on a thread of its own while the
+// thinking pause goes on, so the window never waits on it. It weighs exactly what StrongStrategy
+// would, and so chooses the same, unless it is hurried.
+class BackgroundStrong final : public Strategy {
+public:
+    explicit BackgroundStrong(StrongSettings settings = {}) : strong_(settings) {}
+    // Stops the weighing (after the rollout under way) and waits for it: closing the game mid-thought
+    // is safe.
+    ~BackgroundStrong() override;
+
+    void startThinking(const Game& position, Ctl frame) override;
+    bool ready() const override;
+    void hurry() override { stop_ = true; }
+    LandChoice freeLand(Game& g) override { return decision(g, Ctl::FreeLandFrame).land; }
+    bool buildOne(Game& g) override { return decision(g, Ctl::OwnSingleLandFrame).build; }
+
+private:
+    StrongDecision decision(Game& g, Ctl frame);
+    void finish();
+
+    StrongStrategy strong_;
+    std::unique_ptr<Game> position_;
+    Ctl frame_ = Ctl::None;
+    StrongDecision result_;
+    std::atomic<bool> stop_{false}, done_{false};
+    std::thread worker_;
 };
 
 // Which strategy each seat plays; a seat left empty plays the classic one.

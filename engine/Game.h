@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/Events.h"
 #include "engine/Random.h"
 #include "engine/Screen.h"
 #include "engine/State.h"
@@ -22,14 +24,29 @@ struct NewGameSetup {
     bool buyFirstLoop = true;
     int initialDeeds = 0;                                    // 0: no deal; 1..4 deeds to every player
     std::array<std::string, kMaxPlayers + 1> picturePaths{}; // empty: the default token
+    // Computer seats that plan ahead. The rules do not read it: the program hands those seats their
+    // strategy and keeps the choice beside the saved game.
+    std::array<bool, kMaxPlayers + 1> strong{};
 };
 
-// Who receives a payment of ChargeCurrentPlayer: 0 is the bank, 1..6 a player.
 enum class ChargeOutcome { Paid, MustRaiseMoney, Bankrupt };
+
+// Who answers the frames. A person is shown what he landed on and sent to raise money when short; the
+// computer raises its money before it pays, and treats its own mortgaged land as its own land.
+enum class Player { Person, Computer };
+
+// What a paying frame asks of the current player (negative) and who receives it: 0 is the bank.
+struct Due {
+    std::int32_t amount = 0;
+    int payee = 0;
+};
 
 class Game {
 public:
     Game(RandomSource& random, MainView& view);
+    // Given the program's own generator, the game calls it without the virtual call: a computer turn
+    // draws a hundred times.
+    Game(SeededRandom& random, MainView& view);
     // The same position with a source of draws and a view of its own: the computer plays such a copy
     // forward to weigh a choice, and nothing the copy does reaches this game.
     Game(const Game& position, RandomSource& random, MainView& view);
@@ -38,7 +55,6 @@ public:
     MainScreen ui;
     BoardScreen board;
 
-    // The program's own generator is called directly: a computer turn draws a hundred times.
     std::int16_t rdm(std::int16_t lo, std::int16_t hi) {
         return seeded_ ? seeded_->SeededRandom::rdm(lo, hi) : random_->rdm(lo, hi);
     }
@@ -79,7 +95,36 @@ public:
     int DrawCard(bool treasure); // returns the card number
     void ProcessAfterPut();
 
-    // --- Decision frames of a person ---
+    // --- The rule operations: one per decision, for a person's buttons and the computer alike ---
+    // Each works on the current player NV and the square he stands on, and ends in settle() once the
+    // decision is taken.
+    // The frame of the square just reported, opened, or Ctl::None for an inconsistent report: that
+    // opens nothing and takes back the decision it counted, so the turn cannot stall.
+    Ctl openSquareFrame(Player who);
+    // Free land bought, with its first house when `withHouse`; false, and the player told, when he
+    // cannot afford it.
+    bool buyLand(bool withHouse);
+    void declineLand();
+    // The next house, or the tower once four stand, on the player's own single land.
+    bool buildOne();
+    // Nothing built on the player's own single land; where the tower stands the bank pays its price.
+    void leaveOwnLand();
+    bool redeemOwnLand();
+    bool takeOver();
+    // What the open paying frame asks, or nothing when the reported square or card is not one.
+    std::optional<Due> dueOn(Ctl frame);
+    // Pays what the frame asks; the bail frame also sends the player to jail.
+    void payDue(Ctl frame, Player who);
+    void rest(); // the relax square: the next turn is lost
+    void takeBonusMoney();
+    // A house on the player's single land `deed` instead of the cash, its price taken from the bonus;
+    // false, and the player told why, for land that is not single, is mortgaged or is built up.
+    bool takeBonusHouse(int deed);
+    bool affords(std::int64_t cost) const { return s.player(s.NV).Money - cost >= 0; }
+    // Hides the frame of a decision taken, counts it and hands the turn over after the last one.
+    void settle(Ctl frame);
+
+    // --- Decision frames of a person: each is its guard and the operation ---
     void OKButtonInFreeLand_Click();
     void CancelButtonInFreeLand_Click();
     void CheckFreeLand_Click(bool checked);
@@ -107,8 +152,9 @@ public:
     // --- Money, shortage and bankruptcy ---
     void PlayerMoneyChange(int player, std::int32_t amount);
     // The payment rule of the paying frames; `finish` runs the final step (SetFailPlayerButton and
-    // the hand-over), which the bail handler defers until the token has moved.
-    ChargeOutcome ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl frame, bool finish = true);
+    // the hand-over), which the bail defers until the token has moved.
+    ChargeOutcome ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl frame, bool finish = true,
+                                      Player who = Player::Person);
     void GoBankrupt();
     void SetFailPlayerButton();
     void FinishPayment();
@@ -121,15 +167,6 @@ public:
     std::string DeedListLine(int deed) const;
     std::string BonusLine(int deed) const;
 
-    // --- What the board reads from the engine (it keeps no state of its own) ---
-    static constexpr std::string_view kNoOwnerMarker = "12345abcde54321";
-    int GetValue_Player_NumOfBox_FromMain(int player) const;
-    std::string_view GetOwnnameFromMain(int deed) const; // the marker for an unowned deed
-    struct DeedView {
-        std::int16_t D1, D2, D3, D4; // Owner, Mortgaged, Towers, Houses
-    };
-    DeedView GetD(int deed) const;
-
     // --- Shared rules, used by the person's handlers and by the computer ---
     int currentDeed() const;                 // deed number in `Number`, 0 when it is not one
     std::int32_t singleRent(int deed) const; // Rent[5] with a tower, else Rent[Houses]
@@ -139,12 +176,15 @@ public:
     std::int32_t taxDue(int player) const;
     bool canRaiseMoney(int player) const; // holds a deed that is not mortgaged
     void addDeed(int player, int deed);   // transferDeed from the bank or another player
-    void closeFrame(Ctl frame);           // hide, Continue - 1, hand over at 0
     void handOverIfDone();
+    void lowerContinue() {
+        if (s.Continue > 0) --s.Continue;
+    }
     void disarmBonus();
     void armBonusLook();
-    void openFrame(Ctl frame, Ctl focus);
-    void fillLandFrame(int deed); // the land dispatch of a person (without the first lap)
+    Ctl openFrame(Ctl frame, Ctl focus);
+    // The land dispatch (without the first lap); the computer is not offered the redemption.
+    Ctl fillLandFrame(int deed, Player who = Player::Person);
     void placeTokenInSquare(int player, int square, int r1, int r2);
     void setLabel(Ctl c, std::string_view text) { ui[c].text.assign(text); }
     void setLabel(Ctl c, std::int64_t number);
@@ -169,17 +209,31 @@ public:
                                                                Ctl::StartFrame,
                                                                Ctl::FirstFrame};
 
+    // The bonus list's only line when the player holds no deed.
+    static constexpr std::string_view kNoDeedLeft = "ไม่มีโฉนดเหลือเลย";
+
     const std::string& playerName(int k) const { return s.player(k).Name; }
     void message(std::string_view title, std::string_view text) { view_->messageBox(title, text); }
 
+    // Every change the rules make is reported once to each observer, in the order of the changes.
+    void addObserver(GameObserver& observer) { observers_.push_back(&observer); }
+    void removeObserver(GameObserver& observer) { std::erase(observers_, &observer); }
+    void report(const GameEvent& event) {
+        for (GameObserver* o : observers_) o->gameEvent(event);
+    }
+
 private:
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
-    void cardSettlement(bool treasure);
+    void settleBonus();
+    void payIfOpen(Ctl frame, Ctl button);
+    // True when the current player can pay `cost`; otherwise he is told `refusal`.
+    bool canPay(std::int64_t cost, std::string_view refusal);
     void showNameColours();
 
     RandomSource* random_;
     SeededRandom* seeded_;
     MainView* view_;
+    std::vector<GameObserver*> observers_;
 };
 
 // Design positions of the tokens over the start square, in twips.

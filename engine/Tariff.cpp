@@ -33,6 +33,10 @@ std::int32_t mortgageFee(const DeedRecord& d) {
 
 std::int32_t taxDue(std::int32_t money) { return money <= 10000 ? 2000 : percentOf(money, 20); }
 
+std::int32_t landPrice(const DeedRecord& deed, bool withHouse) {
+    return deed.Price + (withHouse ? deed.HousePrice : 0);
+}
+
 bool nextIsTower(const DeedRecord& d) { return d.Houses >= 4; }
 
 std::int32_t buildingPrice(const DeedRecord& d) { return nextIsTower(d) ? d.TowerPrice : d.HousePrice; }

@@ -25,6 +25,8 @@ std::int32_t mortgageFee(const DeedRecord& deed);
 // The tax square: a flat sum, or a fifth of the cash of the rich.
 std::int32_t taxDue(std::int32_t money);
 
+// Free land, with its first house when `withHouse`.
+std::int32_t landPrice(const DeedRecord& deed, bool withHouse);
 // The next building of single land: a house, or the tower once four houses stand.
 bool nextIsTower(const DeedRecord& deed);
 std::int32_t buildingPrice(const DeedRecord& deed);

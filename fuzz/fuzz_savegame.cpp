@@ -5,23 +5,14 @@
 
 #include "setup/LoadGame.h"
 #include "setup/SaveRecord.h"
-
-namespace {
-class SilentView final : public tavorin::MainView {
-public:
-    tavorin::MsgResult messageBox(std::string_view, std::string_view, tavorin::MsgButtons,
-                                  tavorin::MsgIcon) override {
-        return tavorin::MsgResult::Ok;
-    }
-};
-} // namespace
+#include "tests/support/Doubles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto read = tavorin::readSaveRecord(std::span<const std::uint8_t>(data, size));
     const auto* record = std::get_if<tavorin::SaveRecord>(&read);
     if (!record) return 0;
     tavorin::SeededRandom random(1);
-    SilentView view;
+    tavorin::test::QuietView view;
     tavorin::Game game(random, view);
     tavorin::ResumeSavedGame(game, *record, "fuzz");
     // Play the saved player's roll and square with what the file says.

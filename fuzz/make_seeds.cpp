@@ -8,18 +8,11 @@
 #include "engine/Game.h"
 #include "halloffame/HallRecord.h"
 #include "setup/SaveRecord.h"
+#include "tests/support/Doubles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-class SilentView final : public tavorin::MainView {
-public:
-    tavorin::MsgResult messageBox(std::string_view, std::string_view, tavorin::MsgButtons,
-                                  tavorin::MsgIcon) override {
-        return tavorin::MsgResult::Ok;
-    }
-};
-
 void write(const fs::path& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
     fs::create_directories(dir);
     std::ofstream(dir / name, std::ios::binary)
@@ -33,7 +26,7 @@ void write(const fs::path& dir, const std::string& name, const std::string& text
 int main(int argc, char** argv) {
     const fs::path out = argc > 1 ? argv[1] : "corpus";
     tavorin::SeededRandom random(7);
-    SilentView view;
+    tavorin::test::QuietView view;
     for (int players = 2; players <= 6; players += 2) {
         tavorin::Game game(random, view);
         tavorin::NewGameSetup setup;

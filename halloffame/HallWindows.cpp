@@ -148,16 +148,28 @@ WinWindow::WinWindow(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     auto* hall = button(this, "HallOfFrameButton", "บันทึกสุดยอดทาวอริน");
     auto* end = button(this, "Command1", "จบเกม");
+    newGame_ = button(this, "NewGameButton", "เกมใหม่");
+    startWindow_ = button(this, "StartWindowButton", "กลับหน้าแรก");
     buttons->addWidget(hall);
     buttons->addStretch(1);
+    buttons->addWidget(newGame_);
+    buttons->addWidget(startWindow_);
     buttons->addWidget(end);
     column->addLayout(buttons);
+    setNextGameAvailable(false);
 
     connect(hall, &QPushButton::clicked, this, &WinWindow::hallOfFameRequested);
+    connect(newGame_, &QPushButton::clicked, this, &WinWindow::newGameRequested);
+    connect(startWindow_, &QPushButton::clicked, this, &WinWindow::startWindowRequested);
     connect(end, &QPushButton::clicked, this, [this] {
         leaving_ = true;
         quit_();
     });
+}
+
+void WinWindow::setNextGameAvailable(bool available) {
+    newGame_->setVisible(available);
+    startWindow_->setVisible(available);
 }
 
 void WinWindow::SetValueInWinForm(const HallRecord& winner) {

@@ -28,9 +28,14 @@ public:
     void SetValueInWinForm(const HallRecord& winner);
     // What ending the program means; tests replace it.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+    // Offers a new game and the start window beside the ways out, for a program that listens to
+    // the two requests below.
+    void setNextGameAvailable(bool available);
 
 signals:
     void hallOfFameRequested();
+    void newGameRequested();
+    void startWindowRequested();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -41,6 +46,8 @@ private:
     QLineEdit* cash_;
     QLabel* deedCount_;
     QListWidget* deeds_;
+    QPushButton* newGame_;
+    QPushButton* startWindow_;
     std::function<void()> quit_;
     bool leaving_ = false;
 };

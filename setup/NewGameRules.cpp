@@ -153,7 +153,10 @@ SetupDecision decideNewGame(const SetupChoices& choices, const PictureCheck& ope
             setup.names[std::size_t(k)] = name;
         else
             setup.names[std::size_t(k)] = "Player" + numberText(k);
-        setup.computer[std::size_t(k)] = k <= n && choices.types[std::size_t(k)] == kPlayerTypeComputer;
+        const std::string& type = choices.types[std::size_t(k)];
+        const bool strong = type == kPlayerTypeStrongComputer;
+        setup.computer[std::size_t(k)] = k <= n && (type == kPlayerTypeComputer || strong);
+        setup.strong[std::size_t(k)] = k <= n && strong;
     }
     setup.buyFirstLoop = choices.buyFirstLoop;
     int deeds = 0;

@@ -34,6 +34,8 @@ std::string savedGameNameOf(std::string_view listedFile);
 
 inline constexpr std::string_view kPlayerTypePerson = "คน";
 inline constexpr std::string_view kPlayerTypeComputer = "คอมพิวเตอร์";
+// A computer that plans ahead: it plays as the computer does and chooses by looking forward.
+inline constexpr std::string_view kPlayerTypeStrongComputer = "คอมฯ เก่ง";
 inline constexpr int kPlayerNameMaxChars = 20;
 
 // The setup window's controls as plain values; index 0 of the tables is unused.

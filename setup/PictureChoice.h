@@ -9,7 +9,7 @@
 namespace tavorin {
 
 // The patterns shown above the file list, as the player reads them.
-inline constexpr std::string_view kPicturePatternText = "*.jpg;*.gif;*.bmp;*.dib;*.wmf;*.ico";
+inline constexpr std::string_view kPicturePatternText = "*.jpg;*.jpeg;*.png;*.gif;*.bmp;*.dib;*.wmf;*.ico";
 
 // The patterns one by one ("*.jpg", "*.gif", ...).
 std::vector<std::string> picturePatterns();

@@ -123,7 +123,8 @@ void SetupWindow::buildRow(int k) {
     name_[k]->installEventFilter(this);
     type_[k] = named<QComboBox>(frame1_, nameOf("CmbType", k));
     t.place(type_[k], 3840, y, 1335, 330);
-    type_[k]->addItems({ui::qs(kPlayerTypePerson), ui::qs(kPlayerTypeComputer)});
+    type_[k]->addItems(
+        {ui::qs(kPlayerTypePerson), ui::qs(kPlayerTypeComputer), ui::qs(kPlayerTypeStrongComputer)});
     buildPictureFrame(k);
 }
 
@@ -192,6 +193,8 @@ void SetupWindow::CImgButton_Click(int k) {
     PlayerLFF = k;
     setEnabled(false);
     PictureChooser& chooser = pictureChooser();
+    // Over the setup window that asked for it, not wherever the desktop puts a new window.
+    chooser.move(frameGeometry().center() - chooser.rect().center());
     chooser.show();
     chooser.raise();
     chooser.activateWindow();

@@ -62,13 +62,6 @@ QByteArray bytesOf(const QString& file) {
 
 QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 
-class QuietView final : public MainView {
-public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
-        return MsgResult::Ok;
-    }
-};
-
 // A saved game in the folder, so that the start window lists something and nothing is chosen.
 void saveListedGame(const QString& folder) {
     ScriptedRandom random;

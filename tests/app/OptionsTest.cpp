@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
+#include "app/GameFolder.h"
 #include "app/Settings.h"
 #include "halloffame/HallWindows.h"
 #include "tests/app/AppHarness.h"
@@ -104,7 +105,7 @@ private slots:
         h.main.hallOfFame().close();
 
         QSignalSpy newGame(&h.main, &app::MainWindow::newGameRequested);
-        QSignalSpy load(&h.main, &app::MainWindow::loadGameRequested);
+        QSignalSpy load(&h.main, &app::MainWindow::startWindowRequested);
         action(h.main, "NewGameAction")->trigger();
         action(h.main, "LoadGameAction")->trigger();
         QCOMPARE(newGame.count(), 1);
@@ -277,6 +278,32 @@ private slots:
         QVERIFY(h.find<QAbstractButton>("OpgSpeed1")->isChecked());
         QCOMPARE(h.main.geometry(), mainPlace);
         QCOMPARE(h.main.board().geometry(), boardPlace);
+    }
+
+    // Run from its build folder the game keeps its files where it is started; installed, in the
+    // user's data folder, where a save then goes.
+    void gameFilesGoWhereTheProgramRuns() {
+        QTemporaryDir dir;
+        const QString build = dir.filePath(QStringLiteral("build/app"));
+        const QString current = dir.filePath(QStringLiteral("here"));
+        const QString data = dir.filePath(QStringLiteral("share/Tavorin"));
+        QVERIFY(QDir().mkpath(build) && QDir().mkpath(current));
+        QCOMPARE(app::chooseGameFolder(build, build, current, data), current);
+        QCOMPARE(app::chooseGameFolder(build + QStringLiteral("/../app/"), build, current, data), current);
+        QVERIFY(!QDir(data).exists());
+        QCOMPARE(app::chooseGameFolder(QStringLiteral("/usr/bin"), build, current, data), data);
+        QVERIFY(QDir(data).exists());
+        QVERIFY(writeBytes(dir.filePath(QStringLiteral("blocked")), "a file where a folder should be"));
+        QCOMPARE(app::chooseGameFolder(QStringLiteral("/usr/bin"), build, current,
+                                       dir.filePath(QStringLiteral("blocked/Tavorin"))),
+                 current);
+
+        AppHarness h;
+        h.main.setGameFolder(app::chooseGameFolder(QStringLiteral("/usr/bin"), build, current, data));
+        h.s().FileName = "ติดตั้ง";
+        h.click("SaveButton");
+        QVERIFY(QFile::exists(data + QStringLiteral("/") + q("ติดตั้ง.dat")));
+        QVERIFY(QDir(current).isEmpty());
     }
 };
 

@@ -14,6 +14,7 @@
 
 #include <filesystem>
 
+#include "app/ComputerDriver.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/Settings.h"
@@ -52,13 +53,6 @@ public:
     bool writeFile(NewFile& file, std::span<const std::uint8_t> bytes) override {
         diskFileWriter().writeFile(file, bytes.first(bytes.size() / 2));
         return false;
-    }
-};
-
-class QuietView final : public MainView {
-public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
-        return MsgResult::Ok;
     }
 };
 
@@ -263,7 +257,7 @@ void compareScreens(app::MainWindow& a, app::MainWindow& b) {
 void saveFreshGame(const QString& folder, const char* name, const std::function<void(Game&)>& change = {},
                    const NewGameSetup& setup = {}) {
     test::ScriptedRandom random;
-    QuietView view;
+    test::QuietView view;
     Game g(random, view);
     g.NewGame(setup);
     if (change) change(g);
@@ -659,6 +653,80 @@ private slots:
         QVERIFY(run.main().winForm().isVisible());
     }
 
+    // A seat set to the strong computer plays as a computer, plans ahead, and keeps that beside the
+    // saved game: a save with no strong seat writes nothing new, a load without the file (or with a
+    // damaged one) has classic computers.
+    void strongSeatIsChosenSavedAndLoaded() {
+        QTemporaryDir dir;
+        {
+            Run run(dir.path());
+            child<QLineEdit>(run.start(), "Text1")->setText(QStringLiteral("g"));
+            click(run.start(), "NEWGAMEButton");
+            auto* type2 = child<QComboBox>(run.start().setupWindow(), "CmbType2");
+            QCOMPARE(type2->findText(q("คอมฯ เก่ง")), 2);
+            type2->setCurrentIndex(type2->findText(q("คอมฯ เก่ง")));
+            click(run.start().setupWindow(), "OKButton");
+            QCOMPARE(run.s().player(2).IsComputer, kTrue);
+            QCOMPARE(run.main().computer().seats()[2], StrategyKind::Strong);
+            QCOMPARE(run.main().computer().seats()[1], StrategyKind::Classic);
+            click(run.main(), "SaveButton");
+            QFile seats(dir.filePath(QStringLiteral("g.seats")));
+            QVERIFY(seats.open(QIODevice::ReadOnly));
+            QVERIFY(seats.readAll().contains("2 strong\n"));
+        }
+        struct Case {
+            const char* what;
+            QByteArray file; // empty: no file
+            StrategyKind seat2;
+        } cases[] = {{"as saved", QByteArray(), StrategyKind::Strong},
+                     {"no file", "-", StrategyKind::Classic},
+                     {"damaged", "2 very strong\n", StrategyKind::Classic}};
+        QFile::copy(dir.filePath(QStringLiteral("g.seats")), dir.filePath(QStringLiteral("saved.seats")));
+        for (const Case& c : cases) {
+            QFile::remove(dir.filePath(QStringLiteral("g.seats")));
+            if (c.file.isEmpty())
+                QFile::copy(dir.filePath(QStringLiteral("saved.seats")),
+                            dir.filePath(QStringLiteral("g.seats")));
+            else if (c.file != "-") {
+                QFile f(dir.filePath(QStringLiteral("g.seats")));
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(c.file);
+            }
+            Run again(dir.path());
+            again.load(QStringLiteral("g.dat"));
+            QVERIFY2(again.program.main(), c.what);
+            QVERIFY2(again.main().computer().seats()[2] == c.seat2, c.what);
+        }
+        // The same name saved again with classic computers only: the old strong seats go.
+        QFile::copy(dir.filePath(QStringLiteral("saved.seats")), dir.filePath(QStringLiteral("g.seats")));
+        Run classic(dir.path());
+        classic.newGame(QStringLiteral("g"));
+        click(classic.main(), "SaveButton");
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("g.seats"))));
+        QVERIFY(messages.shown.empty());
+    }
+
+    // Strong computers play their turns through the windows, thinking away from the window thread,
+    // and a game closed while one of them thinks goes away cleanly.
+    void strongComputersPlayAndCloseMidThought() {
+        QTemporaryDir dir;
+        Run run(dir.path());
+        child<QLineEdit>(run.start(), "Text1")->setText(QStringLiteral("g"));
+        click(run.start(), "NEWGAMEButton");
+        for (const char* name : {"CmbType1", "CmbType2"}) {
+            auto* type = child<QComboBox>(run.start().setupWindow(), name);
+            type->setCurrentIndex(type->findText(q("คอมฯ เก่ง")));
+        }
+        run.random.fallback = [n = 0](int lo, int hi) mutable { return lo + (n++ % (hi - lo + 1)); };
+        click(run.start().setupWindow(), "OKButton");
+        app::ComputerDriver& driver = run.main().computer();
+        driver.setFixedPause(0);
+        QVERIFY(QTest::qWaitFor([&] { return driver.turnsPlayed() >= 12 || run.s().gameOver; }, 60000));
+        QCOMPARE(driver.deepestStep(), 1);
+        // Mid-thought: the status line says the computer thinks.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return run.game().ui[Ctl::LabelComThinking].text == "คอมพิวเตอร์กำลังคิด..."; }, 60000));
+    } // the program, its driver and the thinking threads go here
     // The game menu's เกมใหม่ and โหลดเกม leave the game for the start window, a changed game offered
     // to be saved first; staying keeps the game as it was.
     void gameMenuReturnsToTheStartWindow() {
@@ -731,6 +799,42 @@ private slots:
         click(setup, "OKButton");
         QCOMPARE(second.s().player(1).Name, std::string("สมหญิง"));
         QCOMPARE(second.s().player(3).IsComputer, kTrue);
+    }
+
+    // The winner window's เกมใหม่ and กลับหน้าแรก lead back to the start window, where the next game
+    // starts afresh; the finished game has nothing to save.
+    void winnerWindowLeadsToTheNextGame_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("new game") << "NewGameButton"
+                                  << "Text1";
+        QTest::newRow("start window") << "StartWindowButton"
+                                      << "File1";
+    }
+    void winnerWindowLeadsToTheNextGame() {
+        QFETCH(QString, button);
+        QFETCH(QString, focused);
+        QTemporaryDir dir;
+        Run run(dir.path());
+        run.newGame(q("ครั้งแรก"));
+        run.game().PlayerMoneyChange(1, -14900); // 100 baht and nothing to sell
+        run.s().player(1).Position = 32;
+        QVERIFY(run.roll(3, 3));
+        run.carry();
+        click(run.main(), "OKButtonInTaxFrame");
+        halloffame::WinWindow& win = run.main().winForm();
+        QVERIFY(win.isVisible());
+        const std::size_t asked = messages.shown.size();
+        click(win, button.toLatin1().constData());
+        QCoreApplication::processEvents(); // the request is handled from the event loop
+        QCOMPARE(messages.shown.size(), asked);
+        QCOMPARE(run.quits, 0);
+        QVERIFY(!run.program.main());
+        QVERIFY(run.start().isVisible());
+        QCOMPARE(run.start().focusWidget(), child(run.start(), focused.toLatin1().constData()));
+        run.newGame(q("ครั้งที่สอง"));
+        QCOMPARE(run.s().player(1).Money, 15000);
+        QVERIFY(run.turn(1, 2));
     }
 };
 

@@ -24,13 +24,6 @@ using namespace tavorin;
 using namespace tavorin::board;
 
 namespace {
-class QuietView final : public MainView {
-public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
-        return MsgResult::Ok;
-    }
-};
-
 QPoint centre(const Rect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
 } // namespace
 
@@ -38,7 +31,7 @@ class BoardTest : public QObject {
     Q_OBJECT
 
     test::ScriptedRandom random;
-    QuietView quiet;
+    test::QuietView quiet;
     QTemporaryDir pictures;
     std::unique_ptr<Game> game;
     std::unique_ptr<BoardWindow> map;

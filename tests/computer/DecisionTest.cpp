@@ -2,6 +2,7 @@
 
 #include "computer/ComSteps.h"
 #include "computer/ComputerDecisions.h"
+#include "computer/ComputerTurn.h"
 #include "tests/computer/ComputerFixture.h"
 
 namespace tavorin::test {
@@ -222,6 +223,31 @@ TEST_F(DecisionTest, RaisingMoneySellsOnlyWhatThePlayerReallyHolds) {
     EXPECT_EQ(s.deed(3).Owner, 2);
     EXPECT_EQ(p.Money, 340);
     EXPECT_EQ(p.Bankrupt, kFalse);
+}
+
+// A saved game whose card order holds 0 reports a card that is not one. The computer's turn then opens
+// nothing and, as a person's would, takes back the decision it counted and hands the turn over,
+// instead of stalling with no frame to answer.
+TEST_F(ComputerTest, AnInconsistentSquareReportPassesTheTurnOn) {
+    int treasure = 0;
+    while (kSquareTable[std::size_t(treasure)].typeOfSend != 'a' ||
+           kSquareTable[std::size_t(treasure)].valueOfSend != '1')
+        ++treasure;
+    ASSERT_GE(treasure, 2);
+    s.player(1).Position = std::uint8_t(treasure - 2); // the unscripted dice show 1 and 1
+    s.TreasureOrder.fill(0);
+    s.OrderNumberOfTreasure = 1;
+    const int before = view.computerTurns;
+    ComputerTurn(game).play();
+    EXPECT_EQ(s.player(1).Position, treasure);
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_EQ(view.messages.back().title, kAppTitle);
+    EXPECT_EQ(view.messages.back().text, "Wrong Value");
+    for (Ctl f : Game::kDecisionFrames) EXPECT_FALSE(game.ui[f].visible) << int(f);
+    EXPECT_EQ(s.Continue, 0);
+    EXPECT_EQ(s.NV, 2);
+    EXPECT_EQ(view.computerTurns, before + 1);
+    EXPECT_EQ(s.FirstProcess, "N");
 }
 
 } // namespace

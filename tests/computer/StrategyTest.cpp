@@ -5,6 +5,7 @@
 
 #include "computer/ComSteps.h"
 #include "computer/Headless.h"
+#include "computer/SeatsFile.h"
 #include "computer/Simulation.h"
 #include "computer/Strategy.h"
 #include "tests/computer/ComputerFixture.h"
@@ -88,6 +89,34 @@ TEST_F(StrongTest, OnlyWhatHeCanPayForIsWeighed) {
     EXPECT_FALSE(strong.buildOne(game));
 }
 
+TEST_F(StrongTest, WeighingAwayFromTheWindowChoosesAsAtHome) {
+    for (const int money : {700, 1200, 20000}) {
+        SetUp();
+        onDeed(1, money);
+        StrongStrategy here(quick);
+        const LandChoice want = here.freeLand(game);
+        BackgroundStrong away(quick);
+        away.startThinking(game, Ctl::FreeLandFrame);
+        EXPECT_EQ(away.freeLand(game), want) << money;
+        EXPECT_TRUE(away.ready());
+    }
+}
+
+TEST_F(StrongTest, AGameClosedOrHurriedMidThoughtStopsTheWeighing) {
+    onDeed(1, 20000);
+    {
+        // Far more rollouts than could finish before the end of this scope.
+        BackgroundStrong slow(StrongSettings{1000000, 40});
+        slow.startThinking(game, Ctl::FreeLandFrame);
+    } // the destructor stops the thread after its rollout under way
+    BackgroundStrong hurried(StrongSettings{1000000, 40});
+    hurried.startThinking(game, Ctl::FreeLandFrame);
+    hurried.hurry();
+    const LandChoice c = hurried.freeLand(game);
+    EXPECT_TRUE(c == LandChoice::Buy || c == LandChoice::BuyWithHouse || c == LandChoice::Leave);
+    EXPECT_TRUE(rnd.log.empty());
+}
+
 TEST_F(StrongTest, WorthCountsCashLandBuildingsAndWhatIsOwed) {
     startGame(3);
     s.player(1).Money = 1000;
@@ -103,6 +132,23 @@ TEST_F(StrongTest, WorthCountsCashLandBuildingsAndWhatIsOwed) {
     EXPECT_EQ(worth(s, 1), 1000 + 600 + 4 * 500 + 2500 + 2000 - 1600);
     EXPECT_EQ(worth(s, 2), 300);
     EXPECT_EQ(worth(s, 3), 0);
+}
+
+TEST(SeatsFile, ReadsWhatItWritesAndRefusesAnythingElse) {
+    SeatKinds seats{};
+    seats[2] = StrategyKind::Strong;
+    seats[5] = StrategyKind::Strong;
+    EXPECT_EQ(seatsText(seats), "1 classic\n2 strong\n3 classic\n4 classic\n5 strong\n6 classic\n");
+    EXPECT_EQ(parseSeats(seatsText(seats)), seats);
+    EXPECT_EQ(parseSeats("3 strong\r\n"), ([] {
+                  SeatKinds s{};
+                  s[3] = StrategyKind::Strong;
+                  return s;
+              }()));
+    EXPECT_EQ(parseSeats(""), SeatKinds{});
+    for (const char* bad : {"7 strong\n", "0 strong\n", "2 strong\n2 classic\n", "2 Strong\n", "2strong\n",
+                            "2  strong\n", "x\n"})
+        EXPECT_FALSE(parseSeats(bad).has_value()) << bad;
 }
 
 TEST(StrongSimulation, ThreadsPlayTheSameStrongGames) {

@@ -1,4 +1,4 @@
-// Shared test doubles: a random source whose every draw is scripted, and a view that records.
+// The engine suites' fixture: a view that records every call, and a fresh game of persons.
 #pragma once
 
 #include <deque>
@@ -10,34 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/Game.h"
+#include "tests/support/Doubles.h"
 
 namespace tavorin::test {
-
-// Draws come from a queue; an empty queue answers the lower bound, so a test scripts only the draws
-// it cares about. Every draw is logged with its bounds.
-class ScriptedRandom final : public RandomSource {
-public:
-    struct Draw {
-        int lo, hi, value;
-    };
-    std::deque<int> queue;
-    std::vector<Draw> log;
-    bool strict = false; // when set, an unscripted draw is an error
-
-    void push(std::initializer_list<int> values) { queue.insert(queue.end(), values); }
-    std::int16_t rdm(std::int16_t lo, std::int16_t hi) override {
-        int v = lo;
-        if (!queue.empty()) {
-            v = queue.front();
-            queue.pop_front();
-        } else if (strict) {
-            throw std::logic_error("unscripted draw");
-        }
-        if (v < lo || v > hi) throw std::logic_error("scripted draw out of bounds");
-        log.push_back({lo, hi, v});
-        return std::int16_t(v);
-    }
-};
 
 class RecordingView final : public MainView {
 public:

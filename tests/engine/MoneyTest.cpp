@@ -1,6 +1,9 @@
 // PlayerMoneyChange, the payment rule ChargeCurrentPlayer with its three outcomes,
 // GoBankrupt, SetFailPlayerButton and the end of the game; a player who goes bankrupt loses the lap
 // bonus he had coming.
+#include <climits>
+
+#include "engine/Money.h"
 #include "tests/engine/RulesFixture.h"
 
 namespace tavorin::test {
@@ -24,13 +27,30 @@ TEST_F(MoneyTest, PlayerMoneyChangeAddsAndShowsTheCash) {
                  {2, 15000, -15000, 0},
                  {3, 0, 5753, 5753},
                  {6, 100, -50, 50},
-                 {1, 50, -100, -50}}; // the sign is the callers' business
+                 {1, 50, -100, -50}, // the sign is the callers' business
+                 // Sums beyond a 32-bit amount stop at its limits instead of wrapping round.
+                 {4, INT32_MAX - 5, 2000, INT32_MAX},
+                 {5, INT32_MIN + 5, -2000, INT32_MIN},
+                 {2, INT32_MAX, INT32_MIN, -1}};
     for (const auto& c : cases) {
         s.player(c.player).Money = c.start;
         game.PlayerMoneyChange(c.player, c.change);
         EXPECT_EQ(s.player(c.player).Money, c.result);
         EXPECT_EQ(text(nth(Ctl::LabelMoney1, c.player)), std::to_string(c.result));
     }
+}
+
+TEST(RoundBaht, HalvesGoToTheEvenNeighbourAndSumsBeyondAnAmountStopAtItsLimit) {
+    const struct {
+        double amount;
+        std::int32_t baht;
+    } cases[] = {{12.5, 12},        {13.5, 14},         {-2.5, -2},
+                 {2.6, 3},          {-2.6, -3},         {2147483647.4, INT32_MAX},
+                 {1e12, INT32_MAX}, {-1e12, INT32_MIN}, {-2147483648.0, INT32_MIN}};
+    for (const auto& c : cases) EXPECT_EQ(roundBaht(c.amount), c.baht) << c.amount;
+    // 180 % of the largest sum, and a fifth of the most negative cash (-429496729.6).
+    EXPECT_EQ(percentOf(INT64_MAX, 180), INT32_MAX);
+    EXPECT_EQ(percentOf(INT32_MIN, 20), -429496730);
 }
 
 // ------------------------------------------------------------------ the three outcomes

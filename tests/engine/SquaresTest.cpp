@@ -264,6 +264,7 @@ TEST_F(SquaresTest, TheSixRefusalsOfTheHouseBonus) {
         {"pair land", 22, 0, 0, false, true, player, notSingle},
         {"mortgaged group land: the land type comes first", 3, 0, 0, true, true, player, notSingle},
         {"mortgaged", 5, 0, 0, true, true, app, "ที่ดินนี้ติดจำนองอยู่"},
+        {"mortgaged with a house standing", 5, 1, 0, true, true, app, "ที่ดินนี้ติดจำนองอยู่"},
         {"tower", 29, 4, 1, false, true, app, "มีสิ่งปลูกสร้างเต็มแล้ว"},
         {"four houses: never the tower", 7, 4, 0, false, true, app, "มีบ้านเต็มแล้วไม่สามารถสั่งซื้อตึกได้"},
     };

@@ -130,22 +130,3 @@ TEST_F(TurnTest, InitialDealTakesTurnsFromTheShuffledDeeds) {
 
 } // namespace
 } // namespace tavorin::test
-
-namespace tavorin::test {
-namespace {
-
-TEST_F(TurnTest, BoardReadsOwnersThroughTheMarker) {
-    startGame(2);
-    EXPECT_EQ(game.GetOwnnameFromMain(1), "12345abcde54321");
-    give(2, 1);
-    EXPECT_EQ(game.GetOwnnameFromMain(1), "Player2");
-    EXPECT_EQ(game.GetOwnnameFromMain(0), "12345abcde54321"); // out of range is refused, not read
-    s.deed(1).Houses = 3;
-    const Game::DeedView v = game.GetD(1);
-    EXPECT_EQ(v.D1, 2);
-    EXPECT_EQ(v.D4, 3);
-    EXPECT_EQ(game.GetValue_Player_NumOfBox_FromMain(7), -1);
-}
-
-} // namespace
-} // namespace tavorin::test

@@ -1,5 +1,5 @@
-// Test doubles shared by the Qt suites: a random source whose draws a test scripts, and a recorder
-// that answers the game's message boxes instead of showing them.
+// For the Qt suites: the shared test doubles, and a recorder that answers the game's message boxes
+// instead of showing them.
 #pragma once
 
 #include <deque>
@@ -12,28 +12,10 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/Random.h"
+#include "tests/support/Doubles.h"
 #include "ui/MessageBoxes.h"
 
 namespace tavorin::test {
-
-// Draws come from `queue` first; an empty queue asks `fallback`, which by default answers the lower
-// bound. Tests script the draws they care about and let the dice timers draw what they like.
-class ScriptedRandom final : public RandomSource {
-public:
-    std::deque<int> queue;
-    std::function<int(int lo, int hi)> fallback = [](int lo, int) { return lo; };
-
-    std::int16_t rdm(std::int16_t lo, std::int16_t hi) override {
-        int v = fallback(lo, hi);
-        if (!queue.empty()) {
-            v = queue.front();
-            queue.pop_front();
-        }
-        if (v < lo || v > hi) throw std::logic_error("scripted draw out of bounds");
-        return std::int16_t(v);
-    }
-};
 
 // While alive, every message box is recorded and answered from `answers` (OK when it runs out).
 class MessageRecorder {

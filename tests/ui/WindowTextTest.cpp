@@ -23,13 +23,6 @@ void expectWhole(QWidget* window) {
     QVERIFY2(clipped.isEmpty(), qPrintable(window->objectName() + QStringLiteral(" cuts: ") +
                                            clipped.join(QStringLiteral(", "))));
 }
-
-class QuietView final : public MainView {
-public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
-        return MsgResult::Ok;
-    }
-};
 } // namespace
 
 class WindowTextTest : public QObject {
@@ -67,7 +60,7 @@ private slots:
     void boardShowsItsTextWholeAtEverySize() {
         QFETCH(double, zoom);
         test::ScriptedRandom random;
-        QuietView quiet;
+        test::QuietView quiet;
         Game game(random, quiet);
         game.NewGame(NewGameSetup{});
         board::BoardWindow map(game);

@@ -181,11 +181,12 @@ TEST(DecideNewGame, PicturesOfRowsThatDoNotPlayAreNotOpened) {
 // ---------------------------------------------------------------- the picture chooser
 
 TEST(PictureChoice, ListsTheAcceptedPatternsWhateverTheLetterCase) {
-    EXPECT_EQ(picturePatterns(),
-              (std::vector<std::string>{"*.jpg", "*.gif", "*.bmp", "*.dib", "*.wmf", "*.ico"}));
-    for (const char* yes : {"a.jpg", "B.GIF", "c.Bmp", "d.dib", "e.wmf", "f.ico", "รูป.jpg"})
+    EXPECT_EQ(picturePatterns(), (std::vector<std::string>{"*.jpg", "*.jpeg", "*.png", "*.gif", "*.bmp",
+                                                           "*.dib", "*.wmf", "*.ico"}));
+    for (const char* yes :
+         {"a.jpg", "B.GIF", "c.Bmp", "d.dib", "e.wmf", "f.ico", "รูป.jpg", "a.png", "a.JPEG"})
         EXPECT_TRUE(matchesPicturePattern(yes)) << yes;
-    for (const char* no : {"a.png", "a.jpeg", "jpg", ".jpg", "a.jpg.txt", "a_jpg"})
+    for (const char* no : {"a.svg", "png", "jpg", ".jpg", "a.jpg.txt", "a_jpg"})
         EXPECT_FALSE(matchesPicturePattern(no)) << no;
 }
 

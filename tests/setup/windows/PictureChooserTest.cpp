@@ -58,14 +58,16 @@ class PictureChooserTest : public QObject {
 private slots:
     void listsPicturesByTheirPatternsAndTheFolders() {
         Fixture f;
-        for (const char* name : {"a.jpg", "B.GIF", "c.txt", "d.wmf", "e.ico", "f.bmp", "g.dib", "h.png"})
+        for (const char* name : {"a.jpg", "B.GIF", "c.txt", "d.wmf", "e.ico", "f.bmp", "g.dib", "h.png",
+                                 "i.JPEG", "j.svg", "png"})
             QVERIFY(test::writeFile(f.dir.filePath(QString::fromLatin1(name)), "x"));
         QDir(f.dir.path()).mkdir(QStringLiteral("รูป"));
         f.chooser.setFolder(f.dir.path());
         QCOMPARE(f.chooser.windowTitle(), QStringLiteral("Select Image"));
         QCOMPARE(f.chooser.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
-                 QStringLiteral("*.jpg;*.gif;*.bmp;*.dib;*.wmf;*.ico"));
-        QCOMPARE(f.files(), (QStringList{"a.jpg", "B.GIF", "d.wmf", "e.ico", "f.bmp", "g.dib"}));
+                 QStringLiteral("*.jpg;*.jpeg;*.png;*.gif;*.bmp;*.dib;*.wmf;*.ico"));
+        QCOMPARE(f.files(),
+                 (QStringList{"a.jpg", "B.GIF", "d.wmf", "e.ico", "f.bmp", "g.dib", "h.png", "i.JPEG"}));
         QCOMPARE(f.chooser.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("เปิด"));
         QCOMPARE(f.chooser.findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
@@ -81,6 +83,18 @@ private slots:
         emit dirs->itemActivated(sub);
         QCOMPARE(f.chooser.folder(), f.path(QStringLiteral("รูป")));
         QCOMPARE(f.files(), QStringList{"x.jpg"});
+    }
+
+    // The chooser comes up over the middle of the setup window that asked for it.
+    void chooserOpensCentredOnTheSetup() {
+        Fixture f;
+        f.setup.move(300, 200);
+        f.openFor(3);
+        QVERIFY(f.chooser.isVisible());
+        const QPoint offset = f.chooser.frameGeometry().center() - f.setup.frameGeometry().center();
+        // Within the pixels that halving the two sizes rounds away.
+        QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     void eachChoiceGoesOnlyToTheRowThatAskedForIt() {

@@ -30,13 +30,6 @@ inline QByteArray wmfBytes() {
     return QByteArray::fromHex("d7cdc69a00000000000000100010a0050000000000000900000103000000000000000000");
 }
 
-class QuietView final : public MainView {
-public:
-    MsgResult messageBox(std::string_view, std::string_view, MsgButtons, MsgIcon) override {
-        return MsgResult::Ok;
-    }
-};
-
 // What the program does with the setup window's answer: a fresh game through Game::NewGame.
 struct StartedGame {
     ScriptedRandom random;

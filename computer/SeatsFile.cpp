@@ -1,0 +1,68 @@
+#include "computer/SeatsFile.h"
+
+#include <system_error>
+
+#include "engine/SafeFile.h"
+
+namespace tavorin {
+
+bool anyStrong(const SeatKinds& seats) {
+    for (int k = 1; k <= kMaxPlayers; ++k)
+        if (seats[std::size_t(k)] == StrategyKind::Strong) return true;
+    return false;
+}
+
+std::string seatsText(const SeatKinds& seats) {
+    std::string text;
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        text += char('0' + k);
+        text += ' ';
+        text += strategyName(seats[std::size_t(k)]);
+        text += '\n';
+    }
+    return text;
+}
+
+std::optional<SeatKinds> parseSeats(std::string_view text) {
+    SeatKinds seats{};
+    std::array<bool, kMaxPlayers + 1> seen{};
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) continue;
+        if (line.size() < 3 || line[0] < '1' || line[0] > char('0' + kMaxPlayers) || line[1] != ' ')
+            return std::nullopt;
+        const std::size_t k = std::size_t(line[0] - '0');
+        if (seen[k] || !parseStrategy(line.substr(2), seats[k])) return std::nullopt;
+        seen[k] = true;
+    }
+    return seats;
+}
+
+std::filesystem::path seatsPath(const std::filesystem::path& dir, std::string_view gameName) {
+    std::string name(gameName);
+    name += kSeatsFileExtension;
+    return dir / pathFromUtf8(name);
+}
+
+bool saveSeats(const std::filesystem::path& dir, std::string_view gameName, const SeatKinds& seats,
+               FileWriter& writer) {
+    const std::filesystem::path path = seatsPath(dir, gameName);
+    if (anyStrong(seats)) return replaceFile(path, seatsText(seats), writer);
+    // A game of that name saved earlier with strong seats must not hand them to this one.
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (error || !std::filesystem::is_regular_file(status)) return true;
+    return std::filesystem::remove(path, error) && !error;
+}
+
+SeatKinds loadSeats(const std::filesystem::path& dir, std::string_view gameName) {
+    const FileBytes file = readFilePrefix(seatsPath(dir, gameName), 4096);
+    if (file.status != FileBytes::Status::Ok) return {};
+    const std::string text(file.bytes.begin(), file.bytes.end());
+    return parseSeats(text).value_or(SeatKinds{});
+}
+
+} // namespace tavorin

@@ -218,7 +218,8 @@ private slots:
     void damagedSettingsFallBackToTheDefaults_data() {
         QTest::addColumn<QByteArray>("contents");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("not text") << QByteArray("\x00\xff\xfe[\x01\x02=\x80\x81\n\x00[computer\n", 24);
+        static const char notText[] = "\x00\xff\xfe[\x01\x02=\x80\x81\n\x00[computer\n";
+        QTest::newRow("not text") << QByteArray(notText, sizeof notText - 1);
         QTest::newRow("cut short") << QByteArray("[computer]\nspeed=");
         QTest::newRow("values out of range") << QByteArray("[computer]\nspeed=9\n[view]\nlayout=three\n"
                                                            "[lastGame]\nplayers=7\n[windows]\nMAIN=4\n");

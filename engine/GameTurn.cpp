@@ -99,6 +99,7 @@ void Game::NV_Process() {
         view_->gameWon(s.NV);
         return;
     }
+    report({.kind = EventKind::TurnStarted, .player = s.NV});
     showNameColours();
     board.arrow2.visible = false;
     ui[Ctl::SaveButton].enabled = true;
@@ -109,6 +110,7 @@ void Game::NV_Process() {
 }
 
 void Game::nv_process_for_load() {
+    report({.kind = EventKind::TurnStarted, .player = s.NV});
     showNameColours();
     board.arrow2.visible = false;
     ui[Ctl::SaveButton].enabled = true;

@@ -80,6 +80,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     connectFileButtons();
     connectDealings();
     connectMenus();
+    applyTextSize();
     sync();
 }
 

@@ -178,7 +178,8 @@ void MainWindow::connectDeedViews() {
             this, &MainWindow::viewSelectedDeed);
     connect(static_cast<QListWidget*>(screen_->widget(Ctl::DeedList)), &QListWidget::itemDoubleClicked, this,
             &MainWindow::viewSelectedDeed);
-    connect(board_.get(), &board::BoardWindow::deedRequested, this, &MainWindow::viewDeed);
+    connect(board_.get(), &board::BoardWindow::deedRequested, this,
+            [this](int deed) { viewDeed(deed, board_.get()); });
 }
 
 void MainWindow::connectDealings() {
@@ -186,7 +187,8 @@ void MainWindow::connectDealings() {
         connect(static_cast<QAbstractButton*>(screen_->widget(nth(Ctl::PlayerButton1, k))),
                 &QAbstractButton::clicked, this, [this, k] { dealings_->PlayerButton_Click(k); });
     dealings_->setRunner([this](const std::function<void()>& call) { act(call); });
-    dealings_->setDeedOpener([this](int deed) { viewDeed(deed); });
+    dealings_->setDeedOpener([this](int deed) { viewDeed(deed, dealings_->frontWindow()); });
+    dealings_->setHome(this);
 }
 
 void MainWindow::viewSelectedDeed() {
@@ -200,9 +202,9 @@ DeedCardWindow& MainWindow::deedCard() {
     return *deedCard_;
 }
 
-void MainWindow::viewDeed(int deed) {
+void MainWindow::viewDeed(int deed, QWidget* from) {
     if (deed < 1 || deed > kDeeds) return;
-    deedCard().showDeed(game_.s, deed);
+    deedCard().showDeed(game_.s, deed, from ? from : this);
 }
 
 void MainWindow::showBoard() {

@@ -54,7 +54,8 @@ public:
     // Shows the rules' current state on both windows.
     void sync();
     // Opens the deed card of deed 1..29; any other number does nothing.
-    void viewDeed(int deed);
+    // The deed card of deed 1..29 comes up over `from` (MAIN when none is given).
+    void viewDeed(int deed, QWidget* from = nullptr);
     // What ending the program means; tests replace it.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 

@@ -23,6 +23,7 @@
 #include "ui/Text.h"
 #include "ui/TextFit.h"
 #include "ui/ThaiFont.h"
+#include "ui/WindowPlace.h"
 
 namespace tavorin::setupui {
 
@@ -194,7 +195,7 @@ void SetupWindow::CImgButton_Click(int k) {
     setEnabled(false);
     PictureChooser& chooser = pictureChooser();
     // Over the setup window that asked for it, not wherever the desktop puts a new window.
-    chooser.move(frameGeometry().center() - chooser.rect().center());
+    ui::centreOver(chooser, this);
     chooser.show();
     chooser.raise();
     chooser.activateWindow();

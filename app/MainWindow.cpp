@@ -59,6 +59,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral("เกมทาวอริน"));
     setFont(ui::thaiFont(10));
+    game_.setPlayClock(&steadyPlayClock());
     ownSettings_ = std::make_unique<Settings>();
     settings_ = ownSettings_.get();
     panel_ = new QWidget(this);

@@ -153,8 +153,9 @@ public:
     void OKButtonInBonus_Click();
 
     // --- The end rule ---
-    // What the minutes of the end rule are read from; without a clock only laps can end a game.
-    void setPlayClock(PlayClock* clock) { clock_ = clock; }
+    // What the minutes of the end rule are read from; without a clock only laps can end a game. The
+    // time played so far is kept when the clock is changed.
+    void setPlayClock(PlayClock* clock);
     // A loaded game's rule, and what had counted toward it when the game was saved.
     void resumeEndRule(const EndRule& rule, const EndProgress& progress);
     const EndRule& endRule() const { return endRule_; }

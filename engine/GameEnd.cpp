@@ -20,6 +20,12 @@ PlayClock& steadyPlayClock() {
     return clock;
 }
 
+void Game::setPlayClock(PlayClock* clock) {
+    endProgress_.playedMs = endProgress().playedMs;
+    clock_ = clock;
+    clockStart_ = clock_ ? clock_->milliseconds() : 0;
+}
+
 void Game::resumeEndRule(const EndRule& rule, const EndProgress& progress) {
     endRule_ = rule.on() ? rule : EndRule{};
     endProgress_ = progress;

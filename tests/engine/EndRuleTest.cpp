@@ -1,7 +1,9 @@
 // A player's worth, and the end rule: the leading player's laps or the minutes of play end the game at
 // a hand-over, and the richest player still in it wins. Worths below are summed by hand from the
 // deed table.
+#include "engine/EndFile.h"
 #include "engine/Worth.h"
+#include "tests/engine/FileSupport.h"
 #include "tests/engine/RulesFixture.h"
 
 namespace tavorin::test {
@@ -199,6 +201,47 @@ TEST_F(EndRuleTest, ABankruptPlayerNeitherWinsNorLeadsTheLaps) {
     lapTurn(); // player 1's second
     EXPECT_TRUE(s.gameOver);
     EXPECT_EQ(view.winner, 1);
+}
+
+TEST(EndFile, ReadsWhatItWritesAndRefusesAnythingElse) {
+    SavedEnd end{{EndKind::Laps, 30}, {}};
+    end.progress.laps = {0, 3, 12, 0, 7, 0, 1};
+    end.progress.playedMs = 754321;
+    EXPECT_EQ(endRuleText(end), "laps 30\ndone 3 12 0 7 0 1\nplayed 754321\n");
+    EXPECT_EQ(parseEndRule(endRuleText(end)), end);
+    const SavedEnd minutes{{EndKind::Minutes, 90}, {}};
+    EXPECT_EQ(endRuleText(minutes), "minutes 90\ndone 0 0 0 0 0 0\nplayed 0\n");
+    EXPECT_EQ(parseEndRule("minutes 90\r\ndone 0 0 0 0 0 0\r\nplayed 0\r\n"), minutes);
+    EXPECT_EQ(parseEndRule("minutes 90\ndone 0 0 0 0 0 0\nplayed 0"), minutes);
+    for (const char* bad :
+         {"", "laps 0\ndone 0 0 0 0 0 0\nplayed 0\n", "laps 10000\ndone 0 0 0 0 0 0\nplayed 0\n",
+          "laps -3\ndone 0 0 0 0 0 0\nplayed 0\n", "hours 3\ndone 0 0 0 0 0 0\nplayed 0\n",
+          "laps 3\ndone 0 0 0 0 0\nplayed 0\n", "laps 3\ndone 0 0 0 0 0 0 0\nplayed 0\n",
+          "laps 3\ndone 0 0 0 0 0 0\n", "laps 3\nplayed 0\ndone 0 0 0 0 0 0\n",
+          "laps 3\ndone 0 0 0 0 0 0\nplayed 99999999999999999999\n",
+          "laps 3\ndone 0 0 0 0 0 0\nplayed 0\nlaps 4\n", "laps 3 \ndone 0 0 0 0 0 0\nplayed 0\n",
+          "laps  3\ndone 0 0 0 0 0 0\nplayed 0\n", "laps3\ndone 0 0 0 0 0 0\nplayed 0\n",
+          "laps 3\ndone 0 0 x 0 0 0\nplayed 0\n", "laps 3\ndone 0 0 +1 0 0 0\nplayed 0\n"})
+        EXPECT_EQ(parseEndRule(bad), std::nullopt) << bad;
+}
+
+TEST(EndFile, SavedBesideTheGameAndGoneWhenTheRuleIsOff) {
+    TempDir dir;
+    const SavedEnd end{{EndKind::Minutes, 45}, {{0, 1, 2, 0, 0, 0, 0}, 60000}};
+    ASSERT_TRUE(saveEndRule(dir.path(), "เกม", end));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"เกม.end"});
+    EXPECT_EQ(loadEndRule(dir.path(), "เกม"), end);
+    EXPECT_EQ(loadEndRule(dir.path(), "other"), SavedEnd{});
+    const std::string damaged = "minutes 45\ndone 0 1 2\n";
+    writeAll(dir / "เกม.end",
+             std::span(reinterpret_cast<const std::uint8_t*>(damaged.data()), damaged.size()));
+    EXPECT_EQ(loadEndRule(dir.path(), "เกม"), SavedEnd{});
+    ASSERT_TRUE(saveEndRule(dir.path(), "เกม", SavedEnd{}));
+    EXPECT_TRUE(dir.names().empty());
+    ASSERT_TRUE(saveEndRule(dir.path(), "เกม", SavedEnd{})); // nothing to remove
+    FailingWriter failing(3);
+    EXPECT_FALSE(saveEndRule(dir.path(), "เกม", end, failing));
+    EXPECT_TRUE(dir.names().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // setup window, a game in progress (the main window and the board) and the winner window.
 //   readme_screenshots DIR      (scripts/screenshots runs it under Xvfb, at any QT_SCALE_FACTOR)
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -71,6 +72,7 @@ void windowsOfTheStart(const QString& folder) {
         setup.findChild<QLineEdit*>(QStringLiteral("PlayerName%1").arg(k))
             ->setText(QString::fromUtf8(names[k - 1]));
     setup.findChild<QComboBox*>(QStringLiteral("CmbType4"))->setCurrentText(QStringLiteral("คอมพิวเตอร์"));
+    setup.findChild<QCheckBox*>(QStringLiteral("CheckEndRule"))->setChecked(true);
     save(setup, "setup");
     setup.hide();
     start.hide();

@@ -187,6 +187,20 @@ private slots:
         QCOMPARE(h.s().player(2).Position, 5);
     }
 
+    // The menus' shortcuts work from the board as well, once each, with the board inside MAIN.
+    void shortcutsWorkFromTheBoard() {
+        AppHarness h;
+        h.main.setWindowLayout(app::WindowLayout::OneWindow);
+        h.s().FileName = "ปุ่มลัด";
+        h.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.main));
+        h.main.board().view().setFocus();
+        QSignalSpy triggered(action(h.main, "SaveAction"), &QAction::triggered);
+        QTest::keyClick(&h.main.board().view(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 1);
+        QVERIFY(QFile::exists(h.folder.filePath(QStringLiteral("ปุ่มลัด.dat"))));
+    }
+
     // The layout is the one of the last run, and so is the one window's place.
     void theLayoutIsRemembered() {
         QTemporaryDir dir;

@@ -39,6 +39,7 @@ signals:
     void newGameRequested();
     void loadGameRequested();
     void aboutRequested();
+    void wealthChartRequested();
 
 private:
     QAction* add(QMenu* menu, const char* objectName, const char* text);

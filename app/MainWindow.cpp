@@ -83,6 +83,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     connectFileButtons();
     connectDealings();
     connectMenus();
+    applyTextSize();
     sync();
 }
 

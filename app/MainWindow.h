@@ -65,6 +65,11 @@ public:
 
     // What the game remembers between runs; without it the window keeps its own for this run.
     void setSettings(Settings& settings);
+    // The board in a window of its own beside MAIN, or in MAIN with the controls. The game goes on
+    // as it was; the choice is remembered in the settings. The controls are MAIN's central widget
+    // in both, which leaves MAIN's dock areas free for a window to dock beside them.
+    void setWindowLayout(WindowLayout layout);
+    WindowLayout windowLayout() const { return layout_; }
     Settings& settings() { return *settings_; }
 
     // Whether the game has changed since it was started, loaded or last saved.
@@ -129,6 +134,10 @@ private:
     void rememberWindowPlaces();
     void restoreWindowPlaces();
     void showAbout();
+    // The main window's text at the size the settings ask for.
+    void applyTextSize();
+    // Lays the controls out for the layout in force and the text size.
+    void arrange();
     void showBoard();
     void showMain();
     void viewSelectedDeed();
@@ -147,6 +156,7 @@ private:
     std::unique_ptr<Settings> ownSettings_;
     Settings* settings_ = nullptr;
     WindowLayout layout_ = WindowLayout::TwoWindows;
+    double textScale_ = 1;
     std::vector<std::uint8_t> savedBytes_; // the game as it was started, loaded or saved
     QTimer die1_, die2_;
     std::function<void()> quit_;

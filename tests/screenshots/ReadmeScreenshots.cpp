@@ -19,6 +19,7 @@
 #include "engine/HoldingsLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
+#include "setup/SaveRecord.h"
 #include "setup/SetupWindow.h"
 #include "setup/StartWindow.h"
 #include "tests/ui/QtSupport.h"
@@ -40,10 +41,24 @@ void save(QWidget& w, const char* name) {
 }
 
 void windowsOfTheStart(const QString& folder) {
-    for (const char* name : {"เกมวันอาทิตย์.dat", "สมชายกับมานี.dat", "ครอบครัว.dat"}) {
-        QFile f(folder + QLatin1Char('/') + QString::fromUtf8(name));
-        if (f.open(QIODevice::WriteOnly)) f.write("x");
+    // Saved games with their players, and one file that is not a game.
+    const std::pair<const char*, std::array<std::string, kMaxPlayers + 1>> games[] = {
+        {"เกมวันอาทิตย์", {"", "สมชาย", "สมหญิง", "มานี", "Computer", "", ""}},
+        {"ครอบครัว", {"", "พ่อ", "แม่", "", "", "", ""}},
+    };
+    for (const auto& [name, players] : games) {
+        test::ScriptedRandom random;
+        test::QuietView view;
+        Game g(random, view);
+        NewGameSetup setup;
+        setup.numPlayers = players[4].empty() ? 2 : 4;
+        setup.names = players;
+        g.NewGame(setup);
+        if (saveGameFile(g.s, std::filesystem::path(folder.toStdU16String()), name))
+            qWarning("could not save %s", name);
     }
+    QFile notAGame(folder + QStringLiteral("/สมชายกับมานี.dat"));
+    if (notAGame.open(QIODevice::WriteOnly)) notAGame.write("x");
     setupui::StartWindow start(folder);
     start.setQuitHandler([] {});
     start.setLoadGameAvailable(true);
@@ -124,6 +139,15 @@ void gameInProgress() {
     g.DropToken(1, 37, 420, 380, 250, 250);
     w.sync();
     save(w, "main");
+    // The same moment with the board and the controls in one window, as large as a laptop's and a
+    // full-HD screen leave room for under a title bar and a panel.
+    w.setWindowLayout(app::WindowLayout::OneWindow);
+    for (const auto& [size, name] : {std::pair{QSize(1366, 768), "one-window-1366x768"},
+                                     std::pair{QSize(1920, 1080), "one-window-1920x1080"}}) {
+        w.resize(size - QSize(0, 70));
+        save(w, name);
+    }
+    w.setWindowLayout(app::WindowLayout::TwoWindows);
     w.board().hide();
     w.hide();
 }

@@ -35,6 +35,8 @@ QGroupBox* buildPlayerNames(QWidget* p) {
         grid->addWidget(name, k - 1, 0);
         auto* marker = named(new QLabel(QStringLiteral("คอมฯ"), frame), QStringLiteral("labelcom%1").arg(k));
         marker->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+        // A widget with a style sheet keeps the font it had: this one is told its size.
+        ui::setRelativeFont(marker, 10);
         marker->hide();
         grid->addWidget(marker, k - 1, 1);
     }
@@ -133,6 +135,7 @@ QWidget* buildComputerStatus(QWidget* p) {
     column->setSpacing(2);
     auto* status = named(new QLabel(panel), QStringLiteral("LabelComThinking"));
     status->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
+    ui::setRelativeFont(status, 10);
     status->hide();
     column->addWidget(status);
     auto* track = new QWidget(panel);
@@ -142,7 +145,6 @@ QWidget* buildComputerStatus(QWidget* p) {
     bar->setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 192);"));
     bar->hide();
     column->addWidget(track);
-    panel->setFixedHeight(QFontMetrics(status->font()).height() + scale.pxRound(135) + 6);
     return panel;
 }
 
@@ -150,7 +152,7 @@ QGroupBox* buildDeedList(QWidget* p) {
     auto* frame = named(new QGroupBox(QStringLiteral("โฉนด"), p), QStringLiteral("Frame10"));
     auto* column = new QVBoxLayout(frame);
     auto* list = named(new QListWidget(frame), QStringLiteral("DeedList"));
-    list->setMinimumWidth(250);
+
     ui::alignDeedColumns(list);
     column->addWidget(list, 1);
     column->addWidget(
@@ -191,6 +193,16 @@ MainParts buildMainWidgets(QWidget& root) {
 QSize decisionAreaSize(double textScale) { return QSize(470, 400) * textScale; }
 
 namespace {
+// What grows with the text: the status line's room, kept whether or not it shows, and the deed
+// list's width.
+void fitToText(const MainParts& parts, double textScale) {
+    auto* status = parts.status->findChild<QLabel*>(QStringLiteral("LabelComThinking"));
+    const ui::TwipScale scale(parts.status->logicalDpiX());
+    parts.status->setFixedHeight(QFontMetrics(status->font()).height() + scale.pxRound(135) + 6);
+    parts.deeds->findChild<QListWidget*>(QStringLiteral("DeedList"))
+        ->setMinimumWidth(qRound(250 * textScale));
+}
+
 // The rows of the players' two frames, the style's distance apart or closer; where room is short,
 // the players' names are the last to give any up.
 void spacePlayerRows(const MainParts& parts, int spacing, QSizePolicy::Policy width) {
@@ -205,6 +217,7 @@ void arrangeTwoWindows(QWidget& root, const MainParts& parts, double textScale) 
     delete root.layout();
     auto* columns = new QHBoxLayout(&root);
     spacePlayerRows(parts, -1, QSizePolicy::Preferred);
+    fitToText(parts, textScale);
     stackSpeeds(parts.speed, 3);
 
     auto* players = new QVBoxLayout;
@@ -237,6 +250,7 @@ void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, dou
     auto* columns = new QHBoxLayout(&root);
     columns->setContentsMargins(4, 4, 4, 4);
     spacePlayerRows(parts, 2, QSizePolicy::Minimum);
+    fitToText(parts, textScale);
     // The speeds take the height of the players' rows beside them rather than width.
     stackSpeeds(parts.speed, 5);
 

@@ -300,31 +300,36 @@ private slots:
     }
 
     // The text size chosen from the menu is the main window's at once and in the next run; its
-    // headings and dice buttons grow with it, and so does the room of the decision frames.
+    // headings, dice buttons and coloured texts grow with it, and so do the room of the decision
+    // frames and the deed list.
     void textSizeIsChosenAndRemembered_data() {
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<double>("text");
         QTest::addColumn<double>("buttons");
         QTest::addColumn<QSize>("decisions");
-        QTest::newRow("smaller") << QByteArray("TextSmallerAction") << 8.5 << 11.05 << QSize(400, 340);
-        QTest::newRow("larger") << QByteArray("TextLargerAction") << 12.0 << 15.6 << QSize(564, 480);
-        QTest::newRow("largest") << QByteArray("TextLargestAction") << 14.0 << 18.2 << QSize(658, 560);
+        QTest::addColumn<int>("deedList");
+        QTest::newRow("smaller") << QByteArray("TextSmallerAction") << 8.5 << 11.05 << QSize(400, 340) << 213;
+        QTest::newRow("larger") << QByteArray("TextLargerAction") << 12.0 << 15.6 << QSize(564, 480) << 300;
+        QTest::newRow("largest") << QByteArray("TextLargestAction") << 14.0 << 18.2 << QSize(658, 560) << 350;
         QTest::newRow("back to the desktop's")
-            << QByteArray("TextDesktopAction") << 10.0 << 13.0 << QSize(470, 400);
+            << QByteArray("TextDesktopAction") << 10.0 << 13.0 << QSize(470, 400) << 250;
     }
     void textSizeIsChosenAndRemembered() {
         QFETCH(QByteArray, entry);
         QFETCH(double, text);
         QFETCH(double, buttons);
         QFETCH(QSize, decisions);
+        QFETCH(int, deedList);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("tavorin.ini"));
         const auto check = [&](AppHarness& h) {
             QCOMPARE(h.main.font().pointSizeF(), text);
-            QCOMPARE(h.find("LabelFreeLand1")->font().pointSizeF(), text);
+            for (const char* coloured : {"LabelFreeLand1", "labelcom1", "LabelComThinking"})
+                QCOMPARE(h.find(coloured)->font().pointSizeF(), text);
             QCOMPARE(h.find("RunButton")->font().pointSizeF(), buttons);
             QVERIFY(h.find("RunButton")->font().bold());
             QCOMPARE(h.find("DecisionArea")->size(), decisions);
+            QCOMPARE(h.find("DeedList")->minimumWidth(), deedList);
             QVERIFY(action(h.main, entry.constData())->isChecked());
         };
         {

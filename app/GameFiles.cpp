@@ -157,6 +157,7 @@ void MainWindow::gameWon(int winner) {
         ui::showMessage(this, {}, kNewRecordText);
     halloffame::WinWindow& win = winForm();
     win.SetValueInWinForm(record);
+    win.showWealth(wealth_.upToNow(), game_.s);
     win.show();
     win.raise();
     win.activateWindow();

@@ -67,6 +67,8 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
             option->click();
     });
     boardWindow_ = bind(view_, window, "BoardWindowAction", "หน้าจอกระดาน", "Command2");
+    connect(add(view_, "WealthChartAction", "กราฟความมั่งคั่ง"), &QAction::triggered, this,
+            &MainMenus::wealthChartRequested);
 
     QMenu* speed = options_->addMenu(t("ความเร็วคอมฯ"));
     speed->setObjectName(QStringLiteral("SpeedMenu"));

@@ -41,6 +41,7 @@ signals:
     void newGameRequested();
     void loadGameRequested();
     void aboutRequested();
+    void wealthChartRequested();
     void textSizeRequested(TextSize size);
     void layoutRequested(WindowLayout layout);
 

@@ -9,6 +9,7 @@
 #include "board/BoardWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 namespace tavorin::app {
 
@@ -27,6 +28,7 @@ void MainWindow::connectMenus() {
     connect(menus_, &MainMenus::newGameRequested, this, &MainWindow::newGameRequested);
     connect(menus_, &MainMenus::loadGameRequested, this, &MainWindow::startWindowRequested);
     connect(menus_, &MainMenus::aboutRequested, this, &MainWindow::showAbout);
+    connect(menus_, &MainMenus::wealthChartRequested, this, &MainWindow::showWealthChart);
     connect(menus_, &MainMenus::layoutRequested, this, &MainWindow::setWindowLayout);
     connect(menus_, &MainMenus::textSizeRequested, this, [this](TextSize size) {
         settings_->setTextSize(size);
@@ -116,6 +118,14 @@ void MainWindow::restoreWindowPlaces() {
     if (const QByteArray place = settings_->windowPlace(kMainPlace); !place.isEmpty()) restoreGeometry(place);
     if (const QByteArray place = settings_->windowPlace(kBoardPlace); !place.isEmpty())
         board_->restoreGeometry(place);
+}
+
+void MainWindow::showWealthChart() {
+    if (!wealthWindow_) wealthWindow_ = std::make_unique<ui::WealthChartWindow>();
+    wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
+    wealthWindow_->show();
+    wealthWindow_->raise();
+    wealthWindow_->activateWindow();
 }
 
 void MainWindow::showAbout() {

@@ -16,6 +16,7 @@
 #include "app/MainWidgets.h"
 #include "app/Settings.h"
 #include "engine/Game.h"
+#include "engine/WealthHistory.h"
 
 namespace tavorin {
 class DeedCardWindow;
@@ -27,6 +28,9 @@ class WinWindow;
 class DealingsWindows;
 namespace board {
 class BoardWindow;
+}
+namespace ui {
+class WealthChartWindow;
 }
 } // namespace tavorin
 
@@ -86,6 +90,10 @@ public:
     halloffame::HallOfFameWindow& hallOfFame();
     // The winner window, created the first time it is needed.
     halloffame::WinWindow& winForm();
+    // Every player's worth after every turn since the game was started or loaded.
+    const WealthHistory& wealthHistory() const { return wealth_; }
+    // The wealth chart's window (มุมมอง > กราฟความมั่งคั่ง), in front and up to date.
+    void showWealthChart();
 
     MsgResult messageBox(std::string_view title, std::string_view text, MsgButtons buttons = MsgButtons::Ok,
                          MsgIcon icon = MsgIcon::None) override;
@@ -135,6 +143,8 @@ private:
     void viewSelectedDeed();
 
     Game game_;
+    WealthHistory wealth_{game_.s};
+    std::unique_ptr<ui::WealthChartWindow> wealthWindow_;
     QWidget* panel_ = nullptr; // the controls, the central widget
     MainParts parts_;
     std::unique_ptr<board::BoardWindow> board_;

@@ -1,5 +1,6 @@
 // Pictures of the game for the README and for looking at the artwork by eye: the start window, the
-// setup window, a game in progress (the main window and the board) and the winner window.
+// setup window, a game in progress (the main window and the board), the winner window and the wealth
+// chart.
 //   readme_screenshots DIR      (scripts/screenshots runs it under Xvfb, at any QT_SCALE_FACTOR)
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 
 #include "app/MainWindow.h"
 #include "board/BoardWindow.h"
+#include "computer/Headless.h"
 #include "engine/HoldingsLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
@@ -22,6 +24,7 @@
 #include "setup/StartWindow.h"
 #include "tests/ui/QtSupport.h"
 #include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 using namespace tavorin;
 
@@ -149,6 +152,40 @@ void gameInProgress() {
     w.hide();
 }
 
+// A seeded game of four computers with their history: at turn `turns`, or to its end (0).
+struct PlayedGame {
+    SeededRandom random{20261211};
+    HeadlessView view;
+    Game game{random, view};
+    WealthHistory history{game.s};
+    explicit PlayedGame(int turns) {
+        NewGameSetup setup;
+        setup.numPlayers = 4;
+        setup.names = {"", "สมชาย", "สมหญิง", "มานี", "ปิติ"};
+        for (int k = 1; k <= 4; ++k) setup.computer[std::size_t(k)] = true;
+        setup.endRule = {EndKind::Laps, 30};
+        game.addObserver(history);
+        game.NewGame(setup);
+        playComputerGame(game, view, turns);
+    }
+};
+
+void wealthCharts() {
+    PlayedGame midGame(240);
+    ui::WealthChartWindow window;
+    window.chart().setHistory(midGame.history.upToNow(), midGame.game.s);
+    save(window, "wealth");
+    window.hide();
+
+    PlayedGame whole(0);
+    halloffame::WinWindow win;
+    win.setQuitHandler([] {});
+    win.SetValueInWinForm(SET_WR(whole.game.s, whole.view.winner));
+    win.showWealth(whole.history.upToNow(), whole.game.s);
+    save(win, "winner-chart");
+    win.hide();
+}
+
 void theWinner() {
     HallRecord r;
     r.Name = "สมหญิง";
@@ -183,5 +220,6 @@ int main(int argc, char** argv) {
     windowsOfTheStart(folder.path());
     gameInProgress();
     theWinner();
+    wealthCharts();
     return 0;
 }

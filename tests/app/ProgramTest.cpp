@@ -76,14 +76,19 @@ QStringList lines(QListWidget* list) {
 }
 
 // One run of the program in a folder of its own, with its draws scripted and its message boxes
-// answered.
+// answered; with TAVORIN_LAYOUT=one, its games in one window unless a test gives settings of its own.
 struct Run {
     QString folder;
     test::ScriptedRandom random;
+    app::Settings layout;
     app::Program program{random, folder};
     int quits = 0;
 
     explicit Run(const QString& dir) : folder(dir) {
+        if (qEnvironmentVariable("TAVORIN_LAYOUT") == QLatin1String("one")) {
+            layout.setLayout(app::WindowLayout::OneWindow);
+            program.setSettings(layout);
+        }
         program.setQuitHandler([this] { ++quits; });
         random.fallback = [](int lo, int hi) { return hi == 6 ? 3 : lo; };
         program.show();

@@ -17,6 +17,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 namespace tavorin::app {
 
@@ -59,6 +60,8 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral("เกมทาวอริน"));
     setFont(ui::thaiFont(10));
+    game_.setPlayClock(&steadyPlayClock());
+    game_.addObserver(wealth_);
     ownSettings_ = std::make_unique<Settings>();
     settings_ = ownSettings_.get();
     panel_ = new QWidget(this);
@@ -80,6 +83,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     connectFileButtons();
     connectDealings();
     connectMenus();
+    applyTextSize();
     sync();
 }
 
@@ -100,6 +104,8 @@ void MainWindow::sync() {
     setEnabled(dealings_->dealings().mainEnabled);
     screen_->apply(game_);
     menus_->sync(layout_);
+    if (wealthWindow_ && wealthWindow_->isVisible())
+        wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
     if (game_.ui.visible != isVisible()) setVisible(game_.ui.visible);
 }
 
@@ -109,6 +115,7 @@ void MainWindow::newGame(const NewGameSetup& setup) {
         if (setup.computer[std::size_t(k)] && setup.strong[std::size_t(k)])
             seats[std::size_t(k)] = StrategyKind::Strong;
     computer_->setSeats(seats);
+    wealth_.clear();
     act([&] {
         game_.NewGame(setup);
         // A new game starts at the speed last chosen; the remembered default is the game's own.
@@ -177,7 +184,8 @@ void MainWindow::connectDeedViews() {
             this, &MainWindow::viewSelectedDeed);
     connect(static_cast<QListWidget*>(screen_->widget(Ctl::DeedList)), &QListWidget::itemDoubleClicked, this,
             &MainWindow::viewSelectedDeed);
-    connect(board_.get(), &board::BoardWindow::deedRequested, this, &MainWindow::viewDeed);
+    connect(board_.get(), &board::BoardWindow::deedRequested, this,
+            [this](int deed) { viewDeed(deed, board_.get()); });
 }
 
 void MainWindow::connectDealings() {
@@ -185,7 +193,8 @@ void MainWindow::connectDealings() {
         connect(static_cast<QAbstractButton*>(screen_->widget(nth(Ctl::PlayerButton1, k))),
                 &QAbstractButton::clicked, this, [this, k] { dealings_->PlayerButton_Click(k); });
     dealings_->setRunner([this](const std::function<void()>& call) { act(call); });
-    dealings_->setDeedOpener([this](int deed) { viewDeed(deed); });
+    dealings_->setDeedOpener([this](int deed) { viewDeed(deed, dealings_->frontWindow()); });
+    dealings_->setHome(this);
 }
 
 void MainWindow::viewSelectedDeed() {
@@ -199,9 +208,9 @@ DeedCardWindow& MainWindow::deedCard() {
     return *deedCard_;
 }
 
-void MainWindow::viewDeed(int deed) {
+void MainWindow::viewDeed(int deed, QWidget* from) {
     if (deed < 1 || deed > kDeeds) return;
-    deedCard().showDeed(game_.s, deed);
+    deedCard().showDeed(game_.s, deed, from ? from : this);
 }
 
 void MainWindow::showBoard() {

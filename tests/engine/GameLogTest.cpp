@@ -89,6 +89,7 @@ TEST_F(GameLogTest, EveryEventReadsAsOneThaiLine) {
          "ล้มละลาย เงินที่เหลือ 120 บาท ตกเป็นของ สมหญิง"},
         {{.kind = EventKind::WentBankrupt, .player = 1}, "ล้มละลาย ทรัพย์สินทั้งหมดกลับคืนธนาคาร"},
         {{.kind = EventKind::Won, .player = 2}, "ชนะเกมนี้"},
+        {{.kind = EventKind::Won, .player = 2, .other = 1}, "ชนะเกมนี้ด้วยทรัพย์สินมากที่สุดเมื่อครบกำหนดจบเกม"},
         {{.kind = EventKind::Mortgaged, .player = 1, .deed = 1, .amount = 480},
          "จำนอง 1 บางปะอิน กับธนาคาร ได้ 480 บาท"},
         {{.kind = EventKind::SoldTo, .player = 1, .deed = 6, .amount = 3000, .other = 2},

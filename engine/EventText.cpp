@@ -134,8 +134,7 @@ std::string eventText(const GameEvent& e, const GameState& s) {
         if (validPlayer(e.other))
             return "ล้มละลาย เงินที่เหลือ " + baht(e.amount) + " ตกเป็นของ " + playerName(s, e.other);
         return "ล้มละลาย ทรัพย์สินทั้งหมดกลับคืนธนาคาร";
-    case EventKind::Won:
-        return e.other == 1 ? "ชนะเกมนี้ด้วยทรัพย์สินมากที่สุดเมื่อครบกำหนดจบเกม" : "ชนะเกมนี้";
+    case EventKind::Won: return e.other == 1 ? "ชนะเกมนี้ด้วยทรัพย์สินมากที่สุดเมื่อครบกำหนดจบเกม" : "ชนะเกมนี้";
     case EventKind::Mortgaged: return "จำนอง " + deedName(s, e.deed) + " กับธนาคาร ได้ " + baht(e.amount);
     case EventKind::SoldTo:
         return "ขาย " + deedName(s, e.deed) + " ให้ " + playerName(s, e.other) + " ในราคา " + baht(e.amount);

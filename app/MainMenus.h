@@ -33,12 +33,17 @@ public:
 
     // Brings the entries up to date with their buttons and with the layout in force.
     void sync(WindowLayout layout);
+    // Checks the entry of the text size in force.
+    void showTextSize(TextSize size);
 
 signals:
     // Leaving this game for the start window, to begin another or to load one.
     void newGameRequested();
     void loadGameRequested();
     void aboutRequested();
+    void wealthChartRequested();
+    void textSizeRequested(TextSize size);
+    void layoutRequested(WindowLayout layout);
 
 private:
     QAction* add(QMenu* menu, const char* objectName, const char* text);
@@ -53,7 +58,10 @@ private:
     QMenu* help_;
     QAction* names_ = nullptr;
     QAction* boardWindow_ = nullptr;
+    QAction* oneWindow_ = nullptr;
+    QAction* twoWindows_ = nullptr;
     QAbstractButton* showNames_ = nullptr;
+    std::vector<std::pair<QAction*, TextSize>> textSizes_;
     std::vector<std::pair<QAction*, QAbstractButton*>> bound_;
 };
 

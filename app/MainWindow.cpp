@@ -17,6 +17,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 namespace tavorin::app {
 
@@ -59,6 +60,8 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral("เกมทาวอริน"));
     setFont(ui::thaiFont(10));
+    game_.setPlayClock(&steadyPlayClock());
+    game_.addObserver(wealth_);
     ownSettings_ = std::make_unique<Settings>();
     settings_ = ownSettings_.get();
     panel_ = new QWidget(this);
@@ -80,6 +83,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     connectFileButtons();
     connectDealings();
     connectMenus();
+    applyTextSize();
     sync();
 }
 
@@ -100,6 +104,8 @@ void MainWindow::sync() {
     setEnabled(dealings_->dealings().mainEnabled);
     screen_->apply(game_);
     menus_->sync(layout_);
+    if (wealthWindow_ && wealthWindow_->isVisible())
+        wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
     if (game_.ui.visible != isVisible()) setVisible(game_.ui.visible);
 }
 
@@ -109,6 +115,7 @@ void MainWindow::newGame(const NewGameSetup& setup) {
         if (setup.computer[std::size_t(k)] && setup.strong[std::size_t(k)])
             seats[std::size_t(k)] = StrategyKind::Strong;
     computer_->setSeats(seats);
+    wealth_.clear();
     act([&] {
         game_.NewGame(setup);
         // A new game starts at the speed last chosen; the remembered default is the game's own.

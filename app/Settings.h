@@ -46,6 +46,9 @@ public:
     static double textScale(TextSize size, double desktopPointSize);
     // The speed option a new game starts with, 1 ("เร็วที่สุด") to 5 ("ช้าที่สุด").
     int speedOption() const;
+    // Whether the game's log is shown; hidden unless the player chose it.
+    bool gameLogShown() const;
+    void setGameLogShown(bool shown);
     void setSpeedOption(int option);
 
     // A window's place and size as QWidget::saveGeometry() gives it; empty when none is kept.

@@ -5,7 +5,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "engine/GameLog.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
 
@@ -20,7 +19,8 @@ GameLogView::GameLogView(QWidget* parent) : QWidget(parent, parent ? Qt::WindowF
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text_->setMaximumBlockCount(int(kMaxLogLines));
+    // A window of text holds far more memory per line than the log itself: it shows the newest.
+    text_->setMaximumBlockCount(kShownLines);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
@@ -42,7 +42,9 @@ void GameLogView::reset(const std::vector<std::string>& lines) {
     showNewest();
 }
 
-void GameLogView::showNewest() { text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum()); }
+void GameLogView::showNewest() {
+    text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+}
 
 void GameLogView::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);

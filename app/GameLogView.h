@@ -15,6 +15,8 @@ namespace tavorin::app {
 class GameLogView : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kShownLines = 2000;
+
     explicit GameLogView(QWidget* parent = nullptr);
 
     void append(const std::string& line);

@@ -38,7 +38,8 @@ private slots:
         h.carryToSquare(1, 6);
         h.click("OKButtonInFreeLand");
         // The computer rolls 3 + 3 as well and pays the first rent of deed 5 to its owner.
-        QTRY_VERIFY_WITH_TIMEOUT(h.s().NV == 1 && h.enabled("RunButton") && !h.main.computer().playing(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(h.s().NV == 1 && h.enabled("RunButton") && !h.main.computer().playing(),
+                                 30000);
         const QStringList expected = lines({
             "ตาที่ 1 สมชาย: ถึงตาเล่น",
             "ตาที่ 1 สมชาย: ทอยลูกเต๋าได้ 3 กับ 3 รวม 6 แต้ม",

@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include "app/ComputerDriver.h"
+#include "app/GameLogView.h"
 #include "app/MainWindow.h"
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
@@ -102,7 +103,22 @@ bool MainWindow::saveGame() {
     if (!saveEndRule(files_->path(), game_.s.FileName, {game_.endRule(), game_.endProgress()},
                      *files_->writer))
         sideFileLost(kEndFileExtension, "เกมนี้จะไม่มีกติกาจบเกมเมื่อโหลด");
+    if (!saveLog(files_->path(), game_.s.FileName, log_, *files_->writer))
+        sideFileLost(kLogFileExtension, "บันทึกการเล่นจะว่างเปล่าเมื่อโหลดเกมนี้");
     return true;
+}
+
+void MainWindow::loadGameLog(const std::string& name) {
+    log_.clear();
+    // The log is the players' record, not part of the game: a damaged one is only noted.
+    if (loadLog(files_->path(), name, log_) == LogFileStatus::Damaged) {
+        std::string note = "อ่านไฟล์ ";
+        note += name;
+        note += kLogFileExtension;
+        note += " ไม่ได้ บันทึกการเล่นก่อนหน้านี้จึงไม่แสดง";
+        log_.note(0, note);
+    }
+    logView_->reset(log_.lines());
 }
 
 namespace {

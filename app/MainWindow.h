@@ -98,6 +98,8 @@ public:
     // docked in MAIN by whoever arranges the one-window layout.
     const GameLog& gameLog() const { return log_; }
     GameLogView& gameLogView() { return *logView_; }
+    // The log of the saved game `name`, from the file beside it; without one the log starts empty.
+    void loadGameLog(const std::string& name);
     // Shows or hides the log's window; the choice is remembered.
     void showGameLog(bool shown);
     // The wealth chart's window (มุมมอง > กราฟความมั่งคั่ง), in front and up to date.

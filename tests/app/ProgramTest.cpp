@@ -8,15 +8,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/ComputerDriver.h"
+#include "app/GameLogView.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/Settings.h"
@@ -377,7 +380,9 @@ private slots:
         QCOMPARE(messages.lastText(), q("ไม่สามารถบันทึกเกมลงไฟล์ เกมของฉัน.dat ได้"));
         QCOMPARE(messages.lastTitle(), q("Player2"));
         QCOMPARE(readBytes(file), previous);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{q("เกมของฉัน.dat")});
+        // The game and its log as the first save left them, and nothing half-written beside them.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+                 (QStringList{q("เกมของฉัน.dat"), q("เกมของฉัน.log")}));
         // The turn waits for its roll as before.
         QVERIFY(run.main().isVisible());
         QVERIFY(run.turn(1, 2));
@@ -471,7 +476,8 @@ private slots:
         std::vector<std::string> names;
         for (const auto& e : std::filesystem::directory_iterator(pathOf(dir.path())))
             names.push_back(e.path().filename());
-        QCOMPARE(names, std::vector<std::string>{odd + ".dat"});
+        std::sort(names.begin(), names.end());
+        QCOMPARE(names, (std::vector<std::string>{odd + ".dat", odd + ".log"}));
     }
 
     // A token picture whose file has gone keeps the default token and says so; its path stays in
@@ -711,6 +717,46 @@ private slots:
         classic.newGame(QStringLiteral("g"));
         click(classic.main(), "SaveButton");
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("g.seats"))));
+        QVERIFY(messages.shown.empty());
+    }
+
+    // The game's log is written beside the saved game and read back with it; a game without one, or
+    // with a damaged one, loads all the same.
+    void gameLogIsSavedAndLoadedWithTheGame() {
+        QTemporaryDir dir;
+        QString first;
+        {
+            Run run(dir.path());
+            run.newGame(QStringLiteral("g"));
+            first = q("ตาที่ 1 ") + ui::qs(run.s().player(1).Name) + q(": ถึงตาเล่น");
+            click(run.main(), "SaveButton");
+        }
+        QFile saved(dir.filePath(QStringLiteral("g.log")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()), first + QLatin1Char('\n'));
+        saved.close();
+        QVERIFY(QFile::copy(saved.fileName(), dir.filePath(QStringLiteral("kept.log"))));
+        struct Case {
+            const char* what;
+            QByteArray file; // empty: as saved; "-": no file
+            QString shown;
+        } cases[] = {{"as saved", QByteArray(), first},
+                     {"no file", "-", QString()},
+                     {"not UTF-8", "\xff\xfe\x00\x01", q("อ่านไฟล์ g.log ไม่ได้ บันทึกการเล่นก่อนหน้านี้จึงไม่แสดง")}};
+        for (const Case& c : cases) {
+            QFile::remove(saved.fileName());
+            if (c.file.isEmpty())
+                QVERIFY(QFile::copy(dir.filePath(QStringLiteral("kept.log")), saved.fileName()));
+            else if (c.file != "-") {
+                QFile f(saved.fileName());
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(c.file);
+            }
+            Run again(dir.path());
+            again.load(QStringLiteral("g.dat"));
+            QVERIFY2(again.program.main(), c.what);
+            QCOMPARE(again.main().gameLogView().text().toPlainText(), c.shown);
+        }
         QVERIFY(messages.shown.empty());
     }
 

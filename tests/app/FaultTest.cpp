@@ -129,7 +129,8 @@ private slots:
         QCOMPARE(run.messages.lastText(), q("ไม่สามารถบันทึกเกมลงไฟล์ เกมของฉัน.dat ได้"));
         QCOMPARE(run.messages.lastTitle(), q("Player2"));
         QCOMPARE(bytesOf(file), previous);
-        QCOMPARE(run.files(), QStringList{q("เกมของฉัน.dat")});
+        // The game and the log of the first save, and nothing half-written beside them.
+        QCOMPARE(run.files(), (QStringList{q("เกมของฉัน.dat"), q("เกมของฉัน.log")}));
         // The turn waits for its roll as before, and a save that works replaces the old one.
         QVERIFY(in(run.main(), "RunButton")->isEnabled());
         QVERIFY(in(run.main(), "SaveButton")->isEnabled());

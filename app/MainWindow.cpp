@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "app/ComputerDriver.h"
+#include "app/KeyPlay.h"
 #include "app/MainMenus.h"
 #include "app/MainWidgets.h"
 #include "app/ScreenSync.h"
@@ -80,6 +81,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     connectFileButtons();
     connectDealings();
     connectMenus();
+    auto* keys = new KeyPlay(game_, *screen_, board_->view(), this);
+    keys->watch(*this);
+    keys->watch(*board_);
     sync();
 }
 

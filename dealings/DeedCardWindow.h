@@ -8,6 +8,7 @@
 
 class QLabel;
 class QGroupBox;
+class QKeyEvent;
 
 namespace tavorin {
 
@@ -17,6 +18,9 @@ public:
     explicit DeedCardWindow(QWidget* parent = nullptr);
     // Shows the card of deed 1..29 (not modal); any other number does nothing.
     void showDeed(const GameState& s, int deed);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QLabel* label(const char* name) const;

@@ -66,6 +66,13 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
         speeds->addAction(a);
     }
 
+    clickToMove_ = add(options_, "ClickToMoveAction", "คลิกช่องที่ลูกศรน้ำเงินชี้เพื่อวางหมาก");
+    clickToMove_->setCheckable(true);
+    connect(clickToMove_, &QAction::triggered, this, &MainMenus::clickToMoveChosen);
+
+    QAction* rules = add(help_, "HowToPlayAction", "วิธีเล่น");
+    rules->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(rules, &QAction::triggered, this, &MainMenus::helpRequested);
     connect(add(help_, "AboutAction", "เกี่ยวกับเกม"), &QAction::triggered, this, &MainMenus::aboutRequested);
 }
 
@@ -97,6 +104,8 @@ QList<QAction*> MainMenus::shortcutActions() const {
             if (!a->shortcut().isEmpty()) all << a;
     return all;
 }
+
+void MainMenus::showClickToMove(bool on) { clickToMove_->setChecked(on); }
 
 void MainMenus::sync(WindowLayout layout) {
     for (const auto& [action, button] : bound_) {

@@ -31,6 +31,9 @@ public:
     // shortcuts work there too.
     QList<QAction*> shortcutActions() const;
 
+    // Shows whether a click on the target square moves the token.
+    void showClickToMove(bool on);
+
     // Brings the entries up to date with their buttons and with the layout in force.
     void sync(WindowLayout layout);
 
@@ -38,7 +41,9 @@ signals:
     // Leaving this game for the start window, to begin another or to load one.
     void newGameRequested();
     void loadGameRequested();
+    void helpRequested();
     void aboutRequested();
+    void clickToMoveChosen(bool on);
 
 private:
     QAction* add(QMenu* menu, const char* objectName, const char* text);
@@ -53,6 +58,7 @@ private:
     QMenu* help_;
     QAction* names_ = nullptr;
     QAction* boardWindow_ = nullptr;
+    QAction* clickToMove_ = nullptr;
     QAbstractButton* showNames_ = nullptr;
     std::vector<std::pair<QAction*, QAbstractButton*>> bound_;
 };

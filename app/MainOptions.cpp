@@ -1,8 +1,10 @@
 // MAIN's side of the options: the menus and the remembered window places.
+#include "app/HelpWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "board/BoardWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Text.h"
 
 namespace tavorin::app {
 
@@ -17,12 +19,19 @@ void MainWindow::connectMenus() {
     connect(menus_, &MainMenus::newGameRequested, this, &MainWindow::newGameRequested);
     connect(menus_, &MainMenus::loadGameRequested, this, &MainWindow::startWindowRequested);
     connect(menus_, &MainMenus::aboutRequested, this, &MainWindow::showAbout);
+    connect(menus_, &MainMenus::helpRequested, this, &MainWindow::showHelp);
+    connect(menus_, &MainMenus::clickToMoveChosen, this, [this](bool on) {
+        settings_->setClickToMove(on);
+        board_->view().setClickToMove(on);
+    });
 }
 
 void MainWindow::setSettings(Settings& settings) {
     settings_ = &settings;
     ownSettings_.reset();
     restoreWindowPlaces();
+    board_->view().setClickToMove(settings_->clickToMove());
+    menus_->showClickToMove(settings_->clickToMove());
     sync();
 }
 
@@ -38,9 +47,19 @@ void MainWindow::restoreWindowPlaces() {
         board_->restoreGeometry(place);
 }
 
-void MainWindow::showAbout() {
-    ui::showMessage(this, "เกี่ยวกับเกม",
-                    "เกมทาวอริน Version 1.6\nเกมซื้อขายที่ดินสำหรับผู้เล่น 2 ถึง 6 คน เป็นคนหรือคอมพิวเตอร์ก็ได้");
+// The rules page stands on its own, so that it stays usable while a sale window locks MAIN.
+HelpWindow& MainWindow::helpWindow() {
+    if (!help_) help_ = std::make_unique<HelpWindow>();
+    return *help_;
 }
+
+void MainWindow::showHelp() {
+    HelpWindow& help = helpWindow();
+    help.show();
+    help.raise();
+    help.activateWindow();
+}
+
+void MainWindow::showAbout() { ui::showMessage(this, "เกี่ยวกับเกม", ui::toUtf8(aboutText())); }
 
 } // namespace tavorin::app

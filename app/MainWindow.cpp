@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "app/ComputerDriver.h"
+#include "app/HelpWindow.h"
 #include "app/KeyPlay.h"
 #include "app/MainMenus.h"
 #include "app/MainWidgets.h"

@@ -33,6 +33,7 @@ class BoardWindow;
 namespace tavorin::app {
 
 class ComputerDriver;
+class HelpWindow;
 class MainMenus;
 class ScreenSync;
 
@@ -46,6 +47,8 @@ public:
     board::BoardWindow& board() { return *board_; }
     // The deed card window, created the first time it is needed.
     DeedCardWindow& deedCard();
+    // The rules page, created the first time it is needed.
+    HelpWindow& helpWindow();
     // The holdings, sale, mortgage, redemption, bank-sale and bid windows.
     DealingsWindows& dealings() { return *dealings_; }
     ComputerDriver& computer() { return *computer_; }
@@ -120,6 +123,7 @@ private:
     void rememberWindowPlaces();
     void restoreWindowPlaces();
     void showAbout();
+    void showHelp();
     void showBoard();
     void showMain();
     void viewSelectedDeed();
@@ -129,6 +133,7 @@ private:
     MainParts parts_;
     std::unique_ptr<board::BoardWindow> board_;
     std::unique_ptr<DeedCardWindow> deedCard_;
+    std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<DealingsWindows> dealings_;
     std::unique_ptr<ScreenSync> screen_;
     MainMenus* menus_ = nullptr;

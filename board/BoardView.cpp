@@ -99,7 +99,13 @@ bool BoardView::carryCurrentToken() {
 void BoardView::mousePressEvent(QMouseEvent* e) {
     if (childAt(e->position().toPoint())) return;
     const QPointF at = twipsAt(e->position());
-    const int k = tokenToLift(game_.s, int(std::floor(at.x())), int(std::floor(at.y())));
+    const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
+    if (clickToMove_ && game_.s.FirstProcess == "Y" && validPlayer(game_.s.NV) &&
+        onOwnSquare(game_.s, game_.s.NV, x, y)) {
+        carryCurrentToken();
+        return;
+    }
+    const int k = tokenToLift(game_.s, x, y);
     if (k == 0 || !lift(k)) return;
     // The grab point is kept in whole twips, a half going to the even neighbour.
     const Rect token = tokenRect(game_.s, k);

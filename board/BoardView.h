@@ -39,6 +39,9 @@ public:
     // Carries the current player's token onto the square the dice gave him, as a drop there would:
     // false when no move is waiting for a person's hand (or the board is locked).
     bool carryCurrentToken();
+    // With this on, a click on that square carries the token there too.
+    void setClickToMove(bool on) { clickToMove_ = on; }
+    bool clickToMove() const { return clickToMove_; }
 
     // Runs an engine operation caused by the mouse; the owner wraps it to show its outcome.
     using Runner = std::function<void(const std::function<void()>&)>;
@@ -79,6 +82,7 @@ private:
     ui::TwipScale scale_;
     BoardLook look_;
     std::optional<Drag> drag_;
+    bool clickToMove_ = false;
     Runner runner_ = [](const std::function<void()>& call) { call(); };
     QHash<QString, QPixmap> pictures_;
 };

@@ -1,12 +1,18 @@
 // The game from the keyboard alone: Space for the dice, Enter to carry the token and answer, Escape
-// to decline; the target square outlined while a token is carried; the deed card put away by a key.
+// to decline; the target square outlined while a token is carried, and a click on it as a drop (an
+// option); the deed card put away by a key.
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/HelpWindow.h"
+#include "app/Settings.h"
 #include "board/BoardPainter.h"
 #include "dealings/DeedCardWindow.h"
+#include "setup/StartWindow.h"
 #include "tests/app/AppHarness.h"
+#include "ui/ControlNames.h"
 
 using namespace tavorin;
 using namespace tavorin::test;
@@ -83,9 +89,9 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<QString>("frame");
         QTest::addColumn<bool>("declined");
-        QTest::newRow("free land") << 0 << "FreeLandFrame" << true;     // square 6, deed 5
-        QTest::newRow("tax") << 32 << "TaxFrame" << false;              // square 38
-        QTest::newRow("relax") << 14 << "RelaxFrame" << false;          // square 20
+        QTest::newRow("free land") << 0 << "FreeLandFrame" << true; // square 6, deed 5
+        QTest::newRow("tax") << 32 << "TaxFrame" << false;          // square 38
+        QTest::newRow("relax") << 14 << "RelaxFrame" << false;      // square 20
     }
     void escapeDeclinesOnlyWhatCanBeDeclined() {
         QFETCH(int, from);
@@ -113,8 +119,8 @@ private slots:
         QTest::keyClick(&h.main.board(), Qt::Key_Return);
         QVERIFY(h.shown("FreeLandFrame"));
         // While a question is open the dice stay still, wherever Space is pressed.
-        for (QWidget* w : {static_cast<QWidget*>(&h.main), h.find("DeedList"),
-                           static_cast<QWidget*>(&h.main.board())}) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(&h.main), h.find("DeedList"), static_cast<QWidget*>(&h.main.board())}) {
             QTest::keyClick(w, Qt::Key_Space);
             QVERIFY(!h.main.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
             QVERIFY(!h.enabled("StopButton"));
@@ -170,6 +176,110 @@ private slots:
         h.carryToSquare(1, 6);
         QVERIFY(h.shown("FreeLandFrame"));
         QCOMPARE(view.look().outlinedSquare, -1);
+    }
+
+    // The option is off until chosen; chosen, a click on the target square is a drop there, and
+    // the choice is remembered for the next run.
+    void clickOnTheTargetSquareMovesTheToken() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("tavorin.ini"));
+        {
+            app::Settings settings(file);
+            AppHarness h;
+            h.main.setSettings(settings);
+            auto* option = h.main.findChild<QAction*>(QStringLiteral("ClickToMoveAction"));
+            QVERIFY(option && option->isCheckable() && !option->isChecked());
+            QVERIFY(h.roll(3, 3)); // to square 6
+            const Rect home = board::tokenRect(h.s(), 1);
+            QTest::mouseClick(&h.board(), Qt::LeftButton, {}, h.squareCentre(6));
+            QCOMPARE(board::tokenRect(h.s(), 1).left, home.left);
+            QVERIFY(!h.shown("FreeLandFrame"));
+
+            option->trigger();
+            QVERIFY(option->isChecked());
+            QTest::mouseClick(&h.board(), Qt::LeftButton, {}, h.squareCentre(5)); // not the target
+            QCOMPARE(board::tokenRect(h.s(), 1).left, home.left);
+            QVERIFY(!h.shown("FreeLandFrame"));
+            QTest::mouseClick(&h.board(), Qt::LeftButton, {}, h.squareCentre(6));
+            QVERIFY(board::contains(board::squareRect(6), board::tokenRect(h.s(), 1).left + 1,
+                                    board::tokenRect(h.s(), 1).top + 1));
+            QVERIFY(h.shown("FreeLandFrame"));
+            QCOMPARE(h.text("LabelFreeLand1"), q("กรุงเทพฯ"));
+            // A second click on the square reports nothing more.
+            QTest::mouseClick(&h.board(), Qt::LeftButton, {}, h.squareCentre(6));
+            QCOMPARE(int(h.s().Continue), 1);
+            h.click("CancelButtonInFreeLand");
+        }
+        app::Settings settings(file);
+        QVERIFY(settings.clickToMove());
+        AppHarness h;
+        h.main.setSettings(settings);
+        QVERIFY(h.main.findChild<QAction*>(QStringLiteral("ClickToMoveAction"))->isChecked());
+        QVERIFY(h.roll(2, 1)); // to square 3, deed 2
+        QTest::mouseClick(&h.board(), Qt::LeftButton, {}, h.squareCentre(3));
+        QVERIFY(h.shown("FreeLandFrame"));
+    }
+
+    // Tab follows the turn: the dice, the question, the bonus, the deed list, the players, the
+    // computer's speed and the window buttons; what is hidden or disabled is passed over.
+    void tabFollowsTheTurn() {
+        AppHarness h;
+        QVERIFY(takeKeyboard(h.main));
+        std::vector<QString> chain;
+        QWidget* w = h.find("RunButton");
+        do {
+            if (w->focusPolicy() & Qt::TabFocus) chain.push_back(w->objectName());
+            w = w->nextInFocusChain();
+        } while (w != h.find("RunButton"));
+        const auto at = [&](const char* name) {
+            return int(std::find(chain.begin(), chain.end(), QString::fromLatin1(name)) - chain.begin());
+        };
+        const char* order[] = {"RunButton",
+                               "StopButton",
+                               "CheckFreeLand",
+                               "OKButtonInFreeLand",
+                               "CancelButtonInFreeLand",
+                               "OKButtonInFirst",
+                               "OpgBonus1",
+                               "OKButtonInBonus",
+                               "DeedList",
+                               "ViewDeedButton",
+                               "PlayerButton1",
+                               "PlayerButton6",
+                               "OpgSpeed1",
+                               "OpgSpeed5",
+                               "Command2",
+                               "ExitButton"};
+        for (std::size_t i = 1; i < std::size(order); ++i)
+            QVERIFY2(at(order[i - 1]) < at(order[i]), order[i]);
+        QVERIFY(at("ExitButton") < int(chain.size()));
+
+        QVERIFY(rollByKeys(h, 3, 3));
+        QVERIFY(press(Qt::Key_Return));
+        QCOMPARE(QApplication::focusWidget(), h.find("OKButtonInFreeLand"));
+        for (const char* next : {"CancelButtonInFreeLand", "ViewDeed7", "DeedList"}) {
+            QVERIFY(press(Qt::Key_Tab));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+        }
+    }
+
+    // A screen reader has a Thai name for every control that takes the keyboard, in every window
+    // a player meets on the way through a game.
+    void everyControlHasAThaiName() {
+        AppHarness h;
+        setupui::StartWindow start(h.folder.path());
+        QWidget* windows[] = {&h.main, &h.main.board(), &start, &h.main.helpWindow()};
+        for (QWidget* window : windows)
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                // A combo box's drop-down and the menus are windows of their own.
+                if (!(w->focusPolicy() & Qt::TabFocus) || w->window() != window) continue;
+                if (w->parentWidget() && (w->parentWidget()->inherits("QAbstractScrollArea") ||
+                                          w->parentWidget()->inherits("QComboBox")))
+                    continue; // a list's or a box's own inner parts
+                QVERIFY2(ui::isThai(w->accessibleName()),
+                         qPrintable(window->objectName() + '/' + w->objectName() + '/' +
+                                    QString::fromLatin1(w->metaObject()->className())));
+            }
     }
 
     void deedCardIsPutAwayByEnterOrEscape() {

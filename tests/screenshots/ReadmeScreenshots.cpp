@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "board/BoardWindow.h"
 #include "engine/HoldingsLine.h"
@@ -157,5 +158,7 @@ int main(int argc, char** argv) {
     windowsOfTheStart(folder.path());
     gameInProgress();
     theWinner();
+    app::HelpWindow help;
+    save(help, "help");
     return 0;
 }

@@ -27,11 +27,14 @@ QWidget* makeCell(const Cell& cell, QWidget* parent, bool& stretches) {
         stretches = stretches || wraps;
         if (cell.kind == CellKind::Value) {
             // Filled-in facts stand out from the fixed wording around them.
-            label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));
+            label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+            // In bold by its font, not its style sheet: a style sheet's font would not follow the
+            // window's text size.
+            ui::setRelativeFont(label, 10, true);
             label->setMinimumWidth(24);
         }
         if (cell.kind == CellKind::Heading) {
-            label->setFont(ui::thaiFont(13, true));
+            ui::setRelativeFont(label, 13, true);
             label->setAlignment(Qt::AlignCenter);
             stretches = true;
         }

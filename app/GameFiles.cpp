@@ -10,6 +10,7 @@
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
 #include "dealings/DealingsWindows.h"
+#include "engine/EndFile.h"
 #include "engine/RecordFile.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
@@ -87,13 +88,20 @@ bool MainWindow::saveGame() {
         return false;
     }
     markSaved();
-    if (!saveSeats(files_->path(), game_.s.FileName, computer_->seats(), *files_->writer)) {
+    // The game itself is saved; a side file that could not be written only loses its option.
+    const auto sideFileLost = [this](std::string_view extension, std::string_view consequence) {
         std::string message = "ไม่สามารถบันทึกไฟล์ ";
         message += game_.s.FileName;
-        message += kSeatsFileExtension;
-        message += " ได้ คอมฯ เก่งจะเล่นแบบคอมพิวเตอร์ธรรมดาเมื่อโหลดเกมนี้";
+        message += extension;
+        message += " ได้ ";
+        message += consequence;
         ui::showMessage(this, game_.playerName(game_.s.NV), message);
-    }
+    };
+    if (!saveSeats(files_->path(), game_.s.FileName, computer_->seats(), *files_->writer))
+        sideFileLost(kSeatsFileExtension, "คอมฯ เก่งจะเล่นแบบคอมพิวเตอร์ธรรมดาเมื่อโหลดเกมนี้");
+    if (!saveEndRule(files_->path(), game_.s.FileName, {game_.endRule(), game_.endProgress()},
+                     *files_->writer))
+        sideFileLost(kEndFileExtension, "เกมนี้จะไม่มีกติกาจบเกมเมื่อโหลด");
     return true;
 }
 
@@ -149,6 +157,7 @@ void MainWindow::gameWon(int winner) {
         ui::showMessage(this, {}, kNewRecordText);
     halloffame::WinWindow& win = winForm();
     win.SetValueInWinForm(record);
+    win.showWealth(wealth_.upToNow(), game_.s);
     win.show();
     win.raise();
     win.activateWindow();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <tuple>
 
 namespace tavorin::app {
 
@@ -44,6 +45,19 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
     game_->addSeparator();
     bind(game_, window, "ExitAction", "ออก", "ExitButton")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    auto* layouts = new QActionGroup(this);
+    twoWindows_ = add(view_, "TwoWindowsAction", "สองหน้าต่าง");
+    oneWindow_ = add(view_, "OneWindowAction", "หน้าต่างเดียว");
+    for (QAction* a : {twoWindows_, oneWindow_}) {
+        a->setCheckable(true);
+        layouts->addAction(a);
+    }
+    twoWindows_->setChecked(true);
+    connect(twoWindows_, &QAction::triggered, this,
+            [this] { emit layoutRequested(WindowLayout::TwoWindows); });
+    connect(oneWindow_, &QAction::triggered, this, [this] { emit layoutRequested(WindowLayout::OneWindow); });
+    view_->addSeparator();
+
     // The board's own two options, as one switch.
     showNames_ = buttonOf(board, "OpgShowLabel");
     names_ = add(view_, "NamesOnBoardAction", "แสดงชื่อและราคาบนกระดาน");
@@ -53,6 +67,8 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
             option->click();
     });
     boardWindow_ = bind(view_, window, "BoardWindowAction", "หน้าจอกระดาน", "Command2");
+    connect(add(view_, "WealthChartAction", "กราฟความมั่งคั่ง"), &QAction::triggered, this,
+            &MainMenus::wealthChartRequested);
 
     QMenu* speed = options_->addMenu(t("ความเร็วคอมฯ"));
     speed->setObjectName(QStringLiteral("SpeedMenu"));
@@ -64,6 +80,23 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
         QAction* a = bind(speed, window, name.constData(), captions[i - 1], button.constData());
         a->setCheckable(true);
         speeds->addAction(a);
+    }
+
+    QMenu* text = options_->addMenu(t("ขนาดตัวอักษร"));
+    text->setObjectName(QStringLiteral("TextSizeMenu"));
+    auto* sizes = new QActionGroup(this);
+    const std::tuple<const char*, const char*, TextSize> steps[] = {
+        {"TextSmallerAction", "เล็ก", TextSize::Smaller},
+        {"TextDesktopAction", "ตามเดสก์ท็อป", TextSize::Desktop},
+        {"TextLargerAction", "ใหญ่", TextSize::Larger},
+        {"TextLargestAction", "ใหญ่มาก", TextSize::Largest},
+    };
+    for (const auto& [name, caption, size] : steps) {
+        QAction* a = add(text, name, caption);
+        a->setCheckable(true);
+        sizes->addAction(a);
+        textSizes_.emplace_back(a, size);
+        connect(a, &QAction::triggered, this, [this, size] { emit textSizeRequested(size); });
     }
 
     clickToMove_ = add(options_, "ClickToMoveAction", "คลิกช่องที่ลูกศรน้ำเงินชี้เพื่อวางหมาก");
@@ -107,6 +140,10 @@ QList<QAction*> MainMenus::shortcutActions() const {
 
 void MainMenus::showClickToMove(bool on) { clickToMove_->setChecked(on); }
 
+void MainMenus::showTextSize(TextSize size) {
+    for (const auto& [action, step] : textSizes_) action->setChecked(step == size);
+}
+
 void MainMenus::sync(WindowLayout layout) {
     for (const auto& [action, button] : bound_) {
         const bool enabled = button->isEnabled();
@@ -116,6 +153,7 @@ void MainMenus::sync(WindowLayout layout) {
     }
     // The button that brings the board's window in front has nothing to do when there is one window.
     boardWindow_->setVisible(layout == WindowLayout::TwoWindows);
+    (layout == WindowLayout::OneWindow ? oneWindow_ : twoWindows_)->setChecked(true);
     if (showNames_) {
         names_->setChecked(showNames_->isChecked());
         names_->setEnabled(showNames_->isEnabled());

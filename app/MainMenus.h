@@ -36,6 +36,8 @@ public:
 
     // Brings the entries up to date with their buttons and with the layout in force.
     void sync(WindowLayout layout);
+    // Checks the entry of the text size in force.
+    void showTextSize(TextSize size);
 
 signals:
     // Leaving this game for the start window, to begin another or to load one.
@@ -44,6 +46,9 @@ signals:
     void helpRequested();
     void aboutRequested();
     void clickToMoveChosen(bool on);
+    void wealthChartRequested();
+    void textSizeRequested(TextSize size);
+    void layoutRequested(WindowLayout layout);
 
 private:
     QAction* add(QMenu* menu, const char* objectName, const char* text);
@@ -59,7 +64,10 @@ private:
     QAction* names_ = nullptr;
     QAction* boardWindow_ = nullptr;
     QAction* clickToMove_ = nullptr;
+    QAction* oneWindow_ = nullptr;
+    QAction* twoWindows_ = nullptr;
     QAbstractButton* showNames_ = nullptr;
+    std::vector<std::pair<QAction*, TextSize>> textSizes_;
     std::vector<std::pair<QAction*, QAbstractButton*>> bound_;
 };
 

@@ -1,16 +1,27 @@
-// MAIN's side of the options: the menus and the remembered window places.
+// MAIN's side of the options: the menus, the remembered window places and the text size.
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QScreen>
+
 #include "app/HelpWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
+#include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 namespace tavorin::app {
 
 namespace {
 const QString kMainPlace = QStringLiteral("MAIN");
 const QString kBoardPlace = QStringLiteral("Map");
+const QString kOneWindowPlace = QStringLiteral("OneWindow");
+
+// The desktop's own text size, whatever font the game gives its widgets.
+double desktopPointSize() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(); }
 } // namespace
 
 void MainWindow::connectMenus() {
@@ -24,11 +35,65 @@ void MainWindow::connectMenus() {
         settings_->setClickToMove(on);
         board_->view().setClickToMove(on);
     });
+    connect(menus_, &MainMenus::wealthChartRequested, this, &MainWindow::showWealthChart);
+    connect(menus_, &MainMenus::layoutRequested, this, &MainWindow::setWindowLayout);
+    connect(menus_, &MainMenus::textSizeRequested, this, [this](TextSize size) {
+        settings_->setTextSize(size);
+        applyTextSize();
+    });
 }
 
 void MainWindow::setSettings(Settings& settings) {
     settings_ = &settings;
     ownSettings_.reset();
+    applyTextSize();
+    board_->view().setClickToMove(settings_->clickToMove());
+    menus_->showClickToMove(settings_->clickToMove());
+    if (settings_->layout() != layout_)
+        setWindowLayout(settings_->layout());
+    else
+        restoreWindowPlaces();
+    sync();
+}
+
+void MainWindow::applyTextSize() {
+    const TextSize size = settings_->textSize();
+    menus_->showTextSize(size);
+    const double scale = Settings::textScale(size, desktopPointSize());
+    if (scale == textScale_) return;
+    textScale_ = scale;
+    setFont(ui::thaiFont(10 * scale));
+    ui::scaleRelativeFonts(*this, scale);
+    arrange();
+}
+
+void MainWindow::arrange() {
+    if (layout_ == WindowLayout::OneWindow)
+        arrangeOneWindow(*panel_, parts_, *board_, textScale_);
+    else
+        arrangeTwoWindows(*panel_, parts_, textScale_);
+}
+
+void MainWindow::setWindowLayout(WindowLayout layout) {
+    settings_->setLayout(layout);
+    if (layout == layout_) return;
+    rememberWindowPlaces();
+    layout_ = layout;
+    // The board leaves its window for MAIN's, or MAIN's for a window of its own, hidden either way
+    // until the rules' state shows it again.
+    if (layout == WindowLayout::OneWindow) {
+        board_->setParent(panel_);
+    } else {
+        board_->setParent(nullptr, Qt::Window);
+        // Where no place is remembered, each window takes its own size again.
+        board_->resize(board_->designSize());
+    }
+    arrange();
+    // Bringing one window in front of the other means nothing with one window.
+    screen_->keepHidden(Ctl::Command2, layout == WindowLayout::OneWindow);
+    board_->findChild<QAbstractButton*>(QStringLiteral("Command1"))
+        ->setVisible(layout == WindowLayout::TwoWindows);
+    if (layout == WindowLayout::TwoWindows) adjustSize();
     restoreWindowPlaces();
     board_->view().setClickToMove(settings_->clickToMove());
     menus_->showClickToMove(settings_->clickToMove());
@@ -36,12 +101,31 @@ void MainWindow::setSettings(Settings& settings) {
 }
 
 void MainWindow::rememberWindowPlaces() {
+    if (layout_ == WindowLayout::OneWindow) {
+        settings_->setWindowPlace(kOneWindowPlace, saveGeometry());
+        return;
+    }
     settings_->setWindowPlace(kMainPlace, saveGeometry());
     settings_->setWindowPlace(kBoardPlace, board_->saveGeometry());
 }
 
-// Without a remembered place a window stands where the desktop puts it, as it always has.
+// Without a remembered place a window stands where the desktop puts it, as it always has; the one
+// window, the first time, takes as much of the screen as it has a use for.
 void MainWindow::restoreWindowPlaces() {
+    if (layout_ == WindowLayout::OneWindow) {
+        if (const QByteArray place = settings_->windowPlace(kOneWindowPlace); !place.isEmpty())
+            if (restoreGeometry(place)) return;
+        QSize size = sizeHint().expandedTo(minimumSizeHint());
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            size = size.boundedTo(room.size()).expandedTo(minimumSizeHint());
+            resize(size);
+            move(room.center() - rect().center());
+        } else {
+            resize(size);
+        }
+        return;
+    }
     if (const QByteArray place = settings_->windowPlace(kMainPlace); !place.isEmpty()) restoreGeometry(place);
     if (const QByteArray place = settings_->windowPlace(kBoardPlace); !place.isEmpty())
         board_->restoreGeometry(place);
@@ -51,6 +135,14 @@ void MainWindow::restoreWindowPlaces() {
 HelpWindow& MainWindow::helpWindow() {
     if (!help_) help_ = std::make_unique<HelpWindow>();
     return *help_;
+}
+
+void MainWindow::showWealthChart() {
+    if (!wealthWindow_) wealthWindow_ = std::make_unique<ui::WealthChartWindow>();
+    wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
+    wealthWindow_->show();
+    wealthWindow_->raise();
+    wealthWindow_->activateWindow();
 }
 
 void MainWindow::showHelp() {

@@ -38,6 +38,8 @@ QGroupBox* buildPlayerNames(QWidget* p) {
         grid->addWidget(name, k - 1, 0);
         auto* marker = named(new QLabel(QStringLiteral("คอมฯ"), frame), QStringLiteral("labelcom%1").arg(k));
         marker->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+        // A widget with a style sheet keeps the font it had: this one is told its size.
+        ui::setRelativeFont(marker, 10);
         marker->hide();
         grid->addWidget(marker, k - 1, 1);
     }
@@ -62,15 +64,24 @@ QGroupBox* buildPlayerPanel(QWidget* p) {
 
 QGroupBox* buildSpeedOptions(QWidget* p) {
     auto* frame = named(new QGroupBox(QStringLiteral("ความเร็วคอมฯ"), p), QStringLiteral("SpeedComFrame"));
-    auto* grid = new QGridLayout(frame);
+    new QGridLayout(frame);
     const char* captions[] = {"เร็วที่สุด", "เร็ว", "กลางๆ", "ช้า", "ช้าที่สุด"};
     for (int i = 1; i <= 5; ++i) {
         auto* option = named(new QRadioButton(QString::fromUtf8(captions[i - 1]), frame),
                              QStringLiteral("OpgSpeed%1").arg(i));
         option->setChecked(i == 3);
-        grid->addWidget(option, (i - 1) % 3, (i - 1) / 3);
     }
     return frame;
+}
+
+// The five speeds in columns of `rows`.
+void stackSpeeds(QGroupBox* frame, int rows) {
+    auto* grid = static_cast<QGridLayout*>(frame->layout());
+    for (int i = 1; i <= 5; ++i) {
+        auto* option = frame->findChild<QRadioButton*>(QStringLiteral("OpgSpeed%1").arg(i));
+        grid->removeWidget(option);
+        grid->addWidget(option, (i - 1) % rows, (i - 1) / rows);
+    }
 }
 
 // Six stacked faces per die; exactly one is shown at a time.
@@ -104,7 +115,7 @@ QWidget* buildDicePanel(QWidget* p) {
     auto* run = named(new QPushButton(QStringLiteral("ทอย"), panel), QStringLiteral("RunButton"));
     auto* stop = named(new QPushButton(QStringLiteral("หยุด"), panel), QStringLiteral("StopButton"));
     for (QPushButton* b : {run, stop}) {
-        b->setFont(ui::thaiFont(13, true));
+        ui::setRelativeFont(b, 13, true);
         b->setMinimumHeight(34);
         buttons->addWidget(b);
     }
@@ -127,6 +138,7 @@ QWidget* buildComputerStatus(QWidget* p) {
     column->setSpacing(2);
     auto* status = named(new QLabel(panel), QStringLiteral("LabelComThinking"));
     status->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
+    ui::setRelativeFont(status, 10);
     status->hide();
     column->addWidget(status);
     auto* track = new QWidget(panel);
@@ -136,7 +148,6 @@ QWidget* buildComputerStatus(QWidget* p) {
     bar->setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 192);"));
     bar->hide();
     column->addWidget(track);
-    panel->setFixedHeight(QFontMetrics(status->font()).height() + scale.pxRound(135) + 6);
     return panel;
 }
 
@@ -144,7 +155,7 @@ QGroupBox* buildDeedList(QWidget* p) {
     auto* frame = named(new QGroupBox(QStringLiteral("โฉนด"), p), QStringLiteral("Frame10"));
     auto* column = new QVBoxLayout(frame);
     auto* list = named(new QListWidget(frame), QStringLiteral("DeedList"));
-    list->setMinimumWidth(250);
+
     ui::alignDeedColumns(list);
     column->addWidget(list, 1);
     column->addWidget(
@@ -220,9 +231,35 @@ MainParts buildMainWidgets(QWidget& root) {
     return parts;
 }
 
-void arrangeTwoWindows(QWidget& root, const MainParts& parts) {
+QSize decisionAreaSize(double textScale) { return QSize(470, 400) * textScale; }
+
+namespace {
+// What grows with the text: the status line's room, kept whether or not it shows, and the deed
+// list's width.
+void fitToText(const MainParts& parts, double textScale) {
+    auto* status = parts.status->findChild<QLabel*>(QStringLiteral("LabelComThinking"));
+    const ui::TwipScale scale(parts.status->logicalDpiX());
+    parts.status->setFixedHeight(QFontMetrics(status->font()).height() + scale.pxRound(135) + 6);
+    parts.deeds->findChild<QListWidget*>(QStringLiteral("DeedList"))
+        ->setMinimumWidth(qRound(250 * textScale));
+}
+
+// The rows of the players' two frames, the style's distance apart or closer; where room is short,
+// the players' names are the last to give any up.
+void spacePlayerRows(const MainParts& parts, int spacing, QSizePolicy::Policy width) {
+    for (QGroupBox* frame : {parts.names, parts.players}) {
+        static_cast<QGridLayout*>(frame->layout())->setVerticalSpacing(spacing);
+        frame->setSizePolicy(width, frame->sizePolicy().verticalPolicy());
+    }
+}
+} // namespace
+
+void arrangeTwoWindows(QWidget& root, const MainParts& parts, double textScale) {
     delete root.layout();
     auto* columns = new QHBoxLayout(&root);
+    spacePlayerRows(parts, -1, QSizePolicy::Preferred);
+    fitToText(parts, textScale);
+    stackSpeeds(parts.speed, 3);
 
     auto* players = new QVBoxLayout;
     players->addWidget(parts.names);
@@ -239,11 +276,50 @@ void arrangeTwoWindows(QWidget& root, const MainParts& parts) {
     columns->addLayout(middle);
 
     auto* decisions = new QVBoxLayout;
-    parts.decisions->setFixedSize(470, 400);
+    parts.decisions->setFixedSize(decisionAreaSize(textScale));
     decisions->addWidget(parts.decisions);
     decisions->addWidget(parts.bonus);
     decisions->addStretch(1);
     columns->addLayout(decisions);
+}
+
+// Everything has to fit a 1366x768 screen without the board going below the size at which its names
+// stay legible: the six player rows stand side by side under the board rather than over each other,
+// and the dice share a row with the window's buttons.
+void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, double textScale) {
+    delete root.layout();
+    auto* columns = new QHBoxLayout(&root);
+    columns->setContentsMargins(4, 4, 4, 4);
+    spacePlayerRows(parts, 2, QSizePolicy::Minimum);
+    fitToText(parts, textScale);
+    // The speeds take the height of the players' rows beside them rather than width.
+    stackSpeeds(parts.speed, 5);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(&board, 1);
+    auto* players = new QHBoxLayout;
+    players->addWidget(parts.names);
+    players->addWidget(parts.players);
+    players->addWidget(parts.speed);
+    auto* deeds = new QVBoxLayout;
+    deeds->addWidget(parts.deeds, 1);
+    deeds->addWidget(parts.status);
+    players->addLayout(deeds, 1);
+    left->addLayout(players);
+    columns->addLayout(left, 1);
+
+    auto* right = new QVBoxLayout;
+    auto* turn = new QHBoxLayout;
+    turn->addWidget(parts.dice);
+    turn->addWidget(parts.windowButtons);
+    right->addLayout(turn);
+    // The frames take the room the column has, not the fixed room of the window of their own, and
+    // a little less width than there: their sentences wrap onto another line.
+    parts.decisions->setMinimumSize(qRound(440 * textScale), 0);
+    parts.decisions->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    right->addWidget(parts.decisions, 1);
+    right->addWidget(parts.bonus);
+    columns->addLayout(right);
 }
 
 } // namespace tavorin::app

@@ -1,7 +1,9 @@
 // Builds every control of the main window, each with its caption and the objectName the game uses
-// for it, and lays them out. The window's behaviour lives in
-// MainWindow; the binding to the rules in ScreenSync.
+// for it, and lays them out in either layout. The window's behaviour lives in MainWindow; the binding
+// to the rules in ScreenSync.
 #pragma once
+
+#include <QSize>
 
 class QGroupBox;
 class QWidget;
@@ -28,6 +30,12 @@ struct MainParts {
 MainParts buildMainWidgets(QWidget& root);
 
 // The main window of its own, three columns beside the board's window. Replaces any layout `root` had.
-void arrangeTwoWindows(QWidget& root, const MainParts& parts);
+void arrangeTwoWindows(QWidget& root, const MainParts& parts, double textScale = 1);
+// The board and the controls in one window: the board with the players, the speed and the deed list
+// beneath it; the dice, the window's buttons, the question and the bonus beside it. `board` becomes a
+// child of `root`. Replaces any layout `root` had.
+void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, double textScale = 1);
+// The decision frames' room in the main window of its own, for text `textScale` times as designed.
+QSize decisionAreaSize(double textScale);
 
 } // namespace tavorin::app

@@ -19,6 +19,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 namespace tavorin::app {
 
@@ -61,6 +62,8 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral("เกมทาวอริน"));
     setFont(ui::thaiFont(10));
+    game_.setPlayClock(&steadyPlayClock());
+    game_.addObserver(wealth_);
     ownSettings_ = std::make_unique<Settings>();
     settings_ = ownSettings_.get();
     panel_ = new QWidget(this);
@@ -85,6 +88,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     auto* keys = new KeyPlay(game_, *screen_, board_->view(), this);
     keys->watch(*this);
     keys->watch(*board_);
+    applyTextSize();
     sync();
 }
 
@@ -105,6 +109,8 @@ void MainWindow::sync() {
     setEnabled(dealings_->dealings().mainEnabled);
     screen_->apply(game_);
     menus_->sync(layout_);
+    if (wealthWindow_ && wealthWindow_->isVisible())
+        wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
     if (game_.ui.visible != isVisible()) setVisible(game_.ui.visible);
 }
 
@@ -114,6 +120,7 @@ void MainWindow::newGame(const NewGameSetup& setup) {
         if (setup.computer[std::size_t(k)] && setup.strong[std::size_t(k)])
             seats[std::size_t(k)] = StrategyKind::Strong;
     computer_->setSeats(seats);
+    wealth_.clear();
     act([&] {
         game_.NewGame(setup);
         // A new game starts at the speed last chosen; the remembered default is the game's own.
@@ -182,7 +189,8 @@ void MainWindow::connectDeedViews() {
             this, &MainWindow::viewSelectedDeed);
     connect(static_cast<QListWidget*>(screen_->widget(Ctl::DeedList)), &QListWidget::itemDoubleClicked, this,
             &MainWindow::viewSelectedDeed);
-    connect(board_.get(), &board::BoardWindow::deedRequested, this, &MainWindow::viewDeed);
+    connect(board_.get(), &board::BoardWindow::deedRequested, this,
+            [this](int deed) { viewDeed(deed, board_.get()); });
 }
 
 void MainWindow::connectDealings() {
@@ -190,7 +198,8 @@ void MainWindow::connectDealings() {
         connect(static_cast<QAbstractButton*>(screen_->widget(nth(Ctl::PlayerButton1, k))),
                 &QAbstractButton::clicked, this, [this, k] { dealings_->PlayerButton_Click(k); });
     dealings_->setRunner([this](const std::function<void()>& call) { act(call); });
-    dealings_->setDeedOpener([this](int deed) { viewDeed(deed); });
+    dealings_->setDeedOpener([this](int deed) { viewDeed(deed, dealings_->frontWindow()); });
+    dealings_->setHome(this);
 }
 
 void MainWindow::viewSelectedDeed() {
@@ -204,9 +213,9 @@ DeedCardWindow& MainWindow::deedCard() {
     return *deedCard_;
 }
 
-void MainWindow::viewDeed(int deed) {
+void MainWindow::viewDeed(int deed, QWidget* from) {
     if (deed < 1 || deed > kDeeds) return;
-    deedCard().showDeed(game_.s, deed);
+    deedCard().showDeed(game_.s, deed, from ? from : this);
 }
 
 void MainWindow::showBoard() {

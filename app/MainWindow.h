@@ -16,6 +16,7 @@
 #include "app/MainWidgets.h"
 #include "app/Settings.h"
 #include "engine/Game.h"
+#include "engine/WealthHistory.h"
 
 namespace tavorin {
 class DeedCardWindow;
@@ -27,6 +28,9 @@ class WinWindow;
 class DealingsWindows;
 namespace board {
 class BoardWindow;
+}
+namespace ui {
+class WealthChartWindow;
 }
 } // namespace tavorin
 
@@ -57,12 +61,18 @@ public:
     // Shows the rules' current state on both windows.
     void sync();
     // Opens the deed card of deed 1..29; any other number does nothing.
-    void viewDeed(int deed);
+    // The deed card of deed 1..29 comes up over `from` (MAIN when none is given).
+    void viewDeed(int deed, QWidget* from = nullptr);
     // What ending the program means; tests replace it.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
     // What the game remembers between runs; without it the window keeps its own for this run.
     void setSettings(Settings& settings);
+    // The board in a window of its own beside MAIN, or in MAIN with the controls. The game goes on
+    // as it was; the choice is remembered in the settings. The controls are MAIN's central widget
+    // in both, which leaves MAIN's dock areas free for a window to dock beside them.
+    void setWindowLayout(WindowLayout layout);
+    WindowLayout windowLayout() const { return layout_; }
     Settings& settings() { return *settings_; }
 
     // Whether the game has changed since it was started, loaded or last saved.
@@ -83,6 +93,10 @@ public:
     halloffame::HallOfFameWindow& hallOfFame();
     // The winner window, created the first time it is needed.
     halloffame::WinWindow& winForm();
+    // Every player's worth after every turn since the game was started or loaded.
+    const WealthHistory& wealthHistory() const { return wealth_; }
+    // The wealth chart's window (มุมมอง > กราฟความมั่งคั่ง), in front and up to date.
+    void showWealthChart();
 
     MsgResult messageBox(std::string_view title, std::string_view text, MsgButtons buttons = MsgButtons::Ok,
                          MsgIcon icon = MsgIcon::None) override;
@@ -124,11 +138,17 @@ private:
     void restoreWindowPlaces();
     void showAbout();
     void showHelp();
+    // The main window's text at the size the settings ask for.
+    void applyTextSize();
+    // Lays the controls out for the layout in force and the text size.
+    void arrange();
     void showBoard();
     void showMain();
     void viewSelectedDeed();
 
     Game game_;
+    WealthHistory wealth_{game_.s};
+    std::unique_ptr<ui::WealthChartWindow> wealthWindow_;
     QWidget* panel_ = nullptr; // the controls, the central widget
     MainParts parts_;
     std::unique_ptr<board::BoardWindow> board_;
@@ -141,6 +161,7 @@ private:
     std::unique_ptr<Settings> ownSettings_;
     Settings* settings_ = nullptr;
     WindowLayout layout_ = WindowLayout::TwoWindows;
+    double textScale_ = 1;
     std::vector<std::uint8_t> savedBytes_; // the game as it was started, loaded or saved
     QTimer die1_, die2_;
     std::function<void()> quit_;

@@ -11,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "board/BoardWindow.h"
+#include "engine/EndFile.h"
 #include "halloffame/HallWindows.h"
 #include "setup/LoadGame.h"
 #include "setup/SaveRecord.h"
@@ -129,6 +130,8 @@ void Program::loadGame(const QByteArray& fileName) {
     for (int k = 1; k <= kMaxPlayers; ++k)
         if (main.game().s.player(k).IsComputer != kTrue) seats[std::size_t(k)] = StrategyKind::Classic;
     main.computer().setSeats(seats);
+    const SavedEnd end = loadEndRule(std::filesystem::path(folder_.toStdU16String()), name);
+    main.game().resumeEndRule(end.rule, end.progress);
     main.markSaved();
     // The board comes up first, then MAIN in front of it with the roll button focused.
     main.sync();

@@ -65,7 +65,8 @@ ScreenSync::ScreenSync(QWidget& root) : root_(root) {
 void ScreenSync::applyControl(Ctl c, const Control& state) {
     QWidget* w = widget(c);
     const std::size_t i = std::size_t(c);
-    if (w->isHidden() == state.visible) w->setVisible(state.visible);
+    const bool visible = state.visible && !keptHidden_[i];
+    if (w->isHidden() == visible) w->setVisible(visible);
     if (w->testAttribute(Qt::WA_Disabled) == state.enabled) w->setEnabled(state.enabled);
     if (state.text != written_[i]) {
         written_[i] = state.text;

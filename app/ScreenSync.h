@@ -31,6 +31,8 @@ public:
 
     // Brings the widgets up to date; consumes the engine's focus request.
     void apply(Game& g);
+    // A control the layout has no use for stays hidden whatever the rules show.
+    void keepHidden(Ctl c, bool hidden) { keptHidden_[std::size_t(c)] = hidden; }
 
 private:
     void applyControl(Ctl c, const Control& state);
@@ -40,6 +42,7 @@ private:
 
     QWidget& root_;
     std::array<QWidget*, kControlCount> widgets_{};
+    std::array<bool, kControlCount> keptHidden_{};
     // The text last written to each control. A control whose text the engine never wrote keeps its
     // built-in caption: the engine's texts start out empty.
     std::array<std::string, kControlCount> written_{};

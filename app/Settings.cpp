@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include <algorithm>
+
 #include <QSettings>
 
 #include "ui/Text.h"
@@ -69,6 +71,41 @@ WindowLayout Settings::layout() const {
 void Settings::setLayout(WindowLayout layout) {
     write(QStringLiteral("view/layout"),
           layout == WindowLayout::OneWindow ? QStringLiteral("one") : QStringLiteral("two"));
+}
+
+namespace {
+struct TextStep {
+    TextSize size;
+    const char* name; // in the file
+    double scale;
+};
+constexpr TextStep kTextSteps[] = {{TextSize::Smaller, "smaller", 0.85},
+                                   {TextSize::Desktop, "desktop", 1.0},
+                                   {TextSize::Larger, "larger", 1.2},
+                                   {TextSize::Largest, "largest", 1.4}};
+// What Qt gives when the desktop names no size of its own: at it the game looks as it was designed.
+constexpr double kPlainDesktopPointSize = 9;
+} // namespace
+
+TextSize Settings::textSize() const {
+    const QString name = read(QStringLiteral("view/textSize")).toString();
+    for (const TextStep& step : kTextSteps)
+        if (name == QLatin1String(step.name)) return step.size;
+    return TextSize::Desktop;
+}
+
+void Settings::setTextSize(TextSize size) {
+    for (const TextStep& step : kTextSteps)
+        if (step.size == size) write(QStringLiteral("view/textSize"), QString::fromLatin1(step.name));
+}
+
+double Settings::textScale(TextSize size, double desktopPointSize) {
+    // A desktop's size that no one could read by is its mistake, not a wish.
+    const double desktop =
+        desktopPointSize > 0 ? std::clamp(desktopPointSize / kPlainDesktopPointSize, 0.75, 2.0) : 1.0;
+    for (const TextStep& step : kTextSteps)
+        if (step.size == size) return desktop * step.scale;
+    return desktop;
 }
 
 int Settings::speedOption() const { return asInt(read(QStringLiteral("computer/speed")), 1, 5).value_or(3); }

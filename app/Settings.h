@@ -22,6 +22,8 @@ class QSettings;
 namespace tavorin::app {
 
 enum class WindowLayout { TwoWindows, OneWindow };
+// The main window's text: the desktop's size, or a step smaller or larger than it.
+enum class TextSize { Smaller, Desktop, Larger, Largest };
 
 class Settings {
 public:
@@ -38,6 +40,11 @@ public:
 
     WindowLayout layout() const;
     void setLayout(WindowLayout layout);
+    TextSize textSize() const;
+    void setTextSize(TextSize size);
+    // How much larger than designed the main window's text is drawn, for a desktop whose own text is
+    // `desktopPointSize` points.
+    static double textScale(TextSize size, double desktopPointSize);
     // The speed option a new game starts with, 1 ("เร็วที่สุด") to 5 ("ช้าที่สุด").
     int speedOption() const;
     void setSpeedOption(int option);

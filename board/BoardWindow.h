@@ -29,6 +29,8 @@ public:
     QTimer& timer(int index) { return timers_[std::size_t(index - 1)]; } // Timer1..Timer4
     // The zoom the board is drawn at: 1 at the designed size, more when the window is made larger.
     double zoom() const { return view_->zoom(); }
+    // The window's size at zoom 1.
+    QSize designSize() const { return designSize_; }
 
 signals:
     void deedRequested(int deed);

@@ -1,7 +1,5 @@
 #include "computer/SeatsFile.h"
 
-#include <system_error>
-
 #include "engine/SafeFile.h"
 
 namespace tavorin {
@@ -42,9 +40,7 @@ std::optional<SeatKinds> parseSeats(std::string_view text) {
 }
 
 std::filesystem::path seatsPath(const std::filesystem::path& dir, std::string_view gameName) {
-    std::string name(gameName);
-    name += kSeatsFileExtension;
-    return dir / pathFromUtf8(name);
+    return sideFilePath(dir, gameName, kSeatsFileExtension);
 }
 
 bool saveSeats(const std::filesystem::path& dir, std::string_view gameName, const SeatKinds& seats,
@@ -52,17 +48,12 @@ bool saveSeats(const std::filesystem::path& dir, std::string_view gameName, cons
     const std::filesystem::path path = seatsPath(dir, gameName);
     if (anyStrong(seats)) return replaceFile(path, seatsText(seats), writer);
     // A game of that name saved earlier with strong seats must not hand them to this one.
-    std::error_code error;
-    const auto status = std::filesystem::symlink_status(path, error);
-    if (error || !std::filesystem::is_regular_file(status)) return true;
-    return std::filesystem::remove(path, error) && !error;
+    return removeRegularFile(path);
 }
 
 SeatKinds loadSeats(const std::filesystem::path& dir, std::string_view gameName) {
-    const FileBytes file = readFilePrefix(seatsPath(dir, gameName), 4096);
-    if (file.status != FileBytes::Status::Ok) return {};
-    const std::string text(file.bytes.begin(), file.bytes.end());
-    return parseSeats(text).value_or(SeatKinds{});
+    const std::optional<std::string> text = readSideFile(seatsPath(dir, gameName));
+    return text ? parseSeats(*text).value_or(SeatKinds{}) : SeatKinds{};
 }
 
 } // namespace tavorin

@@ -31,6 +31,7 @@ SimGame playSimGame(const SimOptions& o, std::uint64_t seed, std::ostream* trace
     for (int k = 1; k <= o.players; ++k) setup.computer[std::size_t(k)] = true;
     setup.buyFirstLoop = !o.firstLapLock;
     setup.initialDeeds = o.deal;
+    if (o.endLaps > 0) setup.endRule = {EndKind::Laps, o.endLaps};
     game->NewGame(setup);
     SimGame result;
     std::array<std::unique_ptr<StrongStrategy>, kMaxPlayers + 1> strong;

@@ -15,8 +15,9 @@ namespace tavorin {
 struct SimOptions {
     int players = 4;
     bool firstLapLock = false;
-    int deal = 0;                                      // 0: no initial deal; 1..4 deeds to every player
-    int maxTurns = 0;                                  // 0: no cap
+    int deal = 0;     // 0: no initial deal; 1..4 deeds to every player
+    int maxTurns = 0; // 0: no cap
+    int endLaps = 0;  // the end rule: the game ends once the leader has made this many laps; 0: none
     std::array<StrategyKind, kMaxPlayers + 1> seats{}; // [1..players]; classic unless said
     StrongSettings strong;
     bool timeDecisions = false; // fill SimGame::strongDecisionMs

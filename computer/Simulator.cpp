@@ -21,6 +21,7 @@ struct Options {
     int players = 4;
     std::uint64_t seed = 1;
     int maxTurns = 0;
+    int endLaps = 0;
     bool firstLapLock = false;
     int deal = 0;
     bool json = false;
@@ -36,7 +37,7 @@ struct Options {
               << "usage: tavorin-sim [--games N] [--players 2..6] [--seed S] [--max-turns T]\n"
               << "                   [--first-lap-lock] [--deal 1..4] [--json] [--trace FILE]\n"
               << "                   [--jobs N] [--seats classic|strong,...] [--rollouts N]\n"
-              << "                   [--horizon TURNS] [--decision-times]\n";
+              << "                   [--horizon TURNS] [--decision-times] [--end-laps N]\n";
     std::exit(2);
 }
 
@@ -66,6 +67,8 @@ Options parse(int argc, char** argv) {
             o.seed = std::uint64_t(number("--seed", value(), 0, 2147483647));
         else if (a == "--max-turns")
             o.maxTurns = int(number("--max-turns", value(), 1, 100000000));
+        else if (a == "--end-laps")
+            o.endLaps = int(number("--end-laps", value(), 1, EndRule::kMaxEndLimit));
         else if (a == "--first-lap-lock")
             o.firstLapLock = true;
         else if (a == "--deal")
@@ -122,6 +125,7 @@ int main(int argc, char** argv) {
     sim.firstLapLock = o.firstLapLock;
     sim.deal = o.deal;
     sim.maxTurns = o.maxTurns;
+    sim.endLaps = o.endLaps;
     for (std::size_t k = 0; k < o.seats.size(); ++k) sim.seats[k + 1] = o.seats[k];
     sim.strong = o.strong;
     sim.timeDecisions = o.times;
@@ -129,6 +133,7 @@ int main(int argc, char** argv) {
     std::vector<int> turns;
     std::vector<long> wins(7, 0);
     long capped = 0;
+    long cutShort = 0; // won by worth with more than one player left
     long index = 0;
     if (o.json) std::cout << "{\"games\":[";
     auto report = [&](const SimGame& r) {
@@ -138,6 +143,7 @@ int main(int argc, char** argv) {
             ++wins[std::size_t(r.winner)];
         else
             ++capped;
+        if (r.winner && r.bankrupts.size() + 1 < std::size_t(o.players)) ++cutShort;
         std::string bankrupts;
         for (std::size_t b = 0; b < r.bankrupts.size(); ++b) {
             if (b) bankrupts += ',';
@@ -165,8 +171,10 @@ int main(int argc, char** argv) {
     const bool shares = o.games > 1;
     if (o.json) {
         std::cout << "],\"summary\":{\"games\":" << o.games << ",\"capped\":" << capped
-                  << ",\"medianTurns\":" << median << ",\"p10Turns\":" << p10 << ",\"p90Turns\":" << p90
-                  << ",\"wins\":[";
+                  << ",\"medianTurns\":" << median << ",\"p10Turns\":" << p10 << ",\"p90Turns\":" << p90;
+        if (shares) std::cout << ",\"maxTurns\":" << sorted.back();
+        if (o.endLaps) std::cout << ",\"endLaps\":" << o.endLaps << ",\"endedByTheRule\":" << cutShort;
+        std::cout << ",\"wins\":[";
         for (int k = 1; k <= 6; ++k) std::cout << (k > 1 ? "," : "") << wins[std::size_t(k)];
         std::cout << "]";
         if (shares) {
@@ -181,7 +189,9 @@ int main(int argc, char** argv) {
         std::cout << "}}\n";
     } else {
         std::cout << "games " << o.games << " capped " << capped << " turns median " << median << " p10 "
-                  << p10 << " p90 " << p90 << " wins";
+                  << p10 << " p90 " << p90;
+        if (shares) std::cout << " max " << sorted.back();
+        std::cout << " wins";
         for (int k = 1; k <= o.players; ++k) std::cout << ' ' << k << ':' << wins[std::size_t(k)];
         std::cout << '\n';
         if (shares) {
@@ -195,6 +205,8 @@ int main(int argc, char** argv) {
             }
             std::cout << '\n';
         }
+        if (o.endLaps)
+            std::cout << "end rule: the leader's " << o.endLaps << " laps ended " << cutShort << " games\n";
         if (!o.seats.empty()) {
             std::cout << "seats";
             for (int k = 1; k <= o.players; ++k)

@@ -11,6 +11,7 @@
 #include "computer/Headless.h"
 #include "engine/Holdings.h"
 #include "engine/Tariff.h"
+#include "engine/Worth.h"
 
 namespace tavorin {
 
@@ -269,20 +270,6 @@ bool parseStrategy(std::string_view name, StrategyKind& kind) {
     else
         return false;
     return true;
-}
-
-std::int64_t worth(const GameState& s, int player) {
-    if (!validPlayer(player)) return 0;
-    const PlayerRecord& p = s.player(player);
-    if (p.Bankrupt == kTrue) return 0;
-    std::int64_t w = p.Money;
-    for (const int d : heldDeeds(s, player)) {
-        const DeedRecord& D = s.deed(d);
-        w += D.Price;
-        if (D.single()) w += std::int64_t(D.Houses) * D.HousePrice + std::int64_t(D.Towers) * D.TowerPrice;
-        if (D.Mortgaged == kTrue) w -= mortgageValue(D);
-    }
-    return w;
 }
 
 } // namespace tavorin

@@ -120,8 +120,4 @@ std::string_view strategyName(StrategyKind kind);
 // "classic" or "strong"; false for anything else.
 bool parseStrategy(std::string_view name, StrategyKind& kind);
 
-// What a player is worth: cash, plus the price of his land and buildings, minus what is owed on his
-// mortgages. A bankrupt player is worth nothing.
-std::int64_t worth(const GameState& s, int player);
-
 } // namespace tavorin

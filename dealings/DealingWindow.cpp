@@ -33,6 +33,7 @@ void DealingWindow::bindWindow(const WindowModel& m) {
     if (windowTitle() != title) setWindowTitle(title);
     if (isEnabled() != m.enabled) setEnabled(m.enabled);
     if (m.visible && isHidden()) {
+        hub_.placing(*this);
         show();
         raise();
         activateWindow();

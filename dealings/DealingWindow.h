@@ -30,6 +30,8 @@ public:
     virtual void act(const std::function<void(Dealings&)>& event) = 0;
     // Opens the deed card of deed 1..29; 0 opens nothing.
     virtual void openDeed(int deed) = 0;
+    // `window` is about to come up: it is put over the window it was opened from.
+    virtual void placing(QWidget& window) { (void)window; }
 };
 
 class DealingWindow : public QWidget {

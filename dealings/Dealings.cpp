@@ -24,6 +24,14 @@ void Dealings::SellFormShow() {
     fillSellForm(sellForm, game_->s, game_->s.playerID);
 }
 
+void Dealings::holdingsChanged() {
+    if (!playerForm.visible) return;
+    const bool sell = playerForm.SellButton, redeem = playerForm.RedeemButton;
+    fillPlayerForm(playerForm, game_->s, game_->s.playerID);
+    playerForm.SellButton = sell;
+    playerForm.RedeemButton = redeem;
+}
+
 // ------------------------------------------------------------------ PLAYERFORM
 
 int Dealings::PDeedList_DblClick(int index) const {
@@ -86,6 +94,7 @@ void Dealings::MortgageOKButton_Click() {
     mortgage.ChangeMortgagestatusOnPlayerFromMortgage();
     sellForm.enabled = true;
     SellFormShow();
+    holdingsChanged();
 }
 
 void Dealings::MortgageForm_Unload() {
@@ -115,6 +124,7 @@ void Dealings::SellBankOKButton_Click() {
     sellBank.ChangeDeedOnPlayerFromSellBankForm();
     sellForm.enabled = true;
     SellFormShow();
+    holdingsChanged();
 }
 
 void Dealings::SellBankForm_Unload() {
@@ -151,6 +161,7 @@ void Dealings::ConfirmBidOKButton_Click() {
     }
     sellForm.enabled = true;
     SellFormShow();
+    holdingsChanged();
     confirmBid.visible = false;
     bid.enabled = true;
     bid.visible = false;

@@ -73,6 +73,9 @@ public:
 
 private:
     static bool live(const WindowModel& w) { return w.visible && w.enabled; }
+    // A sale made from the sale menu changed the seller's cash and deeds: the holdings window
+    // behind it shows them at once, with its buttons left as they are until it is back in use.
+    void holdingsChanged();
     Game* game_;
 };
 

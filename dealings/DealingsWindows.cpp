@@ -4,6 +4,7 @@
 #include "dealings/HoldingsViews.h"
 #include "dealings/MortgageViews.h"
 #include "dealings/SellBankView.h"
+#include "ui/WindowPlace.h"
 
 namespace tavorin {
 
@@ -19,8 +20,11 @@ DealingsWindows::DealingsWindows(Game& game)
 DealingsWindows::~DealingsWindows() = default;
 
 void DealingsWindows::act(const std::function<void(Dealings&)>& event) {
+    QWidget* front = frontWindow();
+    openedFrom_ = front ? front : home_;
     runner_([&] { event(dealings_); });
     refresh();
+    openedFrom_ = nullptr;
 }
 
 void DealingsWindows::openDeed(int deed) {
@@ -35,6 +39,8 @@ void DealingsWindows::hidePlayerForm() {
     dealings_.hidePlayerForm();
     refresh();
 }
+
+void DealingsWindows::placing(QWidget& window) { ui::centreOver(window, openedFrom_); }
 
 void DealingsWindows::refresh() {
     // Back to front, so that a window that comes up is raised above the one that opened it.

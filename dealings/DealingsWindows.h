@@ -32,10 +32,13 @@ public:
     Dealings& dealings() override { return dealings_; }
     void act(const std::function<void(Dealings&)>& event) override;
     void openDeed(int deed) override;
+    void placing(QWidget& window) override;
 
     // How an event is run (by default: just run); the windows are bound after it in any case.
     void setRunner(Runner runner) { runner_ = std::move(runner); }
     void setDeedOpener(std::function<void(int)> open) { openDeed_ = std::move(open); }
+    // The window the first dealing window (the holdings) is opened from.
+    void setHome(QWidget* home) { home_ = home; }
 
     // MAIN's player button n.
     void PlayerButton_Click(int n);
@@ -59,6 +62,9 @@ private:
     Dealings dealings_;
     Runner runner_;
     std::function<void(int)> openDeed_;
+    QWidget* home_ = nullptr;
+    // The window in front when the event began: a window the event opens was opened from it.
+    QWidget* openedFrom_ = nullptr;
     std::unique_ptr<PlayerFormView> playerForm_;
     std::unique_ptr<SellFormView> sellForm_;
     std::unique_ptr<MortgageView> mortgage_;

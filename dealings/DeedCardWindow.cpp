@@ -13,6 +13,7 @@
 #include "dealings/DeedCard.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
+#include "ui/WindowPlace.h"
 
 namespace tavorin {
 
@@ -116,7 +117,7 @@ QLabel* DeedCardWindow::label(const char* name) const {
     return findChild<QLabel*>(QString::fromLatin1(name));
 }
 
-void DeedCardWindow::showDeed(const GameState& s, int deed) {
+void DeedCardWindow::showDeed(const GameState& s, int deed, const QWidget* over) {
     const std::optional<DeedCard> card = deedCard(s, deed);
     if (!card) return;
     label("DeedName")->setText(ui::qs(card->name));
@@ -131,6 +132,8 @@ void DeedCardWindow::showDeed(const GameState& s, int deed) {
     if (card->single)
         for (std::size_t i = 0; i < kSingleFrameLabels.size(); ++i)
             label(std::string(kSingleFrameLabels[i]).c_str())->setText(ui::qs((*card->single)[i]));
+    // A card already open stays where the person put it.
+    if (isHidden()) ui::centreOver(*this, over);
     show();
     raise();
     activateWindow();

@@ -16,8 +16,9 @@ class DeedCardWindow : public QWidget {
     Q_OBJECT
 public:
     explicit DeedCardWindow(QWidget* parent = nullptr);
-    // Shows the card of deed 1..29 (not modal); any other number does nothing.
-    void showDeed(const GameState& s, int deed);
+    // Shows the card of deed 1..29 (not modal); any other number does nothing. A card not yet on
+    // screen comes up over `over`.
+    void showDeed(const GameState& s, int deed, const QWidget* over = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -25,7 +25,7 @@ namespace tavorin {
 //   RaiseMoney    the player is short of `amount` (negative) and must sell or mortgage first
 //   Rested        the player's next turn is lost
 //   WentBankrupt  other: the creditor, 0 the bank; amount: the cash the creditor received
-//   Won
+//   Won           other: 1 when the end rule cut the game short and the richest player won
 enum class EventKind : std::uint8_t {
     Rolled,
     Moved,

@@ -30,6 +30,9 @@ Game::Game(const Game& position, RandomSource& random, MainView& view) : Game(po
     seeded_ = nullptr;
     view_ = &view;
     observers_.clear(); // what the copy does is reported to nobody
+    // A copy plays on to weigh a choice; the end of the real game is not its concern.
+    endRule_ = {};
+    clock_ = nullptr;
 }
 
 void Game::setLabel(Ctl c, std::int64_t number) {
@@ -120,6 +123,7 @@ void Game::DefineINIdeed() {
 void Game::NewGame(const NewGameSetup& setup) {
     const int n = setup.numPlayers;
     if (n < 2 || n > kMaxPlayers || setup.initialDeeds < 0 || setup.initialDeeds > 4) return;
+    resumeEndRule(setup.endRule, {});
     board.visible = true;
     ui.visible = true;
     DefineInitialValue();

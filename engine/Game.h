@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/EndRule.h"
 #include "engine/Events.h"
 #include "engine/Random.h"
 #include "engine/Screen.h"
@@ -27,6 +28,8 @@ struct NewGameSetup {
     // Computer seats that plan ahead. The rules do not read it: the program hands those seats their
     // strategy and keeps the choice beside the saved game.
     std::array<bool, kMaxPlayers + 1> strong{};
+    // Cuts the game short after the leading player's laps or a time of play; off unless chosen.
+    EndRule endRule;
 };
 
 enum class ChargeOutcome { Paid, MustRaiseMoney, Bankrupt };
@@ -149,6 +152,19 @@ public:
     void CmbBonus_Select(int index);
     void OKButtonInBonus_Click();
 
+    // --- The end rule ---
+    // What the minutes of the end rule are read from; without a clock only laps can end a game. The
+    // time played so far is kept when the clock is changed.
+    void setPlayClock(PlayClock* clock);
+    // A loaded game's rule, and what had counted toward it when the game was saved.
+    void resumeEndRule(const EndRule& rule, const EndProgress& progress);
+    const EndRule& endRule() const { return endRule_; }
+    // The laps and the time played up to now, to keep beside a saved game.
+    EndProgress endProgress() const;
+    // At a hand-over: once the rule's limit is reached the game ends, and the richest player still
+    // in it wins. True when it ended the game.
+    bool endByRule();
+
     // --- Money, shortage and bankruptcy ---
     void PlayerMoneyChange(int player, std::int32_t amount);
     // The payment rule of the paying frames; `finish` runs the final step (SetFailPlayerButton and
@@ -229,11 +245,18 @@ private:
     // True when the current player can pay `cost`; otherwise he is told `refusal`.
     bool canPay(std::int64_t cost, std::string_view refusal);
     void showNameColours();
+    bool endLimitReached();
+    // The game is over: both windows go and the winner is announced.
+    void declareWinner(int winner, bool byRule);
 
     RandomSource* random_;
     SeededRandom* seeded_;
     MainView* view_;
     std::vector<GameObserver*> observers_;
+    EndRule endRule_;
+    EndProgress endProgress_; // playedMs: before clockStart_
+    PlayClock* clock_ = nullptr;
+    std::int64_t clockStart_ = 0;
 };
 
 // Design positions of the tokens over the start square, in twips.

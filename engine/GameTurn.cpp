@@ -34,6 +34,7 @@ void Game::applyMove(int player) {
         pos -= kSquares;
         s.LoopFinish = "True";
         s.FirstLapLock[std::size_t(player)] = kFalse;
+        if (validPlayer(player)) ++endProgress_.laps[std::size_t(player)];
     } else {
         s.LoopFinish = "False";
     }
@@ -89,16 +90,10 @@ void Game::NV_Process() {
     }
     if (!taken) return;
     if (s.NP == 1) {
-        s.gameOver = true;
-        ui[Ctl::RunButton].enabled = false;
-        ui[Ctl::StopButton].enabled = false;
-        ui[Ctl::SaveButton].enabled = false;
-        board.visible = false;
-        ui.visible = false;
-        report({.kind = EventKind::Won, .player = s.NV});
-        view_->gameWon(s.NV);
+        declareWinner(s.NV, false);
         return;
     }
+    if (endByRule()) return;
     showNameColours();
     board.arrow2.visible = false;
     ui[Ctl::SaveButton].enabled = true;

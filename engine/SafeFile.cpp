@@ -197,6 +197,27 @@ FileLock lockFile(const std::filesystem::path& lockPath, std::chrono::millisecon
     return lock;
 }
 
+std::filesystem::path sideFilePath(const std::filesystem::path& dir, std::string_view gameName,
+                                   std::string_view extension) {
+    std::string name(gameName);
+    name += extension;
+    return dir / pathFromUtf8(name);
+}
+
+std::optional<std::string> readSideFile(const std::filesystem::path& path) {
+    constexpr std::size_t kMostBytes = 4096;
+    const FileBytes file = readFilePrefix(path, kMostBytes + 1);
+    if (file.status != FileBytes::Status::Ok || file.bytes.size() > kMostBytes) return std::nullopt;
+    return std::string(file.bytes.begin(), file.bytes.end());
+}
+
+bool removeRegularFile(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (error || !std::filesystem::is_regular_file(status)) return true;
+    return std::filesystem::remove(path, error) && !error;
+}
+
 FileBytes readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes) {
     FileBytes result;
     // O_NONBLOCK: a pipe at this name is opened without waiting for a writer, then refused below.

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,6 +52,17 @@ bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8
                  FileWriter& writer = diskFileWriter());
 bool replaceFile(const std::filesystem::path& target, std::string_view text,
                  FileWriter& writer = diskFileWriter());
+
+// "<game><extension>" in `dir`: a file that keeps beside a saved game what the game's own file has no
+// room for. The name is the game's as the player typed it.
+std::filesystem::path sideFilePath(const std::filesystem::path& dir, std::string_view gameName,
+                                   std::string_view extension);
+// The text of such a file, or nothing when it is missing, unreadable or larger than a side file gets.
+std::optional<std::string> readSideFile(const std::filesystem::path& path);
+
+// Removes the regular file at `path`, if there is one: a side file that no longer applies. A link,
+// a pipe or a folder at that name is left alone. False only when a file was there and stays.
+bool removeRegularFile(const std::filesystem::path& path);
 
 struct FileBytes {
     enum class Status { Ok, Missing, Unreadable };

@@ -18,6 +18,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 namespace tavorin::halloffame {
 
@@ -119,7 +120,9 @@ WinWindow::WinWindow(QWidget* parent)
     setObjectName(QStringLiteral("WinForm"));
     setWindowTitle(QStringLiteral("The Winner"));
     setFont(ui::thaiFont(10));
-    auto* column = new QVBoxLayout(this);
+    auto* sides = new QHBoxLayout(this);
+    auto* column = new QVBoxLayout;
+    sides->addLayout(column);
 
     auto* heading =
         named<QLabel>(this, "Label1", QStringLiteral("ขอแสดงความยินดีด้วย คุณได้เป็นอัครมหาทาวอรินที่สุดในโลกแล้ว"));
@@ -157,6 +160,10 @@ WinWindow::WinWindow(QWidget* parent)
     buttons->addWidget(end);
     column->addLayout(buttons);
     setNextGameAvailable(false);
+    // Beside the fortune, once there is a game's history to show.
+    wealth_ = new ui::WealthChart(this);
+    wealth_->hide();
+    sides->addWidget(wealth_, 1);
 
     connect(hall, &QPushButton::clicked, this, &WinWindow::hallOfFameRequested);
     connect(newGame_, &QPushButton::clicked, this, &WinWindow::newGameRequested);
@@ -174,6 +181,14 @@ void WinWindow::setNextGameAvailable(bool available) {
 
 void WinWindow::SetValueInWinForm(const HallRecord& winner) {
     fill(hallDetail(winner), name_, total_, cash_, deedCount_, deeds_);
+}
+
+void WinWindow::showWealth(const std::vector<WealthPoint>& points, const GameState& s) {
+    wealth_->setHistory(points, s);
+    if (wealth_->isHidden()) {
+        wealth_->show();
+        adjustSize();
+    }
 }
 
 void WinWindow::closeEvent(QCloseEvent* e) {

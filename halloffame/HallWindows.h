@@ -9,12 +9,17 @@
 #include <QString>
 #include <QWidget>
 
+#include "engine/WealthHistory.h"
 #include "halloffame/HallRecord.h"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+
+namespace tavorin::ui {
+class WealthChart;
+}
 
 namespace tavorin::halloffame {
 
@@ -26,6 +31,8 @@ public:
     explicit WinWindow(QWidget* parent = nullptr);
 
     void SetValueInWinForm(const HallRecord& winner);
+    // The players' worths through the game, beside the winner's fortune.
+    void showWealth(const std::vector<WealthPoint>& points, const GameState& s);
     // What ending the program means; tests replace it.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
     // Offers a new game and the start window beside the ways out, for a program that listens to
@@ -48,6 +55,7 @@ private:
     QListWidget* deeds_;
     QPushButton* newGame_;
     QPushButton* startWindow_;
+    ui::WealthChart* wealth_;
     std::function<void()> quit_;
     bool leaving_ = false;
 };

@@ -159,6 +159,7 @@ SetupDecision decideNewGame(const SetupChoices& choices, const PictureCheck& ope
         setup.strong[std::size_t(k)] = k <= n && strong;
     }
     setup.buyFirstLoop = choices.buyFirstLoop;
+    setup.endRule = choices.endRule.on() ? choices.endRule : EndRule{};
     int deeds = 0;
     if (choices.dealInitialDeeds && parseDigits(choices.initialDeedsText, deeds) && deeds >= 1 && deeds <= 4)
         setup.initialDeeds = deeds;

@@ -49,6 +49,7 @@ struct SetupChoices {
     bool buyFirstLoop = true;
     bool dealInitialDeeds = false; // OpgINIdeed2
     std::string initialDeedsText;  // what CmbINInumofdeed shows
+    EndRule endRule;               // CheckEndRule, SpinEndLimit and CmbEndKind; off unless ticked
 };
 
 // Why a player's picture cannot be used.

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "setup/ExitQuestion.h"
@@ -23,6 +24,7 @@
 #include "ui/Text.h"
 #include "ui/TextFit.h"
 #include "ui/ThaiFont.h"
+#include "ui/WindowPlace.h"
 
 namespace tavorin::setupui {
 
@@ -84,6 +86,7 @@ SetupWindow::SetupWindow(const QString& startFolder, QWidget* parent)
     cmbINInumofdeed_->setCurrentIndex(-1);
     cmbINInumofdeed_->setEnabled(false);
     t.place(named<QLabel>(this, "Label8", QStringLiteral("ใบ")), 6960, 6840, 195, 210);
+    buildEndRule(t);
     auto* ok = named<QPushButton>(this, "OKButton", QStringLiteral("ตกลง"));
     t.place(ok, 8880, 6600, 1455, 495);
 
@@ -155,6 +158,32 @@ void SetupWindow::buildPictureFrame(int k) {
     connect(cImgButton_[k], &QPushButton::clicked, this, [this, k] { CImgButton_Click(k); });
 }
 
+// Beside the first-lap rule: a game that would run on for hours can be cut short, the richest
+// player winning. Off unless ticked.
+void SetupWindow::buildEndRule(const TwipLayout& t) {
+    checkEndRule_ = named<QCheckBox>(this, "CheckEndRule", QStringLiteral("จบเกมเมื่อครบ"));
+    t.place(checkEndRule_, 4080, 6480, 1575, 255);
+    ui::keepLineWhole(checkEndRule_);
+    spinEndLimit_ = named<QSpinBox>(this, "SpinEndLimit");
+    t.place(spinEndLimit_, 5700, 6440, 795, 330);
+    spinEndLimit_->setRange(1, EndRule::kMaxEndLimit);
+    spinEndLimit_->setValue(30);
+    cmbEndKind_ = named<QComboBox>(this, "CmbEndKind");
+    t.place(cmbEndKind_, 6570, 6440, 1935, 330);
+    cmbEndKind_->addItems({QStringLiteral("รอบของผู้นำ"), QStringLiteral("นาที")});
+    const QString why = QStringLiteral("เมื่อผู้เล่นที่เดินได้มากรอบที่สุดเดินครบจำนวนรอบ หรือเมื่อเล่นครบจำนวนนาที "
+                                       "เกมจะจบลงและผู้ที่มีทรัพย์สินสุทธิมากที่สุดเป็นผู้ชนะ");
+    for (QWidget* w : {static_cast<QWidget*>(checkEndRule_), static_cast<QWidget*>(spinEndLimit_),
+                       static_cast<QWidget*>(cmbEndKind_)})
+        w->setToolTip(why);
+    const auto follow = [this](bool on) {
+        spinEndLimit_->setEnabled(on);
+        cmbEndKind_->setEnabled(on);
+    };
+    connect(checkEndRule_, &QCheckBox::toggled, this, follow);
+    follow(false);
+}
+
 int SetupWindow::selectedOption() const {
     for (int n = 2; n <= kMaxPlayers; ++n)
         if (option_[n]->isChecked()) return n;
@@ -194,7 +223,7 @@ void SetupWindow::CImgButton_Click(int k) {
     setEnabled(false);
     PictureChooser& chooser = pictureChooser();
     // Over the setup window that asked for it, not wherever the desktop puts a new window.
-    chooser.move(frameGeometry().center() - chooser.rect().center());
+    ui::centreOver(chooser, this);
     chooser.show();
     chooser.raise();
     chooser.activateWindow();
@@ -230,6 +259,9 @@ SetupChoices SetupWindow::choices() const {
     c.buyFirstLoop = checkBuyFirstLoop_->isChecked();
     c.dealInitialDeeds = opgINIdeed2_->isChecked();
     c.initialDeedsText = ui::toUtf8(cmbINInumofdeed_->currentText());
+    if (checkEndRule_->isChecked())
+        c.endRule = {cmbEndKind_->currentIndex() == 1 ? EndKind::Minutes : EndKind::Laps,
+                     spinEndLimit_->value()};
     return c;
 }
 

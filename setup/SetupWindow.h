@@ -22,10 +22,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace tavorin::setupui {
 
 class PictureChooser;
+class TwipLayout;
 
 class SetupWindow : public QWidget {
     Q_OBJECT
@@ -71,6 +73,7 @@ private:
     void CImgButton_Click(int k);
     void OpgINIdeed1_Click();
     void OpgINIdeed2_Click();
+    void buildEndRule(const TwipLayout& t);
     void OKButton_Click();
     int selectedOption() const;
 
@@ -93,6 +96,9 @@ private:
     QRadioButton* opgINIdeed1_ = nullptr;
     QRadioButton* opgINIdeed2_ = nullptr;
     QComboBox* cmbINInumofdeed_ = nullptr;
+    QCheckBox* checkEndRule_ = nullptr;
+    QSpinBox* spinEndLimit_ = nullptr;
+    QComboBox* cmbEndKind_ = nullptr;
     std::unique_ptr<PictureChooser> chooser_;
     std::function<void()> quit_;
     int picturePx_ = 0;

@@ -21,6 +21,7 @@
 #include "setup/ExitQuestion.h"
 #include "setup/NewGameRules.h"
 #include "setup/SaveRecord.h"
+#include "setup/SavedGameSummary.h"
 #include "setup/SetupWindow.h"
 #include "setup/TwipLayout.h"
 #include "ui/ChosenLine.h"
@@ -65,6 +66,7 @@ StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
 
     t.placeAutoSize(named<QLabel>(this, "Label3", QStringLiteral("ชื่อไฟล์ที่จะโหลดหรือลบ")), 1920, 1560);
     file1_ = named<QListWidget>(this, "File1");
+    file1_->setItemDelegate(summaryDelegate(file1_));
     t.place(file1_, 1920, 1800, 1695, 1770);
     loadGame_ = named<QPushButton>(this, "LOADGAMEButton", QStringLiteral("LOAD GAME"));
     t.place(loadGame_, 360, 1800, 1335, 375);
@@ -189,6 +191,9 @@ void StartWindow::refreshFileList() {
     for (const Listed& f : files) {
         auto* item = new QListWidgetItem(f.shown, file1_);
         item->setData(kRealNameRole, f.real);
+        const SavedGameSummary summary = summarizeSavedGame(folderPath(folder_), f.real.toStdString());
+        item->setData(kSavedTimeRole, savedTimeLine(summary));
+        item->setData(kPlayersRole, playersLine(summary));
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QVariant>
+#include <QWidget>
 
 namespace tavorin::ui {
 
@@ -52,6 +54,22 @@ QFont thaiPixelFont(int pixelSize, bool bold) {
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     return withFamilies(f, uiFamilies(), QFont::SansSerif);
+}
+
+namespace {
+constexpr const char* kDesignedSize = "tavorinDesignedPointSize";
+}
+
+void setRelativeFont(QWidget* w, double pointSize, bool bold) {
+    w->setProperty(kDesignedSize, pointSize);
+    w->setFont(thaiFont(pointSize, bold));
+}
+
+void scaleRelativeFonts(QWidget& root, double scale) {
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        const QVariant designed = w->property(kDesignedSize);
+        if (designed.isValid()) w->setFont(thaiFont(designed.toDouble() * scale, w->font().bold()));
+    }
 }
 
 void useThaiFont(QApplication& app) { app.setFont(thaiFont(10.0)); }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QApplication;
+class QWidget;
 
 namespace tavorin::ui {
 
@@ -15,6 +16,11 @@ QString thaiFontFamily();
 QFont thaiFont(double pointSize, bool bold = false);
 // A Thai font sized in pixels of the painter's coordinate system (twips on the board).
 QFont thaiPixelFont(int pixelSize, bool bold = false);
+// A widget whose text is larger than its window's keeps that size as a multiple of the window's
+// text size: setRelativeFont gives it `pointSize` at the window's text size as designed, and
+// scaleRelativeFonts gives every such widget under `root` its size at `scale` times that.
+void setRelativeFont(QWidget* w, double pointSize, bool bold = false);
+void scaleRelativeFonts(QWidget& root, double scale);
 // Makes the Thai font the default of every widget.
 void useThaiFont(QApplication& app);
 

@@ -1,5 +1,6 @@
 // A whole program under test: the main window with its board, a scripted random source, the
-// message boxes answered by the test, and the mouse on the board.
+// message boxes answered by the test, and the mouse on the board. With TAVORIN_LAYOUT=one in the
+// environment the board and the controls share one window, so that a suite runs in either layout.
 #pragma once
 
 #include <QAbstractButton>
@@ -30,6 +31,8 @@ public:
     explicit AppHarness(const NewGameSetup& setup = {}) {
         main.setQuitHandler([this] { ++quits; });
         main.setGameFolder(folder.path());
+        if (qEnvironmentVariable("TAVORIN_LAYOUT") == QLatin1String("one"))
+            main.setWindowLayout(app::WindowLayout::OneWindow);
         // The dice timers draw at every tick: they settle on 3 + 3 unless a test says otherwise.
         random.fallback = [](int lo, int hi) { return hi == 6 ? 3 : lo; };
         main.newGame(setup);

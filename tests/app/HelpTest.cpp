@@ -64,8 +64,8 @@ private slots:
         app::HelpWindow help;
         QTextDocument& doc = *help.page().document();
         const QString html = help.page().toHtml();
-        for (const char* name :
-             {"board.png", "pointer-1.png", "pointer-2.png", "token-1.png", "houses-4.png", "tower.png", "mortgaged.png"}) {
+        for (const char* name : {"board.png", "pointer-1.png", "pointer-2.png", "token-1.png", "houses-4.png",
+                                 "tower.png", "mortgaged.png"}) {
             QVERIFY2(html.contains(QLatin1String(name)), name);
             const QImage image =
                 doc.resource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(name))).value<QImage>();

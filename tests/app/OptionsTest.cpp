@@ -221,8 +221,9 @@ private slots:
         static const char notText[] = "\x00\xff\xfe[\x01\x02=\x80\x81\n\x00[computer\n";
         QTest::newRow("not text") << QByteArray(notText, sizeof notText - 1);
         QTest::newRow("cut short") << QByteArray("[computer]\nspeed=");
-        QTest::newRow("values out of range") << QByteArray("[computer]\nspeed=9\n[view]\nlayout=three\n"
-                                                           "[lastGame]\nplayers=7\n[windows]\nMAIN=4\n");
+        QTest::newRow("values out of range")
+            << QByteArray("[computer]\nspeed=9\n[view]\nlayout=three\ntextSize=huge\n"
+                          "[lastGame]\nplayers=7\n[windows]\nMAIN=4\n");
         QTest::newRow("values of the wrong kind")
             << QByteArray("[computer]\nspeed=fast\n[lastGame]\nplayers=two\n[windows]\nMAIN=@Variant(\\0)\n");
         QTest::newRow("a name too long for its box")
@@ -237,6 +238,7 @@ private slots:
             app::Settings s(file);
             QCOMPARE(s.layout(), app::WindowLayout::TwoWindows);
             QCOMPARE(s.speedOption(), 3);
+            QCOMPARE(s.textSize(), app::TextSize::Desktop);
             QVERIFY(s.windowPlace(QStringLiteral("MAIN")).isEmpty());
             if (const auto last = s.lastPlayers()) {
                 // Only the row's own values survive what could not be used.
@@ -279,6 +281,70 @@ private slots:
         QVERIFY(h.find<QAbstractButton>("OpgSpeed1")->isChecked());
         QCOMPARE(h.main.geometry(), mainPlace);
         QCOMPARE(h.main.board().geometry(), boardPlace);
+    }
+
+    // The desktop's text size sets the scale; a step of the menu goes a step from there. Qt's own 9
+    // points, where the desktop names no size, is the game as designed.
+    void textFollowsTheDesktopAndTheChosenStep() {
+        struct Case {
+            app::TextSize size;
+            double desktop, scale;
+        };
+        const Case cases[] = {
+            {app::TextSize::Desktop, 9, 1.0},      {app::TextSize::Desktop, 12, 4.0 / 3},
+            {app::TextSize::Smaller, 9, 0.85},     {app::TextSize::Larger, 9, 1.2},
+            {app::TextSize::Largest, 9, 1.4},      {app::TextSize::Larger, 4.5, 0.75 * 1.2},
+            {app::TextSize::Largest, 30, 2 * 1.4}, {app::TextSize::Desktop, -1, 1.0},
+        };
+        for (const Case& c : cases) QCOMPARE(app::Settings::textScale(c.size, c.desktop), c.scale);
+    }
+
+    // The text size chosen from the menu is the main window's at once and in the next run; its
+    // headings, dice buttons and coloured texts grow with it, and so do the room of the decision
+    // frames and the deed list.
+    void textSizeIsChosenAndRemembered_data() {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<double>("text");
+        QTest::addColumn<double>("buttons");
+        QTest::addColumn<QSize>("decisions");
+        QTest::addColumn<int>("deedList");
+        QTest::newRow("smaller") << QByteArray("TextSmallerAction") << 8.5 << 11.05 << QSize(400, 340) << 213;
+        QTest::newRow("larger") << QByteArray("TextLargerAction") << 12.0 << 15.6 << QSize(564, 480) << 300;
+        QTest::newRow("largest") << QByteArray("TextLargestAction") << 14.0 << 18.2 << QSize(658, 560) << 350;
+        QTest::newRow("back to the desktop's")
+            << QByteArray("TextDesktopAction") << 10.0 << 13.0 << QSize(470, 400) << 250;
+    }
+    void textSizeIsChosenAndRemembered() {
+        QFETCH(QByteArray, entry);
+        QFETCH(double, text);
+        QFETCH(double, buttons);
+        QFETCH(QSize, decisions);
+        QFETCH(int, deedList);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("tavorin.ini"));
+        const auto check = [&](AppHarness& h) {
+            QCOMPARE(h.main.font().pointSizeF(), text);
+            for (const char* coloured : {"LabelFreeLand1", "labelcom1", "LabelComThinking"})
+                QCOMPARE(h.find(coloured)->font().pointSizeF(), text);
+            QCOMPARE(h.find("RunButton")->font().pointSizeF(), buttons);
+            QVERIFY(h.find("RunButton")->font().bold());
+            QCOMPARE(h.find("DecisionArea")->size(), decisions);
+            QCOMPARE(h.find("DeedList")->minimumWidth(), deedList);
+            QVERIFY(action(h.main, entry.constData())->isChecked());
+        };
+        {
+            app::Settings settings(file);
+            settings.setTextSize(app::TextSize::Larger);
+            AppHarness h;
+            h.main.setSettings(settings);
+            QCOMPARE(h.main.font().pointSizeF(), 12.0);
+            action(h.main, entry.constData())->trigger();
+            check(h);
+        }
+        app::Settings settings(file);
+        AppHarness h;
+        h.main.setSettings(settings);
+        check(h);
     }
 
     // Run from its build folder the game keeps its files where it is started; installed, in the

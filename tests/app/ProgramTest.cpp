@@ -2,6 +2,7 @@
 // refused loads, and the end of the game with RecFile, the winner window and the hall of fame.
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,6 +23,7 @@
 #include "board/BoardLayout.h"
 #include "board/BoardWindow.h"
 #include "dealings/DealingsWindows.h"
+#include "engine/EndFile.h"
 #include "engine/HoldingsLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
@@ -73,14 +76,19 @@ QStringList lines(QListWidget* list) {
 }
 
 // One run of the program in a folder of its own, with its draws scripted and its message boxes
-// answered.
+// answered; with TAVORIN_LAYOUT=one, its games in one window unless a test gives settings of its own.
 struct Run {
     QString folder;
     test::ScriptedRandom random;
+    app::Settings layout;
     app::Program program{random, folder};
     int quits = 0;
 
     explicit Run(const QString& dir) : folder(dir) {
+        if (qEnvironmentVariable("TAVORIN_LAYOUT") == QLatin1String("one")) {
+            layout.setLayout(app::WindowLayout::OneWindow);
+            program.setSettings(layout);
+        }
         program.setQuitHandler([this] { ++quits; });
         random.fallback = [](int lo, int hi) { return hi == 6 ? 3 : lo; };
         program.show();
@@ -799,6 +807,99 @@ private slots:
         click(setup, "OKButton");
         QCOMPARE(second.s().player(1).Name, std::string("สมหญิง"));
         QCOMPARE(second.s().player(3).IsComputer, kTrue);
+    }
+
+    // The end rule, ticked in the setup window, goes beside the saved game in "<name>.end" (the
+    // saved game's own bytes are those of a game without it), comes back with the game, and ends it
+    // through the winner window and the hall of fame: here the richer by worth is not the one who
+    // made the last lap. A load without the file, or with a damaged one, has no rule; a game saved
+    // without the rule takes away the old file.
+    void endRuleIsChosenSavedLoadedAndEndsTheGame() {
+        QTemporaryDir dir, plain;
+        const auto newGame = [](Run& run, const QString& name, int laps) {
+            child<QLineEdit>(run.start(), "Text1")->setText(name);
+            click(run.start(), "NEWGAMEButton");
+            setupui::SetupWindow& setup = run.start().setupWindow();
+            auto* limit = child<QSpinBox>(setup, "SpinEndLimit");
+            auto* kind = child<QComboBox>(setup, "CmbEndKind");
+            QVERIFY(!child<QCheckBox>(setup, "CheckEndRule")->isChecked());
+            QVERIFY(!limit->isEnabled());
+            if (laps > 0) {
+                click(setup, "CheckEndRule");
+                QVERIFY(limit->isEnabled());
+                kind->setCurrentIndex(kind->findText(q("นาที")));
+                QCOMPARE(setup.choices().endRule, (EndRule{EndKind::Minutes, 30}));
+                kind->setCurrentIndex(kind->findText(q("รอบของผู้นำ")));
+                limit->setValue(laps);
+            }
+            click(setup, "OKButton");
+        };
+        // Player 1 goes round from square 38 onto deed 1 and buys it; player 2 holds deed 29 and
+        // 16500 in cash.
+        const auto lapTurn = [](Run& run) {
+            run.s().player(1).Position = 38;
+            QVERIFY(run.turn(1, 2) || run.s().gameOver);
+        };
+        {
+            Run without(plain.path());
+            newGame(without, QStringLiteral("g"), 0);
+            click(without.main(), "SaveButton");
+            Run run(dir.path());
+            newGame(run, QStringLiteral("g"), 2);
+            QCOMPARE(run.game().endRule(), (EndRule{EndKind::Laps, 2}));
+            click(run.main(), "SaveButton");
+            QCOMPARE(readBytes(dir.filePath(QStringLiteral("g.dat"))),
+                     readBytes(plain.filePath(QStringLiteral("g.dat"))));
+            QVERIFY(!QFile::exists(plain.filePath(QStringLiteral("g.end"))));
+            run.game().addDeed(2, 29);
+            run.game().PlayerMoneyChange(2, 1500);
+            lapTurn(run); // the first lap of two
+            QVERIFY(!run.s().gameOver);
+            QVERIFY(run.turn(3, 3)); // player 2 buys deed 5 with no house: 15500 in cash
+            click(run.main(), "SaveButton");
+            const auto saved = parseEndRule(readBytes(dir.filePath(QStringLiteral("g.end"))).toStdString());
+            QVERIFY(saved);
+            QCOMPARE(saved->rule, (EndRule{EndKind::Laps, 2}));
+            QCOMPARE(saved->progress.laps, (std::array<int, kMaxPlayers + 1>{0, 1, 0, 0, 0, 0, 0}));
+        }
+        QFile::copy(dir.filePath(QStringLiteral("g.end")), dir.filePath(QStringLiteral("kept")));
+        for (const char* damaged : {"", "laps 2\ndone 1 0 0 0 0 0\n"}) {
+            QFile::remove(dir.filePath(QStringLiteral("g.end")));
+            if (*damaged) QVERIFY(writeBytes(dir.filePath(QStringLiteral("g.end")), damaged));
+            Run again(dir.path());
+            again.load(QStringLiteral("g.dat"));
+            QCOMPARE(again.game().endRule(), EndRule{});
+        }
+        QFile::remove(dir.filePath(QStringLiteral("g.end")));
+        QFile::copy(dir.filePath(QStringLiteral("kept")), dir.filePath(QStringLiteral("g.end")));
+        Run loaded(dir.path());
+        loaded.load(QStringLiteral("g.dat"));
+        QCOMPARE(loaded.game().endRule(), (EndRule{EndKind::Laps, 2}));
+        QCOMPARE(loaded.game().endProgress().laps[1], 1);
+        QVERIFY(messages.shown.empty());
+        lapTurn(loaded); // onto his own deed 1: no house, the bonus in cash
+        // Player 1: 15000 - 600 + 2 x 2000 = 18400 in cash and deed 1 (600) = 19000.
+        // Player 2: 15500 in cash, deed 29 (4000) and deed 5 (1000) = 20500.
+        QVERIFY(loaded.s().gameOver);
+        QCOMPARE(messages.lastText(), q("New Record"));
+        QVERIFY(messages.saw(q("ผู้นำเดินครบ 2 รอบแล้ว เกมจบลงที่นี่ ผู้ที่มีทรัพย์สินสุทธิมากที่สุดเป็นผู้ชนะ\n"
+                               "Player1 : 19000 บาท\nPlayer2 : 20500 บาท")));
+        halloffame::WinWindow& win = loaded.main().winForm();
+        QVERIFY(win.isVisible());
+        QCOMPARE(child<QLabel>(win, "WLabelName")->text(), q("Player2"));
+        QCOMPARE(child<QLineEdit>(win, "Text1")->text(), q("20500"));
+        QCOMPARE(child<QLineEdit>(win, "Text2")->text(), q("15500"));
+        click(win, "HallOfFrameButton");
+        QCOMPARE(lines(child<QListWidget>(loaded.program.hallOfFame(), "TopList")),
+                 QStringList{q("1 Player2   20500")});
+
+        messages.shown.clear();
+        Run classic(dir.path());
+        newGame(classic, QStringLiteral("g"), 0);
+        QCOMPARE(classic.game().endRule(), EndRule{});
+        click(classic.main(), "SaveButton");
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("g.end"))));
+        QVERIFY(messages.shown.empty());
     }
 
     // The winner window's เกมใหม่ and กลับหน้าแรก lead back to the start window, where the next game

@@ -2,6 +2,7 @@
 // and the win shares' intervals are the usual Wilson intervals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "computer/Simulation.h"
@@ -45,6 +46,36 @@ TEST(Simulation, AGameFromItsSeedIsTheGameOfTheRun) {
         EXPECT_EQ(alone.turns, g.turns);
         EXPECT_FALSE(trace.str().empty());
     }
+}
+
+// The end rule cuts a game short and changes nothing before: the turns played under it are the
+// first turns of the same game played without it, and every game has a winner.
+TEST(Simulation, TheEndRuleCutsTheSameGameShort) {
+    const auto turnLines = [](const std::string& trace) {
+        std::vector<std::string> lines;
+        std::istringstream in(trace);
+        for (std::string line; std::getline(in, line);)
+            if (line.starts_with("{\"turn\":")) lines.push_back(line);
+        return lines;
+    };
+    SimOptions plain;
+    plain.players = 4;
+    plain.maxTurns = 3000;
+    SimOptions cut = plain;
+    cut.endLaps = 4;
+    int shorter = 0;
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        std::ostringstream a, b;
+        const SimGame whole = playSimGame(plain, seed, &a);
+        const SimGame ended = playSimGame(cut, seed, &b);
+        EXPECT_NE(ended.winner, 0) << seed;
+        EXPECT_LE(ended.turns, whole.turns) << seed;
+        const std::vector<std::string> x = turnLines(a.str()), y = turnLines(b.str());
+        ASSERT_LE(y.size(), x.size());
+        EXPECT_TRUE(std::equal(y.begin(), y.end(), x.begin())) << seed;
+        if (ended.turns < whole.turns) ++shorter;
+    }
+    EXPECT_GT(shorter, 0); // four laps of the leader come well before most games' end
 }
 
 TEST(Simulation, WinSharesCarryWilsonIntervals) {

@@ -1,6 +1,5 @@
 // The seats' strategies: the strong computer weighs its choices on copies of the game and leaves the
-// game itself, its draws and its messages untouched; a player's worth as the end rule and the
-// rollouts count it.
+// game itself, its draws and its messages untouched.
 #include <gtest/gtest.h>
 
 #include "computer/ComSteps.h"
@@ -115,23 +114,6 @@ TEST_F(StrongTest, AGameClosedOrHurriedMidThoughtStopsTheWeighing) {
     const LandChoice c = hurried.freeLand(game);
     EXPECT_TRUE(c == LandChoice::Buy || c == LandChoice::BuyWithHouse || c == LandChoice::Leave);
     EXPECT_TRUE(rnd.log.empty());
-}
-
-TEST_F(StrongTest, WorthCountsCashLandBuildingsAndWhatIsOwed) {
-    startGame(3);
-    s.player(1).Money = 1000;
-    give(1, 1); // price 600, houses 500 each, tower 2500
-    s.deed(1).Houses = 4;
-    s.deed(1).Towers = 1;
-    give(1, 3); // group land 2000, mortgaged for 80 %: 1600 owed
-    s.deed(3).Mortgaged = kTrue;
-    s.player(2).Money = 300;
-    s.player(3).Money = 5000;
-    give(3, 5); // 1000
-    s.player(3).Bankrupt = kTrue;
-    EXPECT_EQ(worth(s, 1), 1000 + 600 + 4 * 500 + 2500 + 2000 - 1600);
-    EXPECT_EQ(worth(s, 2), 300);
-    EXPECT_EQ(worth(s, 3), 0);
 }
 
 TEST(SeatsFile, ReadsWhatItWritesAndRefusesAnythingElse) {

@@ -1,10 +1,14 @@
 // The dealing windows on screen, driven with the mouse and the keyboard through the whole program:
 // the holdings window, the sale menu and its three sales, redemption, how they lock MAIN and the
 // board, and a person raising money for a debt.
+#include <cstdlib>
+#include <string_view>
+
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "dealings/DealingsWindows.h"
 #include "dealings/DeedCardWindow.h"
@@ -183,6 +187,85 @@ private slots:
         h.sellForm().close();
         h.playerForm().close();
         QVERIFY(!open(h.playerForm()));
+    }
+
+    // Each window of a dealing comes up centred over the window it was opened from, and stays on
+    // the screen when that window stands at its edge.
+    void dealingWindowsComeUpOverTheWindowTheyCameFrom() {
+        Dealing h;
+        h.own(1, 1);
+        h.own(1, 9);
+        // A window larger than the screen (the bank sale on this small test screen is) starts at the
+        // screen's edge instead.
+        const QRect room = h.main.screen()->availableGeometry();
+        const auto centredOver = [&room](QWidget& window, QWidget& over) {
+            const QRect w = window.frameGeometry();
+            const QPoint off = w.center() - over.frameGeometry().center();
+            return (w.width() > room.width() ? w.left() == room.left() : std::abs(off.x()) <= 1) &&
+                   (w.height() > room.height() ? w.top() == room.top() : std::abs(off.y()) <= 1);
+        };
+        h.main.move(40, 30);
+        h.click("PlayerButton1");
+        QVERIFY(centredOver(h.playerForm(), h.main));
+        h.playerForm().move(300, 200);
+        press(h.playerForm(), "SellButton");
+        QVERIFY(centredOver(h.sellForm(), h.playerForm()));
+        // In the middle of the screen, so that the larger sale windows need not be pushed inside it.
+        h.sellForm().move(room.center() - h.sellForm().rect().center());
+        for (const char* sale : {"MortgageButton", "SellBankButton", "BidButton"}) {
+            QWidget& window = sale == std::string_view("MortgageButton")   ? h.mortgage()
+                              : sale == std::string_view("SellBankButton") ? h.sellBank()
+                                                                           : h.bid();
+            press(h.sellForm(), sale);
+            QVERIFY2(centredOver(window, h.sellForm()), sale);
+            window.close();
+        }
+
+        // The deed card: over the window whose list or square asked for it.
+        h.sellForm().close();
+        doubleClickRow(h.playerForm(), "PDeedList", 1);
+        QTRY_VERIFY(h.main.deedCard().isVisible());
+        QVERIFY(centredOver(h.main.deedCard(), h.playerForm()));
+        h.main.deedCard().hide();
+        h.playerForm().close();
+        h.main.board().move(120, 60);
+        emit h.main.board().deedRequested(9);
+        QVERIFY(h.main.deedCard().isVisible());
+        QVERIFY(centredOver(h.main.deedCard(), h.main.board()));
+        h.main.deedCard().hide();
+
+        // MAIN pushed to the screen's corner: the holdings window stays whole on the screen.
+        h.main.move(room.right() - 60, room.bottom() - 40);
+        h.click("PlayerButton1");
+        QVERIFY(room.contains(h.playerForm().frameGeometry()));
+    }
+
+    // A sale made from the sale menu shows in the holdings window behind it at once, not only
+    // after the sale menu closes.
+    void holdingsWindowFollowsTheSaleMenu_data() {
+        QTest::addColumn<QByteArray>("sale");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("money");
+        // Deed 1 costs 600: mortgaged it lends 80 per cent (480); sold to the bank it fetches its
+        // price less the 40 per cent tax (360).
+        QTest::newRow("mortgage") << QByteArray("MortgageButton") << q("1  บางปะอิน (จ.)") << q("15480");
+        QTest::newRow("bank sale") << QByteArray("SellBankButton") << q("ไม่มีโฉนดเหลือเลย") << q("15360");
+    }
+    void holdingsWindowFollowsTheSaleMenu() {
+        QFETCH(QByteArray, sale);
+        QFETCH(QString, line);
+        QFETCH(QString, money);
+        Dealing h;
+        h.own(1, 1);
+        h.openSaleMenu(1, sale.constData());
+        QWidget& window = sale == "MortgageButton" ? h.mortgage() : h.sellBank();
+        clickRow(window, "DeedList1", 0);
+        press(window, "TransButton");
+        press(window, "OKButton");
+        QVERIFY(live(h.sellForm()));
+        QCOMPARE(linesOf(h.playerForm(), "PDeedList"), QStringList{line});
+        QCOMPARE(textOf(h.playerForm(), "Pmoney"), money);
+        QVERIFY(!h.playerForm().isEnabled()); // still behind the sale menu
     }
 
     void saleWindowsLockMainAndTheBoardUntilTheyClose() {

@@ -147,7 +147,7 @@ TEST_F(PlayerPanelTest, EachDealingWindowLocksWhatOpenedItAndFreesItOnClosing) {
     EXPECT_EQ(s.deed(6).Mortgaged, kTrue);
 }
 
-TEST_F(PlayerPanelTest, ClosingTheSaleMenuRefreshesHoldingsAndMainWindow) {
+TEST_F(PlayerPanelTest, SaleMenuKeepsHoldingsCurrentAndClosingItRefreshesMainWindow) {
     own(1, 5);
     setMoney(1, 100);
     openSaleMenu(1);
@@ -156,7 +156,9 @@ TEST_F(PlayerPanelTest, ClosingTheSaleMenuRefreshesHoldingsAndMainWindow) {
     dealings.mortgage.PressTransButtonInMortgage();
     dealings.MortgageOKButton_Click();
     EXPECT_EQ(dealings.sellForm.money, "900") << "the sale menu shows the new cash at once";
-    EXPECT_EQ(dealings.playerForm.Pmoney, "100") << "the holdings window waits for the sale menu";
+    EXPECT_EQ(dealings.playerForm.Pmoney, "900") << "the holdings window behind it too";
+    EXPECT_EQ(dealings.playerForm.PDeedList, std::vector<std::string>{"5  กรุงเทพฯ (จ.)"});
+    EXPECT_FALSE(dealings.playerForm.RedeemButton) << "its buttons wait until it is back in use";
     const int refreshes = view.deedRefreshes;
     dealings.SellForm_Unload();
     EXPECT_FALSE(dealings.sellForm.visible);

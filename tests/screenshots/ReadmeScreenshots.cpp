@@ -1,7 +1,9 @@
 // Pictures of the game for the README and for looking at the artwork by eye: the start window, the
-// setup window, a game in progress (the main window and the board) and the winner window.
+// setup window, a game in progress (the main window and the board), the winner window and the wealth
+// chart.
 //   readme_screenshots DIR      (scripts/screenshots runs it under Xvfb, at any QT_SCALE_FACTOR)
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -14,13 +16,16 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "board/BoardWindow.h"
+#include "computer/Headless.h"
 #include "engine/HoldingsLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
+#include "setup/SaveRecord.h"
 #include "setup/SetupWindow.h"
 #include "setup/StartWindow.h"
 #include "tests/ui/QtSupport.h"
 #include "ui/ThaiFont.h"
+#include "ui/WealthChart.h"
 
 using namespace tavorin;
 
@@ -37,10 +42,24 @@ void save(QWidget& w, const char* name) {
 }
 
 void windowsOfTheStart(const QString& folder) {
-    for (const char* name : {"เกมวันอาทิตย์.dat", "สมชายกับมานี.dat", "ครอบครัว.dat"}) {
-        QFile f(folder + QLatin1Char('/') + QString::fromUtf8(name));
-        if (f.open(QIODevice::WriteOnly)) f.write("x");
+    // Saved games with their players, and one file that is not a game.
+    const std::pair<const char*, std::array<std::string, kMaxPlayers + 1>> games[] = {
+        {"เกมวันอาทิตย์", {"", "สมชาย", "สมหญิง", "มานี", "Computer", "", ""}},
+        {"ครอบครัว", {"", "พ่อ", "แม่", "", "", "", ""}},
+    };
+    for (const auto& [name, players] : games) {
+        test::ScriptedRandom random;
+        test::QuietView view;
+        Game g(random, view);
+        NewGameSetup setup;
+        setup.numPlayers = players[4].empty() ? 2 : 4;
+        setup.names = players;
+        g.NewGame(setup);
+        if (saveGameFile(g.s, std::filesystem::path(folder.toStdU16String()), name))
+            qWarning("could not save %s", name);
     }
+    QFile notAGame(folder + QStringLiteral("/สมชายกับมานี.dat"));
+    if (notAGame.open(QIODevice::WriteOnly)) notAGame.write("x");
     setupui::StartWindow start(folder);
     start.setQuitHandler([] {});
     start.setLoadGameAvailable(true);
@@ -57,6 +76,7 @@ void windowsOfTheStart(const QString& folder) {
         setup.findChild<QLineEdit*>(QStringLiteral("PlayerName%1").arg(k))
             ->setText(QString::fromUtf8(names[k - 1]));
     setup.findChild<QComboBox*>(QStringLiteral("CmbType4"))->setCurrentText(QStringLiteral("คอมพิวเตอร์"));
+    setup.findChild<QCheckBox*>(QStringLiteral("CheckEndRule"))->setChecked(true);
     save(setup, "setup");
     setup.hide();
     start.hide();
@@ -120,8 +140,51 @@ void gameInProgress() {
     g.DropToken(1, 37, 420, 380, 250, 250);
     w.sync();
     save(w, "main");
+    // The same moment with the board and the controls in one window, as large as a laptop's and a
+    // full-HD screen leave room for under a title bar and a panel.
+    w.setWindowLayout(app::WindowLayout::OneWindow);
+    for (const auto& [size, name] : {std::pair{QSize(1366, 768), "one-window-1366x768"},
+                                     std::pair{QSize(1920, 1080), "one-window-1920x1080"}}) {
+        w.resize(size - QSize(0, 70));
+        save(w, name);
+    }
+    w.setWindowLayout(app::WindowLayout::TwoWindows);
     w.board().hide();
     w.hide();
+}
+
+// A seeded game of four computers with their history: at turn `turns`, or to its end (0).
+struct PlayedGame {
+    SeededRandom random{20261211};
+    HeadlessView view;
+    Game game{random, view};
+    WealthHistory history{game.s};
+    explicit PlayedGame(int turns) {
+        NewGameSetup setup;
+        setup.numPlayers = 4;
+        setup.names = {"", "สมชาย", "สมหญิง", "มานี", "ปิติ"};
+        for (int k = 1; k <= 4; ++k) setup.computer[std::size_t(k)] = true;
+        setup.endRule = {EndKind::Laps, 30};
+        game.addObserver(history);
+        game.NewGame(setup);
+        playComputerGame(game, view, turns);
+    }
+};
+
+void wealthCharts() {
+    PlayedGame midGame(240);
+    ui::WealthChartWindow window;
+    window.chart().setHistory(midGame.history.upToNow(), midGame.game.s);
+    save(window, "wealth");
+    window.hide();
+
+    PlayedGame whole(0);
+    halloffame::WinWindow win;
+    win.setQuitHandler([] {});
+    win.SetValueInWinForm(SET_WR(whole.game.s, whole.view.winner));
+    win.showWealth(whole.history.upToNow(), whole.game.s);
+    save(win, "winner-chart");
+    win.hide();
 }
 
 void theWinner() {
@@ -158,6 +221,7 @@ int main(int argc, char** argv) {
     windowsOfTheStart(folder.path());
     gameInProgress();
     theWinner();
+    wealthCharts();
     app::HelpWindow help;
     save(help, "help");
     return 0;

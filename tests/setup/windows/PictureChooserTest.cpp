@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -88,7 +89,8 @@ private slots:
     // The chooser comes up over the middle of the setup window that asked for it.
     void chooserOpensCentredOnTheSetup() {
         Fixture f;
-        f.setup.move(300, 200);
+        // In the middle of the screen, so that the chooser need not be pushed back inside it.
+        f.setup.move(f.setup.screen()->availableGeometry().center() - f.setup.rect().center());
         f.openFor(3);
         QVERIFY(f.chooser.isVisible());
         const QPoint offset = f.chooser.frameGeometry().center() - f.setup.frameGeometry().center();

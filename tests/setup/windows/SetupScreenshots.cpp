@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "setup/PictureChooser.h"
+#include "setup/SaveRecord.h"
 #include "setup/SetupWindow.h"
 #include "setup/StartWindow.h"
 #include "tests/setup/windows/SetupTestSupport.h"
@@ -23,8 +24,13 @@ int main(int argc, char** argv) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
     QTemporaryDir games;
-    for (const char* name : {"เกมวันอาทิตย์.dat", "สมชายกับมานี.dat", "test.dat"})
+    for (const char* name : {"เกมวันอาทิตย์.dat", "test.dat"})
         test::writeFile(games.filePath(QString::fromUtf8(name)), "x");
+    NewGameSetup players;
+    players.numPlayers = 3;
+    players.names = {"", "สมชาย", "มานี", "ปิติ", "", "", ""};
+    test::StartedGame saved(players);
+    (void)saveGameFile(saved.game.s, std::filesystem::path(games.path().toStdU16String()), "สมชายกับมานี");
     test::writePicture(games.filePath(QStringLiteral("แมว.bmp")));
     QDir(games.path()).mkdir(QStringLiteral("รูปภาพ"));
 

@@ -13,6 +13,8 @@
 #include <fstream>
 
 #include "setup/NewGameRules.h"
+#include "setup/SaveRecord.h"
+#include "setup/SavedGameSummary.h"
 #include "setup/SetupWindow.h"
 #include "setup/StartWindow.h"
 #include "tests/setup/windows/SetupTestSupport.h"
@@ -138,6 +140,58 @@ private slots:
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("a.dat"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("b.dat"));
+    }
+
+    // Beside each name, when the game was saved and who plays in it, read from the file's record. A
+    // file that would not load tells nothing but its name, and the listed names stay what loading
+    // and deleting use.
+    void listsEachSavedGameWithItsDateAndPlayers() {
+        QTemporaryDir dir;
+        const std::filesystem::path folder(dir.path().toStdU16String());
+        NewGameSetup setup;
+        setup.numPlayers = 3;
+        setup.names = {"", "สมชาย", "มานี", "ปิติ", "", "", ""};
+        test::StartedGame game(setup);
+        QVERIFY(!saveGameFile(game.game.s, folder, "สามคน").has_value());
+        QFile whole(dir.filePath(QStringLiteral("สามคน.dat")));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        whole.close();
+        QVERIFY(test::writeFile(dir.filePath(QStringLiteral("ขาด.dat")), bytes.left(bytes.size() / 2)));
+        QVERIFY(test::writeFile(dir.filePath(QStringLiteral("ขยะ.dat")), "not a game"));
+        QVERIFY(test::writeFile(dir.filePath(QStringLiteral("ว่าง.dat")), {}));
+        const QDateTime when(QDate(2026, 12, 11), QTime(14, 5));
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(when, QFileDevice::FileModificationTime));
+        }
+
+        test::MessageRecorder messages;
+        StartWindow w(dir.path());
+        w.show();
+        auto* list = w.findChild<QListWidget*>(QStringLiteral("File1"));
+        struct Listed {
+            const char* name;
+            const char* time;
+            const char* players;
+        };
+        const Listed expected[] = {
+            {"ขยะ.dat", "", ""},
+            {"ขาด.dat", "", ""},
+            {"ว่าง.dat", "", ""},
+            {"สามคน.dat", "2026-12-11 14:05", "สมชาย, มานี, ปิติ"},
+        };
+        QCOMPARE(list->count(), int(std::size(expected)));
+        for (int i = 0; i < list->count(); ++i) {
+            const QListWidgetItem* item = list->item(i);
+            QCOMPARE(item->text(), QString::fromUtf8(expected[i].name));
+            QCOMPARE(item->data(setupui::kSavedTimeRole).toString(), QString::fromUtf8(expected[i].time));
+            QCOMPARE(item->data(setupui::kPlayersRole).toString(), QString::fromUtf8(expected[i].players));
+        }
+        // The summary takes lines of its own beneath the name.
+        QVERIFY(list->visualItemRect(list->item(3)).height() > list->visualItemRect(list->item(0)).height());
+        QVERIFY(messages.shown.empty());
     }
 
     // A name that is not valid UTF-8 (a file copied from another system) is listed with replacement

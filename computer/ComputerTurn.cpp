@@ -17,9 +17,11 @@ constexpr double kThinkFirst = 0.5, kThinkStep = 0.03;
 constexpr int kSteps = 50;
 constexpr double kOver = -1.0;
 
-// The bar moves every fifth of the fifty steps and is full at the last.
-void showProgress(MainScreen& ui, int step) {
-    if (step % 5 == 0) ui[Ctl::BarComThinking].value = 40 * step;
+// The bar moves every fifth of the fifty steps and is full at the last: after steps first..last it
+// stands at the last fifth among them, if any.
+void showProgress(MainScreen& ui, int first, int last) {
+    const int fifth = last - last % 5;
+    if (fifth >= first) ui[Ctl::BarComThinking].value = 40 * fifth;
 }
 
 struct ButtonSet {
@@ -145,21 +147,19 @@ double ComputerTurn::step() {
 }
 
 void ComputerTurn::roll(int upTo) {
-    // The faces go to the state once: a byte stored there at every draw could be the generator's own
-    // state for all the compiler knows, and it would reload it each time.
-    int face1 = g_.s.CubeValue1, face2 = g_.s.CubeValue2;
-    for (int i = step_ + 1; i <= upTo; ++i) {
-        showProgress(g_.ui, i);
-        face1 = g_.rdm(1, 6);
-        face2 = g_.rdm(1, 6);
-    }
+    if (upTo <= step_) return;
+    // Every step shows two new faces, each hiding the last: only the last step's are ever seen.
+    g_.discardDraws(2 * (upTo - step_ - 1), 1, 6);
+    g_.s.CubeValue1 = std::uint8_t(g_.rdm(1, 6));
+    g_.s.CubeValue2 = std::uint8_t(g_.rdm(1, 6));
+    showProgress(g_.ui, step_ + 1, upTo);
     step_ = upTo;
-    g_.s.CubeValue1 = std::uint8_t(face1);
-    g_.s.CubeValue2 = std::uint8_t(face2);
 }
 
 void ComputerTurn::think(int upTo) {
-    for (; step_ < upTo; ++step_) showProgress(g_.ui, step_);
+    if (upTo <= step_) return;
+    showProgress(g_.ui, step_, upTo - 1);
+    step_ = upTo;
 }
 
 void ComputerTurn::play() {

@@ -61,6 +61,14 @@ public:
     std::int16_t rdm(std::int16_t lo, std::int16_t hi) {
         return seeded_ ? seeded_->SeededRandom::rdm(lo, hi) : random_->rdm(lo, hi);
     }
+    // `count` draws from lo..hi whose numbers nobody reads: the generator still moves on by them,
+    // so the game after is the one the seed plays.
+    void discardDraws(int count, std::int16_t lo, std::int16_t hi) {
+        if (seeded_)
+            seeded_->discard(count);
+        else
+            for (; count > 0; --count) random_->rdm(lo, hi);
+    }
     MainView& view() { return *view_; }
 
     // --- New game (the setup window's sequence) ---

@@ -34,6 +34,10 @@ public:
         if (v > upperbound) v = upperbound; // guards the float product rounding up at r close to 1
         return std::int16_t(v);
     }
+    // Draws `count` numbers and drops them, as `count` calls of rdm() would: the same state after.
+    void discard(int count) {
+        for (; count > 0; --count) next();
+    }
 
 private:
     // xoshiro256**: small, fast and statistically sound; the same seed gives the same games everywhere.

@@ -62,7 +62,13 @@ void ComSellOneAsset(Game& g) {
     appendNumber(text, std::int64_t(p.Money) + v);
     g.message(p.Name, text);
     g.PlayerMoneyChange(P, v);
-    g.report({.kind = EventKind::Sold, .player = P, .deed = d, .amount = v, .houses = piece == Land ? 0 : 1});
+    g.report({.kind = EventKind::Sold,
+              .player = P,
+              .deed = d,
+              .amount = v,
+              .houses = piece == Tower   ? 5
+                        : piece == House ? 1
+                                         : 0});
     if (piece == Tower) {
         D.Towers = 0;
     } else if (piece == House) {

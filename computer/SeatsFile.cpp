@@ -1,6 +1,7 @@
 #include "computer/SeatsFile.h"
 
 #include "engine/SafeFile.h"
+#include "engine/Text.h"
 
 namespace tavorin {
 
@@ -24,18 +25,16 @@ std::string seatsText(const SeatKinds& seats) {
 std::optional<SeatKinds> parseSeats(std::string_view text) {
     SeatKinds seats{};
     std::array<bool, kMaxPlayers + 1> seen{};
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty()) continue;
+    const bool read = eachLine(text, [&](std::string_view line) {
+        if (line.empty()) return true;
         if (line.size() < 3 || line[0] < '1' || line[0] > char('0' + kMaxPlayers) || line[1] != ' ')
-            return std::nullopt;
+            return false;
         const std::size_t k = std::size_t(line[0] - '0');
-        if (seen[k] || !parseStrategy(line.substr(2), seats[k])) return std::nullopt;
+        if (seen[k] || !parseStrategy(line.substr(2), seats[k])) return false;
         seen[k] = true;
-    }
+        return true;
+    });
+    if (!read) return std::nullopt;
     return seats;
 }
 

@@ -100,23 +100,57 @@ void BankSaleWindow::PressTransButtonInSellBank() {
     recompute();
 }
 
+namespace {
+// Reports the buildings of `deed` that go from what stands to `houses` and `towers`, one event each;
+// returns what the bank pays for them before the tax.
+std::int64_t reportBuildingsSold(Game& game, int player, int deed, int houses, int towers) {
+    const DeedRecord& D = game.s.deed(deed);
+    std::int64_t gross = 0;
+    for (int t = D.Towers; t > towers; --t) {
+        game.report(
+            {.kind = EventKind::Sold, .player = player, .deed = deed, .amount = D.TowerPrice, .houses = 5});
+        gross += D.TowerPrice;
+    }
+    for (int h = D.Houses; h > houses; --h) {
+        game.report(
+            {.kind = EventKind::Sold, .player = player, .deed = deed, .amount = D.HousePrice, .houses = 1});
+        gross += D.HousePrice;
+    }
+    return gross;
+}
+} // namespace
+
 void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
     GameState& s = game_->s;
     // Only what this window sold is changed: a deed that has left the player meanwhile is left to
     // its new owner.
     auto held = [&](int d) { return validPlayer(player) && validDeed(d) && s.deed(d).Owner == player; };
+    std::int64_t gross = 0;
     for (const SaleLine& line : DeedList1) {
         if (!held(line.deed)) continue;
+        const int towers = line.carriesBuildings() ? line.towers : 0;
+        gross += reportBuildingsSold(*game_, player, line.deed, line.houses, towers);
         s.deed(line.deed).Houses = std::int16_t(line.houses);
-        s.deed(line.deed).Towers = std::int16_t(line.carriesBuildings() ? line.towers : 0);
+        s.deed(line.deed).Towers = std::int16_t(towers);
     }
     for (const DealLine& land : DeedList2) {
         if (!held(land.deed)) continue;
+        gross += reportBuildingsSold(*game_, player, land.deed, 0, 0);
+        game_->report({.kind = EventKind::Sold,
+                       .player = player,
+                       .deed = land.deed,
+                       .amount = s.deed(land.deed).Price});
+        gross += s.deed(land.deed).Price;
         transferDeed(s, land.deed, 0);
         DeedRecord& D = s.deed(land.deed);
         D.Houses = 0;
         D.Towers = 0;
     }
+    if (gross != moneysell)
+        game_->report({.kind = EventKind::Paid,
+                       .player = player,
+                       .amount = std::int32_t(moneysell - gross),
+                       .what = Charge::SaleTax});
     game_->PlayerMoneyChange(player, std::int32_t(moneysell));
     game_->ChangeDeedOnMain();
     visible = false;

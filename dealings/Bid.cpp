@@ -175,6 +175,11 @@ bool ConfirmBidWindow::ChangeDeedOnPlayerFromConfirmBid() {
         return false;
 
     transferDeed(s, deed, buyer); // the buildings go along
+    game_->report(
+        {.kind = EventKind::SoldTo, .player = seller, .deed = deed, .amount = amount, .other = buyer});
+    if (net != amount)
+        game_->report(
+            {.kind = EventKind::Paid, .player = seller, .amount = net - amount, .what = Charge::SaleTax});
 
     game_->PlayerMoneyChange(seller, net);
     game_->PlayerMoneyChange(buyer, -amount);

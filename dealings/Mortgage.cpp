@@ -75,6 +75,8 @@ void MortgageWindow::ChangeMortgagestatusOnPlayerFromMortgage() {
         if (d.Mortgaged == kTrue || d.Houses != 0) continue;
         d.Mortgaged = kTrue;
         paid += mortgageValue(d);
+        game_->report(
+            {.kind = EventKind::Mortgaged, .player = player, .deed = line.deed, .amount = mortgageValue(d)});
     }
     game_->PlayerMoneyChange(player, std::int32_t(paid));
     game_->ChangeDeedOnMain();
@@ -134,8 +136,19 @@ bool RedeemWindow::ChangeMortgagestatusOnPlayerFromRedeem() {
         game_->message(game_->playerName(player), kCannotAffordRedeem);
         return false;
     }
-    for (const DealLine& line : DeedList2)
-        if (heldBy(s, player, line.deed)) s.deed(line.deed).Mortgaged = kFalse;
+    for (const DealLine& line : DeedList2) {
+        if (!heldBy(s, player, line.deed) || s.deed(line.deed).Mortgaged != kTrue) continue;
+        s.deed(line.deed).Mortgaged = kFalse;
+        game_->report({.kind = EventKind::Redeemed,
+                       .player = player,
+                       .deed = line.deed,
+                       .amount = mortgageValue(s.deed(line.deed))});
+    }
+    if (cost != values)
+        game_->report({.kind = EventKind::Paid,
+                       .player = player,
+                       .amount = -std::int32_t(cost - values),
+                       .what = Charge::RedemptionFee});
     game_->PlayerMoneyChange(player, -std::int32_t(cost));
     game_->ChangeDeedOnMain();
     visible = false;

@@ -14,18 +14,23 @@ namespace tavorin {
 //   DrewCard      other: the card's number; deed: 1 for the treasure deck, 2 for the fate deck
 //   Bought        deed bought from the bank; amount: what it cost; houses: 1 with its first house
 //   Built         deed; amount: the price; houses: the houses standing after, 5 for the tower
-//   Redeemed      deed freed of its mortgage on its own square; amount: what it cost
+//   Redeemed      deed freed of its mortgage; amount: what it cost, without the fee of the holdings
+//                 window (a Paid of its own)
 //   TookOver      deed taken over from `other`; amount: what it cost
 //   Collected     the bank paid `amount` on the player's own land with its tower
 //   Paid          amount: what the player's cash changed by (negative: he paid); other: who received
-//                 it, 0 the bank; what: for what
+//                 it, 0 the bank; what: for what; deed: the land of a rent or a mortgaged land's fee
 //   TookBonus     amount: what the player's cash changed by; deed: the deed the house went to, or 0
-//   Sold          deed sold back to the bank (houses 0), or one of its buildings (houses 1); amount:
-//                 what the player got
+//   Sold          deed sold back to the bank (houses 0), or one of its buildings (houses 1 a house, 5
+//                 the tower); amount: what the bank paid for it, before any sale tax (a Paid of its own)
 //   RaiseMoney    the player is short of `amount` (negative) and must sell or mortgage first
 //   Rested        the player's next turn is lost
 //   WentBankrupt  other: the creditor, 0 the bank; amount: the cash the creditor received
 //   Won           other: 1 when the end rule cut the game short and the richest player won
+//   TurnStarted   the turn has passed to the player
+//   Mortgaged     deed pledged to the bank; amount: what the bank paid
+//   SoldTo        deed (with its buildings) sold to player `other`; amount: the price the buyer paid,
+//                 the seller's sale tax being a Paid of its own
 enum class EventKind : std::uint8_t {
     Rolled,
     Moved,
@@ -43,10 +48,13 @@ enum class EventKind : std::uint8_t {
     Rested,
     WentBankrupt,
     Won,
+    TurnStarted,
+    Mortgaged,
+    SoldTo,
 };
 
 // What a payment was for.
-enum class Charge : std::uint8_t { None, Rent, MortgageFee, Tax, Bail, Card };
+enum class Charge : std::uint8_t { None, Rent, MortgageFee, Tax, Bail, Card, RedemptionFee, SaleTax };
 
 struct GameEvent {
     EventKind kind = EventKind::Rolled;

@@ -71,11 +71,13 @@ ChargeOutcome Game::ChargeCurrentPlayer(std::int32_t amount, int payee, Ctl fram
     if (std::int64_t(p.Money) + amount >= 0) {
         PlayerMoneyChange(P, amount);
         if (payee != 0) PlayerMoneyChange(payee, -amount);
+        const Charge what = chargeOf(frame);
         report({.kind = EventKind::Paid,
                 .player = P,
+                .deed = what == Charge::Rent || what == Charge::MortgageFee ? currentDeed() : 0,
                 .amount = amount,
                 .other = payee,
-                .what = chargeOf(frame)});
+                .what = what});
         ui[frame].visible = false;
         s.checkdiscount = kFalse;
         enablePlayerButtons(true);

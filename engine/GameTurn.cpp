@@ -94,6 +94,7 @@ void Game::NV_Process() {
         return;
     }
     if (endByRule()) return;
+    report({.kind = EventKind::TurnStarted, .player = s.NV});
     showNameColours();
     board.arrow2.visible = false;
     ui[Ctl::SaveButton].enabled = true;
@@ -104,6 +105,7 @@ void Game::NV_Process() {
 }
 
 void Game::nv_process_for_load() {
+    report({.kind = EventKind::TurnStarted, .player = s.NV});
     showNameColours();
     board.arrow2.visible = false;
     ui[Ctl::SaveButton].enabled = true;

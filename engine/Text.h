@@ -46,4 +46,17 @@ inline bool parseDigits(std::string_view text, int& value) {
     return true;
 }
 
+// Calls `take` with each line of `text`, without its "\n" or "\r\n", until it returns false; false
+// when it did.
+template <class Take> bool eachLine(std::string_view text, Take&& take) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!take(line)) return false;
+    }
+    return true;
+}
+
 } // namespace tavorin

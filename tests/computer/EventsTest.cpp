@@ -1,6 +1,6 @@
 // The game's events: every change of cash and every change of hands is reported once. A ledger that
 // only follows the events must agree with the game after every turn of whole computer games, and a
-// person's scripted turn reports exactly its roll, its move and its purchase.
+// person's scripted turn reports exactly its roll, its move, its purchase and the turn passing on.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -107,7 +107,8 @@ TEST_F(PersonEvents, ARollAMoveAndAPurchaseAreReportedInOrder) {
     ASSERT_TRUE(visible(Ctl::FreeLandFrame));
     const std::int32_t price = kDeedTable[std::size_t(d)].price;
     game.OKButtonInFreeLand_Click();
-    ASSERT_EQ(ledger.events.size(), 3u);
+    // The purchase was the turn's last decision: the turn passes to player 2.
+    ASSERT_EQ(ledger.events.size(), 4u);
     EXPECT_EQ(ledger.events[0].kind, EventKind::Rolled);
     EXPECT_EQ(ledger.events[0].amount, 3);
     EXPECT_EQ(ledger.events[0].other, 1);
@@ -118,10 +119,12 @@ TEST_F(PersonEvents, ARollAMoveAndAPurchaseAreReportedInOrder) {
     EXPECT_EQ(ledger.events[2].deed, d);
     EXPECT_EQ(ledger.events[2].amount, price);
     EXPECT_EQ(ledger.events[2].houses, 0);
+    EXPECT_EQ(ledger.events[3].kind, EventKind::TurnStarted);
+    EXPECT_EQ(ledger.events[3].player, 2);
     // Taken off, the observer hears nothing more.
     game.removeObserver(ledger);
     roll(1, 1);
-    EXPECT_EQ(ledger.events.size(), 3u);
+    EXPECT_EQ(ledger.events.size(), 4u);
 }
 
 } // namespace

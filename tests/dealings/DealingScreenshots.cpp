@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QScreen>
+#include <QThread>
 
 #include "app/MainWindow.h"
 #include "dealings/DealingsWindows.h"
@@ -62,6 +64,13 @@ int main(int argc, char** argv) {
         x.mortgage.select(2);
     });
     save(d.mortgage(), "mortgage");
+    // The whole screen as the person sees it: each window over the one it was opened from. The
+    // display needs a moment to map the new windows.
+    for (int i = 0; i < 20; ++i) {
+        qapp.processEvents();
+        QThread::msleep(25);
+    }
+    qapp.primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/screen-mortgage.png"));
     act([](Dealings& x) { x.MortgageForm_Unload(); });
 
     act([](Dealings& x) {

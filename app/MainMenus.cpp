@@ -69,6 +69,9 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
     boardWindow_ = bind(view_, window, "BoardWindowAction", "หน้าจอกระดาน", "Command2");
     connect(add(view_, "WealthChartAction", "กราฟความมั่งคั่ง"), &QAction::triggered, this,
             &MainMenus::wealthChartRequested);
+    gameLog_ = add(view_, "GameLogAction", "บันทึกการเล่น");
+    gameLog_->setCheckable(true);
+    connect(gameLog_, &QAction::triggered, this, &MainMenus::gameLogRequested);
 
     QMenu* speed = options_->addMenu(t("ความเร็วคอมฯ"));
     speed->setObjectName(QStringLiteral("SpeedMenu"));
@@ -108,6 +111,8 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
     connect(rules, &QAction::triggered, this, &MainMenus::helpRequested);
     connect(add(help_, "AboutAction", "เกี่ยวกับเกม"), &QAction::triggered, this, &MainMenus::aboutRequested);
 }
+
+void MainMenus::setGameLogShown(bool shown) { gameLog_->setChecked(shown); }
 
 QAction* MainMenus::add(QMenu* menu, const char* objectName, const char* text) {
     QAction* a = menu->addAction(t(text));

@@ -39,6 +39,9 @@ public:
     // Checks the entry of the text size in force.
     void showTextSize(TextSize size);
 
+    // The game log's entry shows whether the log is shown.
+    void setGameLogShown(bool shown);
+
 signals:
     // Leaving this game for the start window, to begin another or to load one.
     void newGameRequested();
@@ -49,6 +52,7 @@ signals:
     void wealthChartRequested();
     void textSizeRequested(TextSize size);
     void layoutRequested(WindowLayout layout);
+    void gameLogRequested(bool shown);
 
 private:
     QAction* add(QMenu* menu, const char* objectName, const char* text);
@@ -62,6 +66,7 @@ private:
     QMenu* options_;
     QMenu* help_;
     QAction* names_ = nullptr;
+    QAction* gameLog_ = nullptr;
     QAction* boardWindow_ = nullptr;
     QAction* clickToMove_ = nullptr;
     QAction* oneWindow_ = nullptr;

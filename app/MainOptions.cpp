@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QScreen>
 
+#include "app/GameLogView.h"
 #include "app/HelpWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
@@ -37,6 +38,11 @@ void MainWindow::connectMenus() {
     });
     connect(menus_, &MainMenus::wealthChartRequested, this, &MainWindow::showWealthChart);
     connect(menus_, &MainMenus::layoutRequested, this, &MainWindow::setWindowLayout);
+    connect(menus_, &MainMenus::gameLogRequested, this, &MainWindow::showGameLog);
+    connect(logView_.get(), &GameLogView::closed, this, [this] {
+        settings_->setGameLogShown(false);
+        menus_->setGameLogShown(false);
+    });
     connect(menus_, &MainMenus::textSizeRequested, this, [this](TextSize size) {
         settings_->setTextSize(size);
         applyTextSize();
@@ -53,7 +59,16 @@ void MainWindow::setSettings(Settings& settings) {
         setWindowLayout(settings_->layout());
     else
         restoreWindowPlaces();
+    if (settings_->gameLogShown()) showGameLog(true);
     sync();
+}
+
+void MainWindow::showGameLog(bool shown) {
+    settings_->setGameLogShown(shown);
+    menus_->setGameLogShown(shown);
+    if (!logView_->isWindow()) return; // docked: its dock shows it
+    logView_->setVisible(shown);
+    if (shown) logView_->raise();
 }
 
 void MainWindow::applyTextSize() {

@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "app/ComputerDriver.h"
+#include "app/GameLogView.h"
 #include "app/HelpWindow.h"
 #include "app/KeyPlay.h"
 #include "app/MainMenus.h"
@@ -64,6 +65,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     setFont(ui::thaiFont(10));
     game_.setPlayClock(&steadyPlayClock());
     game_.addObserver(wealth_);
+    logView_ = std::make_unique<GameLogView>();
+    game_.addObserver(log_);
+    log_.setListener([this](const std::string& line) { logView_->append(line); });
     ownSettings_ = std::make_unique<Settings>();
     settings_ = ownSettings_.get();
     panel_ = new QWidget(this);
@@ -92,7 +96,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     sync();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { game_.removeObserver(log_); }
 
 template <class F> void MainWindow::act(F&& engineCall) {
     ++acting_;
@@ -121,6 +125,8 @@ void MainWindow::newGame(const NewGameSetup& setup) {
             seats[std::size_t(k)] = StrategyKind::Strong;
     computer_->setSeats(seats);
     wealth_.clear();
+    log_.clear();
+    logView_->reset({});
     act([&] {
         game_.NewGame(setup);
         // A new game starts at the speed last chosen; the remembered default is the game's own.

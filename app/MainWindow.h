@@ -16,6 +16,7 @@
 #include "app/MainWidgets.h"
 #include "app/Settings.h"
 #include "engine/Game.h"
+#include "engine/GameLog.h"
 #include "engine/WealthHistory.h"
 
 namespace tavorin {
@@ -37,6 +38,7 @@ class WealthChartWindow;
 namespace tavorin::app {
 
 class ComputerDriver;
+class GameLogView;
 class HelpWindow;
 class MainMenus;
 class ScreenSync;
@@ -95,6 +97,12 @@ public:
     halloffame::WinWindow& winForm();
     // Every player's worth after every turn since the game was started or loaded.
     const WealthHistory& wealthHistory() const { return wealth_; }
+    // Every event of the game as a line, and the widget that shows it: a window of its own, or
+    // docked in MAIN by whoever arranges the one-window layout.
+    const GameLog& gameLog() const { return log_; }
+    GameLogView& gameLogView() { return *logView_; }
+    // Shows or hides the log's window; the choice is remembered.
+    void showGameLog(bool shown);
     // The wealth chart's window (มุมมอง > กราฟความมั่งคั่ง), in front and up to date.
     void showWealthChart();
 
@@ -148,6 +156,8 @@ private:
 
     Game game_;
     WealthHistory wealth_{game_.s};
+    GameLog log_{game_.s};
+    std::unique_ptr<GameLogView> logView_;
     std::unique_ptr<ui::WealthChartWindow> wealthWindow_;
     QWidget* panel_ = nullptr; // the controls, the central widget
     MainParts parts_;

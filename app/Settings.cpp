@@ -108,6 +108,10 @@ double Settings::textScale(TextSize size, double desktopPointSize) {
     return desktop;
 }
 
+bool Settings::gameLogShown() const { return asBool(read(QStringLiteral("view/log"))).value_or(false); }
+
+void Settings::setGameLogShown(bool shown) { write(QStringLiteral("view/log"), shown); }
+
 int Settings::speedOption() const { return asInt(read(QStringLiteral("computer/speed")), 1, 5).value_or(3); }
 
 void Settings::setSpeedOption(int option) {

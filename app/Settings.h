@@ -47,6 +47,9 @@ public:
     static double textScale(TextSize size, double desktopPointSize);
     // The speed option a new game starts with, 1 ("เร็วที่สุด") to 5 ("ช้าที่สุด").
     int speedOption() const;
+    // Whether the game's log is shown; hidden unless the player chose it.
+    bool gameLogShown() const;
+    void setGameLogShown(bool shown);
     void setSpeedOption(int option);
 
     // Whether a click on the square the blue pointer shows carries the token there (off unless chosen).

@@ -20,8 +20,9 @@
 namespace tavorin {
 
 inline constexpr std::string_view kLogFileExtension = ".log";
-// A longer game drops its oldest lines: the log must always fit the file it is read back from.
-inline constexpr std::size_t kMaxLogLines = 100000;
+// A longer game drops its oldest lines, so that a game of many thousand turns keeps its memory
+// bounded and its log always fits the file it is read back from.
+inline constexpr std::size_t kMaxLogLines = 20000;
 inline constexpr std::size_t kMaxLogFileBytes = std::size_t(16) << 20;
 
 class GameLog final : public GameObserver {

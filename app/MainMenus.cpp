@@ -102,6 +102,13 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
         connect(a, &QAction::triggered, this, [this, size] { emit textSizeRequested(size); });
     }
 
+    clickToMove_ = add(options_, "ClickToMoveAction", "คลิกช่องที่ลูกศรน้ำเงินชี้เพื่อวางหมาก");
+    clickToMove_->setCheckable(true);
+    connect(clickToMove_, &QAction::triggered, this, &MainMenus::clickToMoveChosen);
+
+    QAction* rules = add(help_, "HowToPlayAction", "วิธีเล่น");
+    rules->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(rules, &QAction::triggered, this, &MainMenus::helpRequested);
     connect(add(help_, "AboutAction", "เกี่ยวกับเกม"), &QAction::triggered, this, &MainMenus::aboutRequested);
 }
 
@@ -135,6 +142,8 @@ QList<QAction*> MainMenus::shortcutActions() const {
             if (!a->shortcut().isEmpty()) all << a;
     return all;
 }
+
+void MainMenus::showClickToMove(bool on) { clickToMove_->setChecked(on); }
 
 void MainMenus::showTextSize(TextSize size) {
     for (const auto& [action, step] : textSizes_) action->setChecked(step == size);

@@ -31,6 +31,9 @@ public:
     // shortcuts work there too.
     QList<QAction*> shortcutActions() const;
 
+    // Shows whether a click on the target square moves the token.
+    void showClickToMove(bool on);
+
     // Brings the entries up to date with their buttons and with the layout in force.
     void sync(WindowLayout layout);
     // Checks the entry of the text size in force.
@@ -43,7 +46,9 @@ signals:
     // Leaving this game for the start window, to begin another or to load one.
     void newGameRequested();
     void loadGameRequested();
+    void helpRequested();
     void aboutRequested();
+    void clickToMoveChosen(bool on);
     void wealthChartRequested();
     void textSizeRequested(TextSize size);
     void layoutRequested(WindowLayout layout);
@@ -63,6 +68,7 @@ private:
     QAction* names_ = nullptr;
     QAction* gameLog_ = nullptr;
     QAction* boardWindow_ = nullptr;
+    QAction* clickToMove_ = nullptr;
     QAction* oneWindow_ = nullptr;
     QAction* twoWindows_ = nullptr;
     QAbstractButton* showNames_ = nullptr;

@@ -4,11 +4,13 @@
 #include <QScreen>
 
 #include "app/GameLogView.h"
+#include "app/HelpWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/ScreenSync.h"
 #include "board/BoardWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Text.h"
 #include "ui/ThaiFont.h"
 #include "ui/WealthChart.h"
 
@@ -29,6 +31,11 @@ void MainWindow::connectMenus() {
     connect(menus_, &MainMenus::newGameRequested, this, &MainWindow::newGameRequested);
     connect(menus_, &MainMenus::loadGameRequested, this, &MainWindow::startWindowRequested);
     connect(menus_, &MainMenus::aboutRequested, this, &MainWindow::showAbout);
+    connect(menus_, &MainMenus::helpRequested, this, &MainWindow::showHelp);
+    connect(menus_, &MainMenus::clickToMoveChosen, this, [this](bool on) {
+        settings_->setClickToMove(on);
+        board_->view().setClickToMove(on);
+    });
     connect(menus_, &MainMenus::wealthChartRequested, this, &MainWindow::showWealthChart);
     connect(menus_, &MainMenus::layoutRequested, this, &MainWindow::setWindowLayout);
     connect(menus_, &MainMenus::gameLogRequested, this, &MainWindow::showGameLog);
@@ -46,6 +53,8 @@ void MainWindow::setSettings(Settings& settings) {
     settings_ = &settings;
     ownSettings_.reset();
     applyTextSize();
+    board_->view().setClickToMove(settings_->clickToMove());
+    menus_->showClickToMove(settings_->clickToMove());
     if (settings_->layout() != layout_)
         setWindowLayout(settings_->layout());
     else
@@ -101,6 +110,8 @@ void MainWindow::setWindowLayout(WindowLayout layout) {
         ->setVisible(layout == WindowLayout::TwoWindows);
     if (layout == WindowLayout::TwoWindows) adjustSize();
     restoreWindowPlaces();
+    board_->view().setClickToMove(settings_->clickToMove());
+    menus_->showClickToMove(settings_->clickToMove());
     sync();
 }
 
@@ -135,6 +146,12 @@ void MainWindow::restoreWindowPlaces() {
         board_->restoreGeometry(place);
 }
 
+// The rules page stands on its own, so that it stays usable while a sale window locks MAIN.
+HelpWindow& MainWindow::helpWindow() {
+    if (!help_) help_ = std::make_unique<HelpWindow>();
+    return *help_;
+}
+
 void MainWindow::showWealthChart() {
     if (!wealthWindow_) wealthWindow_ = std::make_unique<ui::WealthChartWindow>();
     wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
@@ -143,9 +160,13 @@ void MainWindow::showWealthChart() {
     wealthWindow_->activateWindow();
 }
 
-void MainWindow::showAbout() {
-    ui::showMessage(this, "เกี่ยวกับเกม",
-                    "เกมทาวอริน Version 1.6\nเกมซื้อขายที่ดินสำหรับผู้เล่น 2 ถึง 6 คน เป็นคนหรือคอมพิวเตอร์ก็ได้");
+void MainWindow::showHelp() {
+    HelpWindow& help = helpWindow();
+    help.show();
+    help.raise();
+    help.activateWindow();
 }
+
+void MainWindow::showAbout() { ui::showMessage(this, "เกี่ยวกับเกม", ui::toUtf8(aboutText())); }
 
 } // namespace tavorin::app

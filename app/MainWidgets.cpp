@@ -11,7 +11,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <vector>
+
 #include "app/DecisionFrames.h"
+#include "ui/ControlNames.h"
 #include "ui/DeedColumns.h"
 #include "ui/Pictures.h"
 #include "ui/ThaiFont.h"
@@ -174,6 +177,42 @@ QWidget* buildWindowButtons(QWidget* p) {
                     1);
     return panel;
 }
+void nameControls(QWidget& root) {
+    ui::nameControls(root, {{"PlayerButton1", "ทรัพย์สินของผู้เล่นคนที่ 1"},
+                            {"PlayerButton2", "ทรัพย์สินของผู้เล่นคนที่ 2"},
+                            {"PlayerButton3", "ทรัพย์สินของผู้เล่นคนที่ 3"},
+                            {"PlayerButton4", "ทรัพย์สินของผู้เล่นคนที่ 4"},
+                            {"PlayerButton5", "ทรัพย์สินของผู้เล่นคนที่ 5"},
+                            {"PlayerButton6", "ทรัพย์สินของผู้เล่นคนที่ 6"},
+                            {"Text1", "แต้มที่ทอยได้"},
+                            {"SaveButton", "บันทึกเกม"},
+                            {"ExitButton", "ออกจากเกม"},
+                            {"DeedList", "รายการโฉนด"},
+                            {"CmbBonus", "โฉนดที่จะสั่งบ้านโบนัส"},
+                            {"OKButtonInBonus", "ตกลงรับโบนัส"}});
+}
+
+// Tab goes the way a turn goes: the dice, the question, the lap bonus, the deed list, then the
+// players, the computer's speed and the window buttons.
+void orderTabs(QWidget& root, const MainParts& parts) {
+    std::vector<QWidget*> chain;
+    const auto add = [&](QWidget* w) {
+        if (w && (w->focusPolicy() & Qt::TabFocus)) chain.push_back(w);
+    };
+    const auto addAll = [&](QWidget* parent) {
+        for (QWidget* w : parent->findChildren<QWidget*>()) add(w);
+    };
+    const auto addNamed = [&](const char* name) { add(root.findChild<QWidget*>(QString::fromLatin1(name))); };
+    addNamed("RunButton");
+    addNamed("StopButton");
+    addAll(parts.decisions);
+    addAll(parts.bonus);
+    addAll(parts.deeds);
+    addAll(parts.players);
+    addAll(parts.speed);
+    addAll(parts.windowButtons);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
 } // namespace
 
 MainParts buildMainWidgets(QWidget& root) {
@@ -187,6 +226,8 @@ MainParts buildMainWidgets(QWidget& root) {
     parts.deeds = buildDeedList(&root);
     parts.decisions = buildDecisionFrames(&root);
     parts.bonus = buildBonusFrame(&root);
+    nameControls(root);
+    orderTabs(root, parts);
     return parts;
 }
 

@@ -8,6 +8,8 @@
 
 #include "app/ComputerDriver.h"
 #include "app/GameLogView.h"
+#include "app/HelpWindow.h"
+#include "app/KeyPlay.h"
 #include "app/MainMenus.h"
 #include "app/MainWidgets.h"
 #include "app/ScreenSync.h"
@@ -87,6 +89,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     connectFileButtons();
     connectDealings();
     connectMenus();
+    auto* keys = new KeyPlay(game_, *screen_, board_->view(), this);
+    keys->watch(*this);
+    keys->watch(*board_);
     applyTextSize();
     sync();
 }

@@ -39,6 +39,7 @@ namespace tavorin::app {
 
 class ComputerDriver;
 class GameLogView;
+class HelpWindow;
 class MainMenus;
 class ScreenSync;
 
@@ -52,6 +53,8 @@ public:
     board::BoardWindow& board() { return *board_; }
     // The deed card window, created the first time it is needed.
     DeedCardWindow& deedCard();
+    // The rules page, created the first time it is needed.
+    HelpWindow& helpWindow();
     // The holdings, sale, mortgage, redemption, bank-sale and bid windows.
     DealingsWindows& dealings() { return *dealings_; }
     ComputerDriver& computer() { return *computer_; }
@@ -144,6 +147,7 @@ private:
     void rememberWindowPlaces();
     void restoreWindowPlaces();
     void showAbout();
+    void showHelp();
     // The main window's text at the size the settings ask for.
     void applyTextSize();
     // Lays the controls out for the layout in force and the text size.
@@ -161,6 +165,7 @@ private:
     MainParts parts_;
     std::unique_ptr<board::BoardWindow> board_;
     std::unique_ptr<DeedCardWindow> deedCard_;
+    std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<DealingsWindows> dealings_;
     std::unique_ptr<ScreenSync> screen_;
     MainMenus* menus_ = nullptr;

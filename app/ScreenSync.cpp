@@ -93,6 +93,8 @@ void ScreenSync::applyLook(Ctl c, const Control& state) {
         if (w->autoFillBackground() != state.highlight) w->setAutoFillBackground(state.highlight);
         setColours(w, kCurrentPlayerColour,
                    state.red ? QColor(Qt::red) : root_.palette().color(QPalette::ButtonText));
+        const QString tip = state.red ? QString::fromUtf8(kLostTurnTip) : QString();
+        if (w->toolTip() != tip) w->setToolTip(tip);
     } else if (isBonusLook(c)) {
         setColours(w, state.highlight ? kBonusArmedColour : kBonusDisarmedColour);
     } else if (c == Ctl::BarComThinking) {

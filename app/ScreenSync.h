@@ -19,6 +19,8 @@ namespace tavorin::app {
 inline const QColor kCurrentPlayerColour(255, 215, 110);
 inline const QColor kBonusArmedColour(128, 255, 128);
 inline const QColor kBonusDisarmedColour(192, 255, 255);
+// What a player's name in red means.
+inline constexpr const char* kLostTurnTip = "ชื่อสีแดง: งดเดินหนึ่งตา เพราะหยุดที่ช่องแวะพักผ่อน";
 
 class ScreenSync {
 public:

@@ -118,6 +118,12 @@ void Settings::setSpeedOption(int option) {
     if (option >= 1 && option <= 5) write(QStringLiteral("computer/speed"), option);
 }
 
+bool Settings::clickToMove() const {
+    return asBool(read(QStringLiteral("play/clickToMove"))).value_or(false);
+}
+
+void Settings::setClickToMove(bool on) { write(QStringLiteral("play/clickToMove"), on); }
+
 QByteArray Settings::windowPlace(const QString& window) const {
     const QVariant v = read(QStringLiteral("windows/") + window);
     return v.typeId() == QMetaType::QByteArray ? v.toByteArray() : QByteArray();

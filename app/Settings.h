@@ -1,6 +1,7 @@
-// What the game remembers between runs: the layout, the computer's speed, where each window stood
-// and the last new game's players. It lives in the desktop's usual place for settings; a test gives
-// it a file of its own, and a Settings made without a file remembers only for as long as it lives.
+// What the game remembers between runs: the layout, the computer's speed, how a token may be moved,
+// where each window stood and the last new game's players. It lives in the desktop's usual place for
+// settings; a test gives it a file of its own, and a Settings made without a file remembers only for as long
+// as it lives.
 //
 // A file that cannot be read, or a value in it that the game cannot use, gives the default: a
 // damaged file never stops the game from starting, and the next change writes a sound one.
@@ -50,6 +51,10 @@ public:
     bool gameLogShown() const;
     void setGameLogShown(bool shown);
     void setSpeedOption(int option);
+
+    // Whether a click on the square the blue pointer shows carries the token there (off unless chosen).
+    bool clickToMove() const;
+    void setClickToMove(bool on);
 
     // A window's place and size as QWidget::saveGeometry() gives it; empty when none is kept.
     QByteArray windowPlace(const QString& window) const;

@@ -55,12 +55,14 @@ inline bool contains(const Rect& r, int x, int y) {
     return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
 }
 
-// What the board shows that is not in the game state: the pointers' bobbing, the name switch and
-// how wide each name label is drawn (0: as designed).
+// What the board shows that is not in the game state: the pointers' bobbing, the name switch, how
+// wide each name label is drawn (0: as designed) and the square outlined as the goal of a carried
+// token (-1: none).
 struct BoardLook {
     int bob1 = 0, bob2 = 0;
     bool namesShown = false;
     std::array<int, kDeeds + 1> nameWidth{};
+    int outlinedSquare = -1;
 };
 
 enum class ItemKind { Nothing, Token, Pointer, Development, Label, Square };

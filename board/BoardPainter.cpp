@@ -94,6 +94,15 @@ void paintBoard(QPainter& p, const BoardScene& sc) {
             ui::drawPicture(p, ui::PictureId::development(ui::Development(picture)),
                             ui::rectF(developmentRect(d)));
     }
+    if (sc.look.outlinedSquare >= 0 && sc.look.outlinedSquare < kSquares) {
+        // Drawn inside the square, so that its neighbours' pictures never cover it.
+        constexpr double kWidth = 60;
+        const QRectF r = ui::rectF(squareRect(sc.look.outlinedSquare))
+                             .adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2);
+        p.setPen(QPen(kTargetOutlineColour, kWidth));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+    }
     paintTokens(p, sc);
     if (sc.screen.arrow1.visible)
         ui::drawPicture(p, ui::PictureId::pointer(1), ui::rectF(pointerRect(sc.screen.arrow1, sc.look.bob1)));

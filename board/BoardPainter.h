@@ -39,6 +39,8 @@ QRectF labelInk(const BoardLabel& label);
 
 // The board's own colour, around and between the squares.
 inline const QColor kBoardColour{236, 246, 228};
+// The outline of the square a carried token is meant for: the blue of the pointer that shows it.
+inline const QColor kTargetOutlineColour{0, 70, 255};
 
 void paintBoard(QPainter& p, const BoardScene& scene);
 // The width in twips a deed's name label takes to show `name` whole: the designed width, or more,

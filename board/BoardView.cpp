@@ -67,22 +67,51 @@ Item BoardView::itemUnder(QPointF pixel) const {
     return itemAt(game_.s, game_.board, look_, int(std::floor(t.x())), int(std::floor(t.y())));
 }
 
+bool BoardView::lift(int k) {
+    bool movable = false;
+    runner_([&] { movable = game_.PressToken(k); });
+    // Only the square the player stands on takes the token.
+    if (movable) look_.outlinedSquare = game_.s.player(k).Position;
+    update();
+    return movable;
+}
+
+void BoardView::putDown(int k, int x, int y, int pox, int poy) {
+    look_.outlinedSquare = -1;
+    const int square = game_.s.player(k).Position;
+    const bool due = game_.s.FirstProcess == "Y" && k == game_.s.NV;
+    runner_([&] { game_.DropToken(k, square, x, y, pox, poy); });
+    update();
+    if (due && game_.s.FirstProcess != "Y") emit squareReported();
+}
+
+bool BoardView::carryCurrentToken() {
+    const GameState& s = game_.s;
+    const int k = s.NV;
+    if (drag_ || !isEnabled() || !validPlayer(k) || s.FirstProcess != "Y" || s.gameOver) return false;
+    if (!lift(k)) return false;
+    // Set down in the middle of the square, held by its middle.
+    const Rect box = squareRect(s.player(k).Position);
+    putDown(k, box.width / 2, box.height / 2, kTokenSize / 2, kTokenSize / 2);
+    return true;
+}
+
 void BoardView::mousePressEvent(QMouseEvent* e) {
     if (childAt(e->position().toPoint())) return;
     const QPointF at = twipsAt(e->position());
-    const int k = tokenToLift(game_.s, int(std::floor(at.x())), int(std::floor(at.y())));
-    if (k == 0) return;
-    bool movable = false;
-    runner_([&] { movable = game_.PressToken(k); });
-    if (movable) {
-        // The grab point is kept in whole twips, a half going to the even neighbour.
-        const QPointF t = twipsAt(e->position());
-        const Rect token = tokenRect(game_.s, k);
-        drag_ = Drag{k, int(std::nearbyint(t.x() - token.left)), int(std::nearbyint(t.y() - token.top)),
-                     e->position()};
-        setMouseTracking(true);
+    const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
+    if (clickToMove_ && game_.s.FirstProcess == "Y" && validPlayer(game_.s.NV) &&
+        onOwnSquare(game_.s, game_.s.NV, x, y)) {
+        carryCurrentToken();
+        return;
     }
-    update();
+    const int k = tokenToLift(game_.s, x, y);
+    if (k == 0 || !lift(k)) return;
+    // The grab point is kept in whole twips, a half going to the even neighbour.
+    const Rect token = tokenRect(game_.s, k);
+    drag_ = Drag{k, int(std::nearbyint(at.x() - token.left)), int(std::nearbyint(at.y() - token.top)),
+                 e->position()};
+    setMouseTracking(true);
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* e) {
@@ -96,18 +125,13 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
     const Drag drag = *drag_;
     drag_.reset();
     setMouseTracking(false);
+    look_.outlinedSquare = -1;
     update();
     const QPointF t = twipsAt(e->position());
     if (!onOwnSquare(game_.s, drag.player, int(std::floor(t.x())), int(std::floor(t.y())))) return;
-    const int square = game_.s.player(drag.player).Position; // a valid player: onOwnSquare checked
-    const Rect box = squareRect(square);
-    const bool due = game_.s.FirstProcess == "Y" && drag.player == game_.s.NV;
-    runner_([&] {
-        game_.DropToken(drag.player, square, int(std::nearbyint(t.x())) - box.left,
-                        int(std::nearbyint(t.y())) - box.top, drag.pox, drag.poy);
-    });
-    update();
-    if (due && game_.s.FirstProcess != "Y") emit squareReported();
+    const Rect box = squareRect(game_.s.player(drag.player).Position); // onOwnSquare checked the player
+    putDown(drag.player, int(std::nearbyint(t.x())) - box.left, int(std::nearbyint(t.y())) - box.top,
+            drag.pox, drag.poy);
 }
 
 void BoardView::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -1,5 +1,5 @@
 // The board's frame: draws the squares, labels, pictures, tokens and pointers from the game state,
-// carries a token from square to square with the mouse, and reports double-clicks on land.
+// carries a token from square to square with the mouse or at a key, and reports double-clicks on land.
 // The drag is made by hand inside this widget: the token stays put while a small icon follows the
 // pointer, and releasing the button is the drop.
 #pragma once
@@ -36,6 +36,13 @@ public:
     // The player whose token is being carried, 0 when none is.
     int draggedPlayer() const { return drag_ ? drag_->player : 0; }
 
+    // Carries the current player's token onto the square the dice gave him, as a drop there would:
+    // false when no move is waiting for a person's hand (or the board is locked).
+    bool carryCurrentToken();
+    // With this on, a click on that square carries the token there too.
+    void setClickToMove(bool on) { clickToMove_ = on; }
+    bool clickToMove() const { return clickToMove_; }
+
     // Runs an engine operation caused by the mouse; the owner wraps it to show its outcome.
     using Runner = std::function<void(const std::function<void()>&)>;
     void setRunner(Runner runner) { runner_ = std::move(runner); }
@@ -63,6 +70,10 @@ private:
     // lying on top of the board.
     Item itemUnder(QPointF pixel) const;
     QPointF twipsAt(QPointF pixel) const { return scale_.toTwips(pixel); }
+    // Lifts token k as a press on it does; false when it may not be picked up.
+    bool lift(int k);
+    // Lets token k go at (x, y) inside its player's square, grabbed at (pox, poy) inside it (twips).
+    void putDown(int k, int x, int y, int pox, int poy);
     QPixmap tokenPicture(int player);
 
     Game& game_;
@@ -71,6 +82,7 @@ private:
     ui::TwipScale scale_;
     BoardLook look_;
     std::optional<Drag> drag_;
+    bool clickToMove_ = false;
     Runner runner_ = [](const std::function<void()>& call) { call(); };
     QHash<QString, QPixmap> pictures_;
 };

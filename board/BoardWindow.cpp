@@ -10,6 +10,7 @@
 
 #include "board/BoardPainter.h"
 #include "engine/Text.h"
+#include "ui/ControlNames.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
 #include "ui/TextFit.h"
@@ -94,6 +95,7 @@ BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Wind
     connect(mainButton_, &QPushButton::clicked, this, &BoardWindow::mainRequested);
     resize(designSize_);
     layoutBoard();
+    ui::nameControls(*this, {{"Frame1", "กระดาน"}});
 
     connect(view_, &BoardView::deedRequested, this, &BoardWindow::deedRequested);
     connect(view_, &BoardView::squareReported, this, &BoardWindow::squareReported);

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -136,6 +137,16 @@ void DeedCardWindow::showDeed(const GameState& s, int deed, const QWidget* over)
     show();
     raise();
     activateWindow();
+}
+
+void DeedCardWindow::keyPressEvent(QKeyEvent* e) {
+    // The card only informs: Enter and Escape both put it away.
+    switch (e->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: close(); break;
+    default: QWidget::keyPressEvent(e);
+    }
 }
 
 } // namespace tavorin

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QGroupBox;
+class QKeyEvent;
 
 namespace tavorin {
 
@@ -18,6 +19,9 @@ public:
     // Shows the card of deed 1..29 (not modal); any other number does nothing. A card not yet on
     // screen comes up over `over`.
     void showDeed(const GameState& s, int deed, const QWidget* over = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QLabel* label(const char* name) const;

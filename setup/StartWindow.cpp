@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,7 @@
 #include "setup/SetupWindow.h"
 #include "setup/TwipLayout.h"
 #include "ui/ChosenLine.h"
+#include "ui/ControlNames.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
@@ -89,11 +91,22 @@ StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
 
     connect(file1_, &QListWidget::itemSelectionChanged, this, [this] { File1_Click(); });
     connect(file1_, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+    // A double-click loads the game, as its button does (and is refused when the button is).
+    connect(file1_, &QListWidget::itemDoubleClicked, this, [this] {
+        File1_Click();
+        loadGame_->click();
+    });
     connect(newGame_, &QPushButton::clicked, this, [this] { NEWGAMEButton_Click(); });
     connect(loadGame_, &QPushButton::clicked, this, [this] { LOADGAMEButton_Click(); });
     connect(delete_, &QPushButton::clicked, this, [this] { DELETEButton_Click(); });
     connect(hallOfFame_, &QPushButton::clicked, this, [this] { HallOfFrameButton_Click(); });
 
+    ui::nameControls(*this, {{"Text1", "ชื่อไฟล์ที่จะเริ่มเล่นใหม่"},
+                             {"NEWGAMEButton", "เริ่มเกมใหม่"},
+                             {"File1", "เกมที่บันทึกไว้"},
+                             {"LOADGAMEButton", "โหลดเกม"},
+                             {"DELETEButton", "ลบเกม"},
+                             {"Text2", "ชื่อเกมที่เลือก"}});
     enableButtons(true);
     refreshFileList();
 }
@@ -195,6 +208,21 @@ void StartWindow::showAgain(bool toLoad) {
         file1_->setFocus(Qt::OtherFocusReason);
     else
         text1_->setFocus(Qt::OtherFocusReason);
+}
+
+// Enter on the list loads the game it points at; in the name box it starts the new game. Both do what
+// their buttons do.
+void StartWindow::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == file1_ && file1_->currentItem()) {
+        file1_->currentItem()->setSelected(true);
+        File1_Click();
+        loadGame_->click();
+    } else if (enter && focusWidget() == text1_) {
+        newGame_->click();
+    } else {
+        QWidget::keyPressEvent(e);
+    }
 }
 
 void StartWindow::showEvent(QShowEvent* e) {

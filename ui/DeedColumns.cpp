@@ -4,9 +4,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "engine/Board.h"
 #include "ui/Text.h"
@@ -35,6 +37,14 @@ DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm
     out.buildings = std::max(out.name + widest, nameEnd) + 2 * space;
     out.width = parts.buildings.isEmpty() ? nameEnd : out.buildings + fm.horizontalAdvance(parts.buildings);
     return out;
+}
+
+QString deedMarkTip(const QString& line) {
+    const DeedLineParts parts = splitDeedLine(line);
+    if (!parts.isDeedLine) return {};
+    if (parts.name.endsWith(QStringLiteral(" (จ.)"))) return QStringLiteral("(จ.) ที่ดินนี้ติดจำนองอยู่");
+    if (parts.name.endsWith(QStringLiteral(" *"))) return QStringLiteral("* โฉนดนี้มีเจ้าของแล้ว");
+    return {};
 }
 
 namespace {
@@ -88,6 +98,15 @@ public:
             size.setWidth(layOutDeedLine(parts, QFontMetrics(opt.font)).width + 2 * textMargin(opt.widget) +
                           2);
         return size;
+    }
+
+    bool helpEvent(QHelpEvent* e, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (e->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(e, view, option, index);
+        const QString tip = deedMarkTip(index.data(Qt::DisplayRole).toString());
+        if (tip.isEmpty()) return QStyledItemDelegate::helpEvent(e, view, option, index);
+        QToolTip::showText(e->globalPos(), tip, view);
+        return true;
     }
 
 private:

@@ -28,7 +28,12 @@ struct DeedLineLayout {
 };
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm);
 
-// Makes `view` (a list, or a combo box's drop-down) draw its deed lines in columns.
+// What the mark at the end of a deed line's name means (" *": the deed has an owner, " (จ.)": it is
+// mortgaged), as a tool tip; empty for a line without a mark.
+QString deedMarkTip(const QString& line);
+
+// Makes `view` (a list, or a combo box's drop-down) draw its deed lines in columns, and explain their
+// marks in tool tips.
 void alignDeedColumns(QAbstractItemView* view);
 
 } // namespace tavorin::ui

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "board/BoardWindow.h"
 #include "computer/Headless.h"
@@ -221,5 +222,7 @@ int main(int argc, char** argv) {
     gameInProgress();
     theWinner();
     wealthCharts();
+    app::HelpWindow help;
+    save(help, "help");
     return 0;
 }

@@ -274,6 +274,42 @@ private slots:
         QVERIFY(!f.w.isVisible());
     }
 
+    // A double-click on a saved game, or Enter on the list, loads it as LOAD GAME does, and is refused
+    // as LOAD GAME is while the program offers no load.
+    void doubleClickOrEnterLoadsTheGame_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("double-click") << false;
+        QTest::newRow("Enter") << true;
+    }
+    void doubleClickOrEnterLoadsTheGame() {
+        QFETCH(bool, byKey);
+        Fixture f;
+        for (const char* name : {"ก.dat", "ข.dat"})
+            QVERIFY(test::writeFile(f.dir.filePath(QString::fromUtf8(name)), "x"));
+        f.w.refreshFileList();
+        QSignalSpy load(&f.w, &StartWindow::loadGameRequested);
+        auto* list = f.find<QListWidget>("File1");
+        const auto open = [&] {
+            QListWidgetItem* second = list->item(1);
+            if (byKey) {
+                list->setFocus();
+                list->setCurrentItem(second, QItemSelectionModel::NoUpdate);
+                QTest::keyClick(list, Qt::Key_Return);
+            } else {
+                const QPoint at = list->visualItemRect(second).center();
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            }
+        };
+        open();
+        QCOMPARE(load.count(), 0);
+        f.w.setLoadGameAvailable(true);
+        open();
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(load.at(0).at(0).toString(), QStringLiteral("ข"));
+        QVERIFY(f.messages.shown.empty());
+    }
+
     // Tabbing into the list makes its first game current without choosing it: LOAD and DELETE still
     // ask for a name and nothing is deleted. An arrow key chooses.
     void focusAloneChoosesNoGame() {

@@ -26,6 +26,8 @@ public:
     // A person's action has been handled: what waited for it may go on.
     void resume();
     bool playing() const { return turn_ != nullptr || pending_; }
+    // A step of a computer turn is running: a message shown now is the computer's.
+    bool stepping() const { return stepping_; }
 
     // Which seats plan ahead; the others play the classic computer. A turn under way belongs to the
     // game that was and ends here.

@@ -105,6 +105,9 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
     clickToMove_ = add(options_, "ClickToMoveAction", "คลิกช่องที่ลูกศรน้ำเงินชี้เพื่อวางหมาก");
     clickToMove_->setCheckable(true);
     connect(clickToMove_, &QAction::triggered, this, &MainMenus::clickToMoveChosen);
+    quietComputer_ = add(options_, "QuietComputerAction", "คอมฯ เล่นเงียบ (แจ้งในบันทึกการเล่น ไม่ต้องกดตกลง)");
+    quietComputer_->setCheckable(true);
+    connect(quietComputer_, &QAction::triggered, this, &MainMenus::quietComputerChosen);
 
     QAction* rules = add(help_, "HowToPlayAction", "วิธีเล่น");
     rules->setShortcut(QKeySequence(Qt::Key_F1));
@@ -144,6 +147,7 @@ QList<QAction*> MainMenus::shortcutActions() const {
 }
 
 void MainMenus::showClickToMove(bool on) { clickToMove_->setChecked(on); }
+void MainMenus::showQuietComputer(bool on) { quietComputer_->setChecked(on); }
 
 void MainMenus::showTextSize(TextSize size) {
     for (const auto& [action, step] : textSizes_) action->setChecked(step == size);

@@ -33,6 +33,7 @@ public:
 
     // Shows whether a click on the target square moves the token.
     void showClickToMove(bool on);
+    void showQuietComputer(bool on);
 
     // Brings the entries up to date with their buttons and with the layout in force.
     void sync(WindowLayout layout);
@@ -49,6 +50,7 @@ signals:
     void helpRequested();
     void aboutRequested();
     void clickToMoveChosen(bool on);
+    void quietComputerChosen(bool on);
     void wealthChartRequested();
     void textSizeRequested(TextSize size);
     void layoutRequested(WindowLayout layout);
@@ -69,6 +71,7 @@ private:
     QAction* gameLog_ = nullptr;
     QAction* boardWindow_ = nullptr;
     QAction* clickToMove_ = nullptr;
+    QAction* quietComputer_ = nullptr;
     QAction* oneWindow_ = nullptr;
     QAction* twoWindows_ = nullptr;
     QAbstractButton* showNames_ = nullptr;

@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "app/GameLogView.h"
 #include "app/HelpWindow.h"
@@ -32,6 +33,10 @@ void MainWindow::connectMenus() {
     connect(menus_, &MainMenus::loadGameRequested, this, &MainWindow::startWindowRequested);
     connect(menus_, &MainMenus::aboutRequested, this, &MainWindow::showAbout);
     connect(menus_, &MainMenus::helpRequested, this, &MainWindow::showHelp);
+    connect(menus_, &MainMenus::quietComputerChosen, this, [this](bool on) {
+        settings_->setQuietComputer(on);
+        setQuietComputer(on);
+    });
     connect(menus_, &MainMenus::clickToMoveChosen, this, [this](bool on) {
         settings_->setClickToMove(on);
         board_->view().setClickToMove(on);
@@ -49,12 +54,23 @@ void MainWindow::connectMenus() {
     });
 }
 
+void MainWindow::setQuietComputer(bool on) {
+    quiet_ = on;
+    menus_->showQuietComputer(on);
+    // The status line exists only while it is used, so that without the option MAIN is as it was.
+    if (on)
+        statusBar()->setObjectName(QStringLiteral("ComputerStatus"));
+    else if (findChild<QStatusBar*>())
+        setStatusBar(nullptr);
+}
+
 void MainWindow::setSettings(Settings& settings) {
     settings_ = &settings;
     ownSettings_.reset();
     applyTextSize();
     board_->view().setClickToMove(settings_->clickToMove());
     menus_->showClickToMove(settings_->clickToMove());
+    setQuietComputer(settings_->quietComputer());
     if (settings_->layout() != layout_)
         setWindowLayout(settings_->layout());
     else
@@ -112,6 +128,7 @@ void MainWindow::setWindowLayout(WindowLayout layout) {
     restoreWindowPlaces();
     board_->view().setClickToMove(settings_->clickToMove());
     menus_->showClickToMove(settings_->clickToMove());
+    setQuietComputer(settings_->quietComputer());
     sync();
 }
 

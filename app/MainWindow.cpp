@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QStatusBar>
 
 #include "app/ComputerDriver.h"
 #include "app/GameLogView.h"
@@ -258,6 +259,11 @@ MsgResult MainWindow::messageBox(std::string_view title, std::string_view text, 
                                  MsgIcon icon) {
     // What led to the message is on screen before the message itself.
     sync();
+    if (quiet_ && buttons == MsgButtons::Ok && computer_ && computer_->stepping()) {
+        log_.note(game_.s.NV, text);
+        statusBar()->showMessage(ui::qs(text));
+        return MsgResult::Ok;
+    }
     // While a sale window locks MAIN, the person works in that window: the box stands over it
     // rather than over the locked MAIN.
     QWidget* owner = isEnabled() ? this : dealings_->frontWindow();

@@ -107,6 +107,10 @@ public:
     void showGameLog(bool shown);
     // The wealth chart's window (มุมมอง > กราฟความมั่งคั่ง), in front and up to date.
     void showWealthChart();
+    // The quiet computer: what the computer only announces goes to the log and to a status line
+    // instead of a box to click, and its turn goes on by itself. A question to a person still asks.
+    void setQuietComputer(bool on);
+    bool quietComputer() const { return quiet_; }
 
     MsgResult messageBox(std::string_view title, std::string_view text, MsgButtons buttons = MsgButtons::Ok,
                          MsgIcon icon = MsgIcon::None) override;
@@ -185,6 +189,7 @@ private:
     std::unique_ptr<GameFiles, GameFilesDeleter> files_;
     int acting_ = 0; // depth of person's actions being handled
     bool leaving_ = false;
+    bool quiet_ = false;
     bool nextGameAvailable_ = false;
 };
 

@@ -124,6 +124,12 @@ bool Settings::clickToMove() const {
 
 void Settings::setClickToMove(bool on) { write(QStringLiteral("play/clickToMove"), on); }
 
+bool Settings::quietComputer() const {
+    return asBool(read(QStringLiteral("computer/quiet"))).value_or(false);
+}
+
+void Settings::setQuietComputer(bool on) { write(QStringLiteral("computer/quiet"), on); }
+
 QByteArray Settings::windowPlace(const QString& window) const {
     const QVariant v = read(QStringLiteral("windows/") + window);
     return v.typeId() == QMetaType::QByteArray ? v.toByteArray() : QByteArray();

@@ -55,6 +55,9 @@ public:
     // Whether a click on the square the blue pointer shows carries the token there (off unless chosen).
     bool clickToMove() const;
     void setClickToMove(bool on);
+    // The computer's announcements go to the log and the status line instead of boxes to click.
+    bool quietComputer() const;
+    void setQuietComputer(bool on);
 
     // A window's place and size as QWidget::saveGeometry() gives it; empty when none is kept.
     QByteArray windowPlace(const QString& window) const;

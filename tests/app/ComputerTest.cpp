@@ -1,5 +1,12 @@
 // The computer's turn on screen: played from the event loop at the chosen speed, its messages
 // answered by a person, until the next person's turn.
+#include <algorithm>
+#include <string>
+
+#include <QAction>
+#include <QStatusBar>
+
+#include "computer/Headless.h"
 #include "tests/app/AppHarness.h"
 
 using namespace tavorin;
@@ -60,6 +67,61 @@ private slots:
         QCOMPARE(h.text("Text1"), q("ทอยได้ 6 แต้ม"));
         QVERIFY(!h.enabled("BonusFrame"));
         QVERIFY(h.enabled("StopButton") == false);
+    }
+
+    // The quiet computer: the same turn with the option on asks for no click, writes the
+    // computer's announcements to the log and the status line, and leaves the game exactly as the
+    // same turn with every box answered.
+    void quietComputerPlaysWithoutBoxesToTheSameGame() {
+        std::string answered, quiet;
+        for (const bool on : {false, true}) {
+            AppHarness h(personThenComputer());
+            h.click("OpgSpeed1");
+            auto* option = h.main.findChild<QAction*>(QStringLiteral("QuietComputerAction"));
+            QVERIFY(option);
+            QVERIFY(!option->isChecked());
+            QVERIFY(!h.main.findChild<QStatusBar*>()); // nothing new on MAIN while the option is off
+            if (on) option->trigger();
+            QCOMPARE(h.main.quietComputer(), on);
+
+            QVERIFY(h.roll(3, 3));
+            h.carryToSquare(1, 6);
+            h.click("CancelButtonInFreeLand");
+            h.s().player(2).Position = 35; // 35 + 6 passes the start onto deed 1
+            const int before = int(h.messages.shown.size());
+            QTRY_VERIFY_WITH_TIMEOUT(personsTurn(h), 30000);
+            const int boxes = int(h.messages.shown.size()) - before;
+            const QString bonus = q("คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
+            const auto& lines = h.main.gameLog().lines();
+            const bool logged = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+                return q(line.c_str()).endsWith(bonus);
+            });
+            if (on) {
+                QCOMPARE(boxes, 0);
+                QVERIFY(logged);
+                auto* status = h.main.findChild<QStatusBar*>();
+                QVERIFY(status);
+                QVERIFY(!status->currentMessage().isEmpty());
+                quiet = stateJson(h.s(), 0, 0);
+            } else {
+                QVERIFY(boxes > 0);
+                QVERIFY(h.messages.saw(bonus));
+                answered = stateJson(h.s(), 0, 0);
+            }
+        }
+        QCOMPARE(quiet, answered);
+    }
+
+    // Turned off again, the option takes its status line away and the boxes come back.
+    void quietComputerOptionCanBeTurnedOffAgain() {
+        AppHarness h(personThenComputer());
+        auto* option = h.main.findChild<QAction*>(QStringLiteral("QuietComputerAction"));
+        option->trigger();
+        QVERIFY(h.main.findChild<QStatusBar*>());
+        option->trigger();
+        QVERIFY(!h.main.quietComputer());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the bar goes later
+        QVERIFY(!h.main.findChild<QStatusBar*>());
     }
 
     void consecutiveComputersEachPlayOnceInTurn() {

@@ -82,7 +82,7 @@ int midgame(app::Program& program, long turns, long last) {
     long atTurns = 0;
     QObject::connect(&driver, &app::ComputerDriver::turnFinished, &main, [&] {
         if (driver.turnsPlayed() == turns) atTurns = ui::procStatusKb("VmHWM");
-        if (driver.turnsPlayed() >= std::max(turns, last) || main.game().s.gameOver)
+        if (driver.turnsPlayed() >= std::max(turns, last) || main.game().state().gameOver)
             QCoreApplication::exit(0);
     });
     QApplication::exec();
@@ -104,11 +104,12 @@ int waiting(app::Program& program, long turns) {
         first = false;
         cpu = c;
         wall = w;
-        if (long(ratios.size()) >= turns || program.main()->game().s.gameOver) QCoreApplication::exit(0);
+        if (long(ratios.size()) >= turns || program.main()->game().state().gameOver)
+            QCoreApplication::exit(0);
     });
     QApplication::exec();
     std::printf("turns %zu\nspeed %d\ncpu_per_wall %.4f\n", ratios.size(),
-                int(program.main()->game().s.Speed), median(ratios));
+                int(program.main()->game().state().Speed), median(ratios));
     return 0;
 }
 

@@ -66,10 +66,6 @@ public:
     MainScreen& screenToSetUp() { return ui; }
     BoardScreen& boardToSetUp() { return board; }
 
-    GameState s;
-    MainScreen ui;
-    BoardScreen board;
-
     std::int16_t rdm(std::int16_t lo, std::int16_t hi) {
         return seeded_ ? seeded_->SeededRandom::rdm(lo, hi) : random_->rdm(lo, hi);
     }
@@ -310,6 +306,10 @@ public:
     }
 
 private:
+    GameState s;
+    MainScreen ui;
+    BoardScreen board;
+
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
     void settleBonus();
     void payIfOpen(Ctl frame, Ctl button);

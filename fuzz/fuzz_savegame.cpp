@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.Timer1_Timer();
     game.Timer2_Timer();
     game.StopButton_Click();
-    const int nv = game.s.NV;
-    if (nv >= 1 && nv <= 6) game.DropToken(nv, game.s.player(nv).Position, 10, 10, 0, 0);
+    const int nv = game.state().NV;
+    if (nv >= 1 && nv <= 6) game.DropToken(nv, game.state().player(nv).Position, 10, 10, 0, 0);
     (void)game.DeedListLines();
     (void)game.BonusListLines();
     // Whatever loaded must save again, byte for byte the same record.
-    (void)tavorin::writeSaveRecord(game.s);
+    (void)tavorin::writeSaveRecord(game.state());
     return 0;
 }

@@ -35,12 +35,13 @@ int main(int argc, char** argv) {
         setup.computer[2] = true;
         setup.initialDeeds = players == 6 ? 4 : 2;
         game.NewGame(setup);
-        game.s.player(1).Money = 123456;
-        game.s.deed(game.s.player(1).Deeds[1]).Houses = 3;
-        const tavorin::SaveBytes saved = tavorin::writeSaveRecord(game.s);
+        tavorin::GameState& s = game.stateToSetUp();
+        s.player(1).Money = 123456;
+        s.deed(s.player(1).Deeds[1]).Houses = 3;
+        const tavorin::SaveBytes saved = tavorin::writeSaveRecord(game.state());
         if (auto* bytes = std::get_if<std::vector<std::uint8_t>>(&saved))
             write(out / "savegame", "game" + std::to_string(players) + ".dat", *bytes);
-        tavorin::HallRecord win = tavorin::SET_WR(game.s, 1);
+        tavorin::HallRecord win = tavorin::SET_WR(game.state(), 1);
         std::vector<std::uint8_t> rec;
         for (int i = 0; i < 3; ++i) {
             win.TotalAsset += 1000 * i;

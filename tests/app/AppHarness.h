@@ -39,7 +39,7 @@ public:
     }
 
     Game& game() { return main.game(); }
-    GameState& s() { return main.game().s; }
+    GameState& s() { return main.game().stateToSetUp(); }
 
     template <class W = QWidget> W* find(const char* name) {
         W* w = main.findChild<W*>(QString::fromLatin1(name));

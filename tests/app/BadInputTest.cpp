@@ -68,7 +68,7 @@ void saveListedGame(const QString& folder) {
     QuietView view;
     Game g(random, view);
     g.NewGame(NewGameSetup{});
-    QVERIFY(!saveGameFile(g.s, pathOf(folder), "เก่า").has_value());
+    QVERIFY(!saveGameFile(g.state(), pathOf(folder), "เก่า").has_value());
 }
 
 // The program from its start window, in a folder of its own.
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(run.start().setupWindow().isVisible());
         press(run.start().setupWindow(), QStringLiteral("OKButton"));
         QVERIFY(run.program.main());
-        QCOMPARE(ui::qs(run.program.main()->game().s.FileName), typed);
+        QCOMPARE(ui::qs(run.program.main()->game().state().FileName), typed);
         press(*run.program.main(), QStringLiteral("SaveButton"));
         QVERIFY(messages.shown.empty());
         QVERIFY(QFile::exists(run.dir.filePath(typed + QStringLiteral(".dat"))));
@@ -248,7 +248,7 @@ private slots:
             return;
         }
         QVERIFY(run.program.main());
-        GameState& s = run.program.main()->game().s;
+        GameState& s = run.program.main()->game().stateToSetUp();
         QCOMPARE(ui::qs(s.player(2).Name), name);
         QCOMPARE(s.LP[1], kFalse);
         // Whatever was accepted can be saved and read back.

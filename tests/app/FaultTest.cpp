@@ -76,7 +76,7 @@ struct Run {
         press(program.start().setupWindow(), "OKButton");
     }
     app::MainWindow& main() { return *program.main(); }
-    GameState& s() { return main().game().s; }
+    GameState& s() { return main().game().stateToSetUp(); }
 
     // Rolls 3 + 3 and carries the current player's token onto its square.
     void rollAndCarry() {

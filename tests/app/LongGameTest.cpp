@@ -46,7 +46,7 @@ private slots:
             for (int k = 1; k <= 6; ++k) setup.computer[std::size_t(k)] = true;
             main.newGame(setup);
             QTest::mouseClick(main.findChild<QAbstractButton*>(QStringLiteral("OpgSpeed1")), Qt::LeftButton);
-            QCOMPARE(main.game().s.Speed, 1000);
+            QCOMPARE(main.game().state().Speed, 1000);
 
             app::ComputerDriver& driver = main.computer();
             driver.setFixedPause(0);
@@ -54,12 +54,12 @@ private slots:
             QEventLoop loop;
             connect(&driver, &app::ComputerDriver::turnFinished, &loop, [&] {
                 if (driver.turnsPlayed() == kEarly) rssEarly = ui::procStatusKb("VmRSS");
-                if (driver.turnsPlayed() >= kTurns || main.game().s.gameOver) loop.quit();
+                if (driver.turnsPlayed() >= kTurns || main.game().state().gameOver) loop.quit();
             });
             loop.exec();
             [[maybe_unused]] const long rssEnd = ui::procStatusKb("VmRSS");
 
-            QVERIFY(!main.game().s.gameOver);
+            QVERIFY(!main.game().state().gameOver);
             QCOMPARE(driver.turnsPlayed(), kTurns);
             QCOMPARE(driver.deepestStep(), 1);
             QVERIFY(answered > 0);

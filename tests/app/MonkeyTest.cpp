@@ -75,7 +75,7 @@ public:
     }
     ~Monkey() { ui::setMessageAnswerer(std::move(answerer_)); }
 
-    GameState& s() { return main_.game().s; }
+    GameState& s() { return main_.game().stateToSetUp(); }
 
     // One event, then a moment for the timers.
     void act() {

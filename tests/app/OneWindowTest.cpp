@@ -143,9 +143,9 @@ private slots:
         QVERIFY2(h.main.board().zoom() >= leastZoom, qPrintable(QString::number(h.main.board().zoom())));
         checkEveryControlFits(h.main);
 
-        h.game().ui[Ctl::BonusFrame].visible = true;
+        h.game().screenToSetUp()[Ctl::BonusFrame].visible = true;
         for (Ctl frame : Game::kDecisionFrames) {
-            for (Ctl other : Game::kDecisionFrames) h.game().ui[other].visible = other == frame;
+            for (Ctl other : Game::kDecisionFrames) h.game().screenToSetUp()[other].visible = other == frame;
             h.main.sync();
             QCoreApplication::processEvents();
             checkEveryControlFits(h.main);

@@ -102,7 +102,7 @@ struct Run {
         return *program.main();
     }
     Game& game() { return main().game(); }
-    GameState& s() { return game().s; }
+    GameState& s() { return game().stateToSetUp(); }
 
     // NEW GAME under `name`, then OK in the setup window as it comes up.
     void newGame(const QString& name) {
@@ -149,7 +149,7 @@ struct Run {
     }
     // Answers the open decision: buys free land, pays what is due, takes the bonus in cash.
     void answer() {
-        if (game().ui[Ctl::OKButtonInBonus].enabled) {
+        if (game().screen()[Ctl::OKButtonInBonus].enabled) {
             click(main(), "OpgBonus1");
             click(main(), "OKButtonInBonus");
         }
@@ -172,7 +172,7 @@ struct Run {
         if (!roll(face1, face2)) return false;
         carry();
         answer();
-        return s().FirstProcess == "N" && game().ui[Ctl::RunButton].enabled;
+        return s().FirstProcess == "N" && game().screen()[Ctl::RunButton].enabled;
     }
     // A new game in which player 1, with 100 baht and nothing to sell, stands on the tax square
     // with its frame open, and player 2 holds deed 1: paying ends the game.
@@ -272,7 +272,7 @@ void saveFreshGame(const QString& folder, const char* name, const std::function<
     Game g(random, view);
     g.NewGame(setup);
     if (change) change(g);
-    QVERIFY(!saveGameFile(g.s, pathOf(folder), name).has_value());
+    QVERIFY(!saveGameFile(g.state(), pathOf(folder), name).has_value());
 }
 
 HallRecord rich(const char* name, std::int32_t total) {
@@ -490,7 +490,7 @@ private slots:
         QVERIFY(picture.save(kept));
         const QString gone = dir.filePath(QStringLiteral("gone.png"));
         saveFreshGame(dir.path(), "รูป", [&](Game& g) {
-            GameState& s = g.s;
+            GameState& s = g.stateToSetUp();
             s.LP[1] = kTrue;
             s.LPName[1] = ui::toUtf8(gone);
             s.LP[2] = kTrue;
@@ -521,11 +521,11 @@ private slots:
         saveFreshGame(
             dir.path(), "ล้มละลาย",
             [&](Game& g) {
-                g.s.LP[2] = kTrue;
-                g.s.LPName[2] = ui::toUtf8(picture);
-                g.s.NV = 2;
+                g.stateToSetUp().LP[2] = kTrue;
+                g.stateToSetUp().LPName[2] = ui::toUtf8(picture);
+                g.stateToSetUp().NV = 2;
                 g.GoBankrupt();
-                g.s.NV = 1;
+                g.stateToSetUp().NV = 1;
             },
             three);
         Run run(dir.path());
@@ -555,7 +555,7 @@ private slots:
         QFETCH(int, speed);
         QFETCH(int, option);
         QTemporaryDir dir;
-        saveFreshGame(dir.path(), "เร็ว", [&](Game& g) { g.s.Speed = speed; });
+        saveFreshGame(dir.path(), "เร็ว", [&](Game& g) { g.stateToSetUp().Speed = speed; });
         Run run(dir.path());
         run.load(q("เร็ว.dat"));
         QVERIFY(messages.shown.empty());
@@ -779,7 +779,7 @@ private slots:
         QCOMPARE(driver.deepestStep(), 1);
         // Mid-thought: the status line says the computer thinks.
         QVERIFY(QTest::qWaitFor(
-            [&] { return run.game().ui[Ctl::LabelComThinking].text == "คอมพิวเตอร์กำลังคิด..."; }, 60000));
+            [&] { return run.game().screen()[Ctl::LabelComThinking].text == "คอมพิวเตอร์กำลังคิด..."; }, 60000));
     } // the program, its driver and the thinking threads go here
     // The game menu's เกมใหม่ and โหลดเกม leave the game for the start window, a changed game offered
     // to be saved first; staying keeps the game as it was.

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     setup.computer[3] = true;
     w.newGame(setup);
     Game& g = w.game();
-    GameState& s = g.s;
+    GameState& s = g.stateToSetUp();
     // A game some way in: land bought and built on, one deed mortgaged, the tokens spread out.
     g.addDeed(1, 1);
     s.deed(1).Houses = 2;
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     g.StopButton_Click();
     // The move, with both pointers out and the names and prices shown.
     s.namesShown = true;
-    g.board.arrow2.visible = true;
+    g.boardToSetUp().arrow2.visible = true;
     w.sync();
     w.board().show();
     qapp.processEvents();
@@ -99,9 +99,9 @@ int main(int argc, char** argv) {
     g.setLabel(Ctl::LabelTreasure, s.TreasureCards[12].Text);
     g.setLabel(Ctl::LabelFate, s.FateCards[5].Text);
     for (const auto& [frame, deed] : frames) {
-        for (Ctl f : Game::kDecisionFrames) g.ui[f].visible = false;
+        for (Ctl f : Game::kDecisionFrames) g.screenToSetUp()[f].visible = false;
         if (deed != 0) g.fillLandFrame(deed);
-        g.ui[frame].visible = true;
+        g.screenToSetUp()[frame].visible = true;
         w.sync();
         qapp.processEvents();
         area->grab().save(dir + QStringLiteral("/frame-%1.png").arg(ui::qs(controlName(frame))));

@@ -184,7 +184,7 @@ private slots:
     void boardAndMainWindowCallEachOther() {
         AppHarness h;
         h.main.board().hide();
-        h.game().board.visible = false;
+        h.game().boardToSetUp().visible = false;
         h.click("Command2");
         QVERIFY(h.main.board().isVisible());
         h.main.hide();

@@ -45,7 +45,7 @@ class BoardTest : public QObject {
     }
     // Carries token k from its place to a board point, as a person does with the mouse.
     void carry(int k, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-        const QPoint from = px(centre(tokenRect(game->s, k)));
+        const QPoint from = px(centre(tokenRect(game->state(), k)));
         QTest::mousePress(&view(), button, {}, from);
         QTest::mouseMove(&view(), px(to));
         QTest::mouseRelease(&view(), button, {}, px(to));
@@ -110,7 +110,7 @@ private slots:
         QFETCH(int, y);
         QFETCH(int, kind);
         QFETCH(int, index);
-        const Item item = itemAt(game->s, game->board, BoardLook{}, x, y);
+        const Item item = itemAt(game->state(), game->boardScreen(), BoardLook{}, x, y);
         QCOMPARE(int(item.kind), kind);
         QCOMPARE(item.index, index);
     }
@@ -118,15 +118,18 @@ private slots:
     void ownedLandIsCoveredByItsPictureAndOwner() {
         const Rect sq6 = squareRect(6);
         const QPoint picture(sq6.left + 800, sq6.top + 100), owner(sq6.left + 800, sq6.top + 450);
-        QCOMPARE(itemAt(game->s, game->board, {}, picture.x(), picture.y()).kind, ItemKind::Square);
+        QCOMPARE(itemAt(game->state(), game->boardScreen(), {}, picture.x(), picture.y()).kind,
+                 ItemKind::Square);
         game->addDeed(2, 5);
-        QCOMPARE(itemAt(game->s, game->board, {}, picture.x(), picture.y()),
+        QCOMPARE(itemAt(game->state(), game->boardScreen(), {}, picture.x(), picture.y()),
                  (Item{ItemKind::Development, 5}));
-        QCOMPARE(itemAt(game->s, game->board, {}, owner.x(), owner.y()), (Item{ItemKind::Label, 5}));
+        QCOMPARE(itemAt(game->state(), game->boardScreen(), {}, owner.x(), owner.y()),
+                 (Item{ItemKind::Label, 5}));
         BoardLook names;
         names.namesShown = true;
         const Rect price = priceLabelRect(5);
-        QCOMPARE(itemAt(game->s, game->board, names, price.left + 10, price.top + 100).kind, ItemKind::Label);
+        QCOMPARE(itemAt(game->state(), game->boardScreen(), names, price.left + 10, price.top + 100).kind,
+                 ItemKind::Label);
     }
 
     void developmentPictureFollowsOwnershipMortgageAndBuildings_data() {
@@ -157,9 +160,9 @@ private slots:
     }
 
     void ownerCalledLikeTheNoOwnerMarkerIsStillShown() {
-        game->s.player(1).Name = "12345abcde54321";
+        game->stateToSetUp().player(1).Name = "12345abcde54321";
         game->addDeed(1, 7);
-        QVERIFY(ownerShown(game->s.deed(7)));
+        QVERIFY(ownerShown(game->state().deed(7)));
     }
 
     // The drop is found through the same scale the board is drawn at, however large the window.
@@ -181,26 +184,26 @@ private slots:
         QCOMPARE(view().size(), QSize(scale.pxRound(kFrame.width), scale.pxRound(kFrame.height)));
         QVERIFY(qAbs(view().x() - (map->width() - view().width()) / 2) <= scale.pxRound(kFrame.left) + 1);
         rollSix(); // player 1 to square 6, deed 5
-        const Rect before = tokenRect(game->s, 1);
+        const Rect before = tokenRect(game->state(), 1);
         carry(1, centre(squareRect(5)));
         QVERIFY(!view().dragging());
-        QCOMPARE(tokenRect(game->s, 1).left, before.left);
-        QCOMPARE(int(game->s.Continue), 0);
+        QCOMPARE(tokenRect(game->state(), 1).left, before.left);
+        QCOMPARE(int(game->state().Continue), 0);
 
         QSignalSpy reported(&view(), &BoardView::squareReported);
         const QPoint drop(squareRect(6).left + 600, squareRect(6).top + 500);
         carry(1, drop);
         QCOMPARE(reported.count(), 1);
-        QVERIFY(game->ui[Ctl::FreeLandFrame].visible);
-        QCOMPARE(int(game->s.Continue), 1);
+        QVERIFY(game->screen()[Ctl::FreeLandFrame].visible);
+        QCOMPARE(int(game->state().Continue), 1);
         // The grab point stays under the pointer.
         const QPoint grab = reachable(centre(before)) - QPoint(before.left, before.top);
-        QCOMPARE(int(game->s.tokenLeft[1]), reachable(drop).x() - grab.x());
-        QCOMPARE(int(game->s.tokenTop[1]), reachable(drop).y() - grab.y());
+        QCOMPARE(int(game->state().tokenLeft[1]), reachable(drop).x() - grab.x());
+        QCOMPARE(int(game->state().tokenTop[1]), reachable(drop).y() - grab.y());
 
         carry(1, QPoint(squareRect(6).left + 700, squareRect(6).top + 600));
         QCOMPARE(reported.count(), 1);
-        QCOMPARE(int(game->s.Continue), 1);
+        QCOMPARE(int(game->state().Continue), 1);
     }
 
     // A drop counts wherever inside the target square it is let go, whatever lies on top there
@@ -236,25 +239,25 @@ private slots:
         QFETCH(int, over);
         QFETCH(bool, counts);
         game->addDeed(2, 5);
-        game->s.deed(5).Houses = 2;
-        game->s.tokenLeft[2] = std::int16_t(squareRect(6).left + 150);
-        game->s.tokenTop[2] = std::int16_t(squareRect(6).top + 300);
+        game->stateToSetUp().deed(5).Houses = 2;
+        game->stateToSetUp().tokenLeft[2] = std::int16_t(squareRect(6).left + 150);
+        game->stateToSetUp().tokenTop[2] = std::int16_t(squareRect(6).top + 300);
         rollSix(); // player 1 to square 6
         for (int i = 1; i <= 4; ++i) map->timer(i).stop();
         view().look().bob2 = 0;
-        QTest::mousePress(&view(), Qt::LeftButton, {}, px(centre(tokenRect(game->s, 1))));
+        QTest::mousePress(&view(), Qt::LeftButton, {}, px(centre(tokenRect(game->state(), 1))));
         QCOMPARE(view().draggedPlayer(), 1);
-        game->board.arrow2.visible = pointer;
+        game->boardToSetUp().arrow2.visible = pointer;
         const QPoint at = reachable(QPoint(x, y));
-        QCOMPARE(int(itemAt(game->s, game->board, view().look(), at.x(), at.y()).kind), over);
+        QCOMPARE(int(itemAt(game->state(), game->boardScreen(), view().look(), at.x(), at.y()).kind), over);
 
         QSignalSpy reported(&view(), &BoardView::squareReported);
         QTest::mouseMove(&view(), px(QPoint(x, y)));
         QTest::mouseRelease(&view(), Qt::LeftButton, {}, px(QPoint(x, y)));
         QVERIFY(!view().dragging());
         QCOMPARE(reported.count(), counts ? 1 : 0);
-        QCOMPARE(int(game->s.Continue), counts ? 1 : 0);
-        QCOMPARE(int(game->s.tokenLeft[1]) != kTokenHome[1][0], counts);
+        QCOMPARE(int(game->state().Continue), counts ? 1 : 0);
+        QCOMPARE(int(game->state().tokenLeft[1]) != kTokenHome[1][0], counts);
     }
 
     // A press lifts the current player's token wherever it lies under the pointer, even below
@@ -275,14 +278,14 @@ private slots:
         QFETCH(int, covered);
         QFETCH(int, cover);
         QFETCH(int, lifted);
-        game->s.NV = std::uint8_t(current);
+        game->stateToSetUp().NV = std::uint8_t(current);
         const Rect place = squareRect(14);
         for (int k : {covered, cover}) {
-            game->s.tokenLeft[std::size_t(k)] = std::int16_t(place.left + 300);
-            game->s.tokenTop[std::size_t(k)] = std::int16_t(place.top + 200);
+            game->stateToSetUp().tokenLeft[std::size_t(k)] = std::int16_t(place.left + 300);
+            game->stateToSetUp().tokenTop[std::size_t(k)] = std::int16_t(place.top + 200);
         }
         map->refresh();
-        const QPoint at = px(centre(tokenRect(game->s, covered)));
+        const QPoint at = px(centre(tokenRect(game->state(), covered)));
         QTest::mousePress(&view(), Qt::LeftButton, {}, at);
         QCOMPARE(view().draggedPlayer(), lifted);
         QTest::mouseRelease(&view(), Qt::LeftButton, {}, at);
@@ -291,33 +294,33 @@ private slots:
     // The case that stalled a game: the person's token entirely under a computer's token, which
     // the computer put down on the same spot, is still carried to its square.
     void personsTokenUnderAComputersIsStillCarried() {
-        game->s.tokenLeft[3] = game->s.tokenLeft[1];
-        game->s.tokenTop[3] = game->s.tokenTop[1];
+        game->stateToSetUp().tokenLeft[3] = game->stateToSetUp().tokenLeft[1];
+        game->stateToSetUp().tokenTop[3] = game->stateToSetUp().tokenTop[1];
         rollSix();
         QSignalSpy reported(&view(), &BoardView::squareReported);
         carry(1, centre(squareRect(6)));
         QCOMPARE(reported.count(), 1);
-        QVERIFY(game->ui[Ctl::FreeLandFrame].visible);
-        QVERIFY(contains(squareRect(6), game->s.tokenLeft[1] + kTokenSize / 2,
-                         game->s.tokenTop[1] + kTokenSize / 2));
+        QVERIFY(game->screen()[Ctl::FreeLandFrame].visible);
+        QVERIFY(contains(squareRect(6), game->state().tokenLeft[1] + kTokenSize / 2,
+                         game->state().tokenTop[1] + kTokenSize / 2));
     }
 
     // A bankrupt player's token leaves the board: it is not drawn and cannot be picked up.
     void bankruptPlayersTokenLeavesTheBoard() {
         const QColor own(17, 201, 233);
-        game->s.LP[2] = kTrue;
-        game->s.LPName[2] = ui::toUtf8(solidPicture(own));
+        game->stateToSetUp().LP[2] = kTrue;
+        game->stateToSetUp().LPName[2] = ui::toUtf8(solidPicture(own));
         map->refresh();
-        const QPoint token2 = px(centre(tokenRect(game->s, 2)));
+        const QPoint token2 = px(centre(tokenRect(game->state(), 2)));
         QCOMPARE(colourAt(token2), own);
 
-        game->s.NV = 2;
+        game->stateToSetUp().NV = 2;
         game->GoBankrupt();
-        game->s.NV = 1;
+        game->stateToSetUp().NV = 1;
         map->refresh();
         QVERIFY(colourAt(token2) != own);
-        QVERIFY(itemAt(game->s, game->board, view().look(), centre(tokenRect(game->s, 2)).x(),
-                       centre(tokenRect(game->s, 2)).y())
+        QVERIFY(itemAt(game->state(), game->boardScreen(), view().look(),
+                       centre(tokenRect(game->state(), 2)).x(), centre(tokenRect(game->state(), 2)).y())
                     .kind != ItemKind::Token);
         QTest::mousePress(&view(), Qt::LeftButton, {}, token2);
         QCOMPARE(view().draggedPlayer(), 0);
@@ -327,12 +330,12 @@ private slots:
     // While a token is carried, the icon under the pointer is the player's own picture.
     void dragIconIsThePlayersOwnPicture() {
         const QColor own(17, 201, 233);
-        game->s.LP[1] = kTrue;
-        game->s.LPName[1] = ui::toUtf8(solidPicture(own));
+        game->stateToSetUp().LP[1] = kTrue;
+        game->stateToSetUp().LPName[1] = ui::toUtf8(solidPicture(own));
         map->refresh();
         const QPoint away = px(centre(squareRect(20)));
         QVERIFY(colourAt(away) != own);
-        QTest::mousePress(&view(), Qt::LeftButton, {}, px(centre(tokenRect(game->s, 1))));
+        QTest::mousePress(&view(), Qt::LeftButton, {}, px(centre(tokenRect(game->state(), 1))));
         QTest::mouseMove(&view(), away);
         QCOMPARE(view().draggedPlayer(), 1);
         QCOMPARE(colourAt(away), own);
@@ -340,23 +343,23 @@ private slots:
     }
 
     void computerTokenCannotBePickedUp() {
-        const QPoint token = px(centre(tokenRect(game->s, 3)));
+        const QPoint token = px(centre(tokenRect(game->state(), 3)));
         QTest::mousePress(&view(), Qt::LeftButton, {}, token);
         QVERIFY(!view().dragging());
         QTest::mouseRelease(&view(), Qt::LeftButton, {}, token);
     }
 
     void pressingTheTokenAfterTheRollShowsTheTargetPointer() {
-        const QPoint token = px(centre(tokenRect(game->s, 1)));
+        const QPoint token = px(centre(tokenRect(game->state(), 1)));
         QTest::mousePress(&view(), Qt::RightButton, {}, token);
         QVERIFY(view().dragging());
-        QVERIFY(!game->board.arrow2.visible); // not rolled yet
+        QVERIFY(!game->boardScreen().arrow2.visible); // not rolled yet
         QTest::mouseRelease(&view(), Qt::RightButton, {}, token);
         rollSix();
-        QVERIFY(game->board.arrow1.visible);
+        QVERIFY(game->boardScreen().arrow1.visible);
         QTest::mousePress(&view(), Qt::LeftButton, {}, token);
-        QVERIFY(!game->board.arrow1.visible);
-        QVERIFY(game->board.arrow2.visible);
+        QVERIFY(!game->boardScreen().arrow1.visible);
+        QVERIFY(game->boardScreen().arrow2.visible);
         QTest::mouseRelease(&view(), Qt::LeftButton, {}, token);
     }
 
@@ -386,12 +389,12 @@ private slots:
         auto* hide = map->findChild<QRadioButton*>(QStringLiteral("OpgHideLabel"));
         QVERIFY(show && hide);
         QVERIFY(hide->isChecked());
-        QVERIFY(!game->s.namesShown);
+        QVERIFY(!game->state().namesShown);
         QTest::mouseClick(show, Qt::LeftButton);
-        QVERIFY(game->s.namesShown);
+        QVERIFY(game->state().namesShown);
         QVERIFY(view().look().namesShown);
         QTest::mouseClick(hide, Qt::LeftButton);
-        QVERIFY(!game->s.namesShown);
+        QVERIFY(!game->state().namesShown);
     }
 
     void pointerTimersFollowTheRules() {
@@ -414,11 +417,11 @@ private slots:
     // With every deed owned by players with long names and the names and prices shown, no label
     // covers the text of a label painted before it, and every deed's name is shown whole.
     void labelsNeverHideEachOthersText() {
-        game->s.player(1).Name = "สมหญิงใจดีมากมายจริงๆ";
-        game->s.player(2).Name = "Computer";
+        game->stateToSetUp().player(1).Name = "สมหญิงใจดีมากมายจริงๆ";
+        game->stateToSetUp().player(2).Name = "Computer";
         for (int d = 1; d <= kDeeds; ++d) game->addDeed(1 + d % 3, d);
         QTest::mouseClick(map->findChild<QRadioButton*>(QStringLiteral("OpgShowLabel")), Qt::LeftButton);
-        const std::vector<BoardLabel> labels = boardLabels(game->s, view().look());
+        const std::vector<BoardLabel> labels = boardLabels(game->state(), view().look());
         QCOMPARE(labels.size(), std::size_t(10 + 4 * kDeeds));
         for (std::size_t i = 0; i < labels.size(); ++i) {
             const QRectF ink = labelInk(labels[i]);
@@ -431,9 +434,9 @@ private slots:
         }
         for (int d = 1; d <= kDeeds; ++d) {
             const Rect r = nameLabelRect(d, view().look().nameWidth[std::size_t(d)]);
-            const ui::FittedText fit = ui::fitText(ui::qs(game->s.deed(d).Name), ui::thaiPixelFont(165),
+            const ui::FittedText fit = ui::fitText(ui::qs(game->state().deed(d).Name), ui::thaiPixelFont(165),
                                                    QSizeF(r.width, r.height), 12, 0.8);
-            QCOMPARE(fit.text, ui::qs(game->s.deed(d).Name));
+            QCOMPARE(fit.text, ui::qs(game->state().deed(d).Name));
         }
     }
 

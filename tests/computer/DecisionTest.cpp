@@ -79,7 +79,7 @@ TEST_F(DecisionTest, LandWithAHouseBetweenTheTwoThresholds) {
         EXPECT_EQ(s.deed(1).Owner, c.owner) << c.R;
         EXPECT_EQ(s.deed(1).Houses, c.houses) << c.R;
         EXPECT_EQ(s.player(1).Money, c.money) << c.R;
-        EXPECT_FALSE(game.ui[Ctl::CheckFreeLand].checked);
+        EXPECT_FALSE(game.screen()[Ctl::CheckFreeLand].checked);
     }
 }
 
@@ -243,7 +243,7 @@ TEST_F(ComputerTest, AnInconsistentSquareReportPassesTheTurnOn) {
     ASSERT_FALSE(view.messages.empty());
     EXPECT_EQ(view.messages.back().title, kAppTitle);
     EXPECT_EQ(view.messages.back().text, "Wrong Value");
-    for (Ctl f : Game::kDecisionFrames) EXPECT_FALSE(game.ui[f].visible) << int(f);
+    for (Ctl f : Game::kDecisionFrames) EXPECT_FALSE(game.screen()[f].visible) << int(f);
     EXPECT_EQ(s.Continue, 0);
     EXPECT_EQ(s.NV, 2);
     EXPECT_EQ(view.computerTurns, before + 1);

@@ -68,23 +68,23 @@ TEST(GameEvents, ALedgerOfTheEventsKeepsUpWithWholeComputerGames) {
             setup.initialDeeds = players == 4 ? 2 : 0;
             game.NewGame(setup);
             Ledger ledger;
-            for (int k = 1; k <= players; ++k) ledger.cash[std::size_t(k)] = game.s.player(k).Money;
+            for (int k = 1; k <= players; ++k) ledger.cash[std::size_t(k)] = game.state().player(k).Money;
             for (int d = 1; d <= kDeeds; ++d)
-                if (game.s.deed(d).Owner != 0) ledger.owner[d] = game.s.deed(d).Owner;
+                if (game.state().deed(d).Owner != 0) ledger.owner[d] = game.state().deed(d).Owner;
             game.addObserver(ledger);
             int mismatches = 0;
             const GameResult r = playComputerGame(game, view, 1500, [&](int turn, int) {
                 for (int k = 1; k <= players; ++k)
-                    if (ledger.cash[std::size_t(k)] != game.s.player(k).Money && mismatches++ < 3)
+                    if (ledger.cash[std::size_t(k)] != game.state().player(k).Money && mismatches++ < 3)
                         ADD_FAILURE()
                             << "turn " << turn << ", player " << k << ": the events say "
-                            << ledger.cash[std::size_t(k)] << ", the game " << game.s.player(k).Money;
+                            << ledger.cash[std::size_t(k)] << ", the game " << game.state().player(k).Money;
                 for (int d = 1; d <= kDeeds; ++d) {
                     const auto held = ledger.owner.find(d);
                     const int told = held == ledger.owner.end() ? 0 : held->second;
-                    if (told != game.s.deed(d).Owner && mismatches++ < 3)
+                    if (told != game.state().deed(d).Owner && mismatches++ < 3)
                         ADD_FAILURE() << "turn " << turn << ", deed " << d << ": the events say " << told
-                                      << ", the game " << game.s.deed(d).Owner;
+                                      << ", the game " << game.state().deed(d).Owner;
                 }
             });
             EXPECT_EQ(mismatches, 0);

@@ -60,7 +60,7 @@ TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
             Game game(random, view);
             std::string broken;
             view.onMessage = [&](std::string_view, std::string_view) {
-                if (broken.empty()) broken = invariantBreak(game.s);
+                if (broken.empty()) broken = invariantBreak(game.state());
             };
             NewGameSetup setup;
             setup.numPlayers = c.players;
@@ -69,8 +69,9 @@ TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
             setup.initialDeeds = c.deal;
             game.NewGame(setup);
             const GameResult r = playComputerGame(game, view, 3000, [&](int, int) {
-                if (broken.empty()) broken = invariantBreak(game.s);
-                if (broken.empty() && game.s.Continue != 0) broken = "Continue is not 0 as the turn passes";
+                if (broken.empty()) broken = invariantBreak(game.state());
+                if (broken.empty() && game.state().Continue != 0)
+                    broken = "Continue is not 0 as the turn passes";
             });
             ASSERT_EQ(broken, "") << "seed " << seed << " players " << c.players;
             ++games;
@@ -78,9 +79,9 @@ TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
                 ++capped;
                 continue;
             }
-            EXPECT_EQ(game.s.NP, 1);
+            EXPECT_EQ(game.state().NP, 1);
             EXPECT_EQ(int(r.bankrupts.size()), c.players - 1);
-            EXPECT_EQ(game.s.player(r.winner).Bankrupt, kFalse);
+            EXPECT_EQ(game.state().player(r.winner).Bankrupt, kFalse);
         }
     }
     // Two fully built players can both grow richer for a long time (each visit of one's own towered
@@ -104,7 +105,7 @@ std::string traceOf(std::uint64_t seed) {
     for (int k = 1; k <= 4; ++k) setup.computer[std::size_t(k)] = true;
     game.NewGame(setup);
     playComputerGame(game, view, 2000,
-                     [&](int turn, int player) { out += stateJson(game.s, turn, player) + '\n'; });
+                     [&](int turn, int player) { out += stateJson(game.state(), turn, player) + '\n'; });
     return out;
 }
 
@@ -134,10 +135,10 @@ TEST(ComputerTurnSchedule, PausesAddUpAndTheNextTurnIsOnlyAnnounced) {
     }
     EXPECT_NEAR(total, 8.25, 1e-9);
     EXPECT_EQ(pauses, 1 + 50 + 1 + 1 + 1 + 1 + 50);
-    EXPECT_EQ(game.s.NV, 2);
+    EXPECT_EQ(game.state().NV, 2);
     EXPECT_TRUE(view.computerPending);
-    EXPECT_FALSE(game.ui[Ctl::LabelComThinking].visible);
-    EXPECT_EQ(game.ui[Ctl::LabelComThinking].text, "");
+    EXPECT_FALSE(game.screen()[Ctl::LabelComThinking].visible);
+    EXPECT_EQ(game.screen()[Ctl::LabelComThinking].text, "");
 }
 
 // The simulator plays each turn at once; the windows take it step by step. Both must play the same
@@ -155,17 +156,18 @@ TEST(ComputerTurnSchedule, PlayingAtOnceMatchesSteppingThrough) {
         for (int k = 1; k <= 5; ++k) setup.computer[std::size_t(k)] = true;
         stepped.NewGame(setup);
         played.NewGame(setup);
-        for (int turn = 1; turn <= 400 && !stepped.s.gameOver; ++turn) {
+        for (int turn = 1; turn <= 400 && !stepped.state().gameOver; ++turn) {
             ComputerTurn a(stepped);
             while (a.step() >= 0) {
             }
             ComputerTurn(played).play();
-            ASSERT_EQ(stateJson(played.s, turn, 0), stateJson(stepped.s, turn, 0)) << "seed " << seed;
-            ASSERT_EQ(played.s.CubeValue1, stepped.s.CubeValue1);
-            ASSERT_EQ(played.s.CubeValue2, stepped.s.CubeValue2);
+            ASSERT_EQ(stateJson(played.state(), turn, 0), stateJson(stepped.state(), turn, 0))
+                << "seed " << seed;
+            ASSERT_EQ(played.state().CubeValue1, stepped.state().CubeValue1);
+            ASSERT_EQ(played.state().CubeValue2, stepped.state().CubeValue2);
             for (std::size_t c = 0; c < kControlCount; ++c) {
-                const Control& x = stepped.ui.controls[c];
-                const Control& y = played.ui.controls[c];
+                const Control& x = stepped.screen().controls[c];
+                const Control& y = played.screen().controls[c];
                 ASSERT_TRUE(x.text == y.text && x.visible == y.visible && x.enabled == y.enabled &&
                             x.value == y.value && x.checked == y.checked)
                     << controlName(Ctl(c)) << " differs at turn " << turn << ", seed " << seed;
@@ -186,14 +188,14 @@ TEST(ComputerTurnSchedule, LapBonusIsTakenBeforeTheSquare) {
     setup.computer[1] = true;
     setup.computer[2] = true;
     game.NewGame(setup);
-    game.s.player(1).Position = 39; // any roll passes the start
+    game.stateToSetUp().player(1).Position = 39; // any roll passes the start
     ComputerTurn turn(game);
     while (turn.advance()) {
     }
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts.front(), "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
-    EXPECT_FALSE(game.ui[Ctl::BonusFrame].enabled);
-    EXPECT_EQ(game.s.Continue, 0);
+    EXPECT_FALSE(game.screen()[Ctl::BonusFrame].enabled);
+    EXPECT_EQ(game.state().Continue, 0);
 }
 
 } // namespace

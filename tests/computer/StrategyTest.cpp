@@ -37,7 +37,7 @@ TEST_F(StrongTest, WeighingAChoiceTakesNoDrawAndChangesNothing) {
         }
         onDeed(c.deed, c.money);
         const std::string before = stateJson(s, 0, 1);
-        const MainScreen screen = game.ui;
+        const MainScreen screen = game.screen();
         rnd.strict = true; // any draw from the game's own source throws
         StrongStrategy strong(quick);
         std::vector<float> times;
@@ -51,7 +51,7 @@ TEST_F(StrongTest, WeighingAChoiceTakesNoDrawAndChangesNothing) {
         EXPECT_TRUE(view.messages.empty());
         EXPECT_EQ(view.computerTurns, 0);
         EXPECT_EQ(stateJson(s, 0, 1), before);
-        for (Ctl f : Game::kDecisionFrames) EXPECT_EQ(game.ui[f].visible, screen[f].visible);
+        for (Ctl f : Game::kDecisionFrames) EXPECT_EQ(game.screen()[f].visible, screen[f].visible);
     }
 }
 

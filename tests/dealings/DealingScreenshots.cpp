@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     setup.computer[3] = true;
     w.newGame(setup);
     Game& g = w.game();
-    GameState& s = g.s;
+    GameState& s = g.stateToSetUp();
     // The longest names of the board, buildings up to a tower, two deeds mortgaged.
     const struct {
         int deed, houses, towers;

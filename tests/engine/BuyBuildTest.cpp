@@ -41,7 +41,7 @@ TEST_F(BuyBuildTest, BuyingFreeLandAloneOrWithAHouse) {
         landOnDeed(c.deed);
         game.CheckFreeLand_Click(c.withHouse);
         game.OKButtonInFreeLand_Click();
-        EXPECT_FALSE(game.ui[Ctl::CheckFreeLand].checked) << "unticked in both cases";
+        EXPECT_FALSE(game.screen()[Ctl::CheckFreeLand].checked) << "unticked in both cases";
         EXPECT_EQ(s.player(1).Money, c.moneyAfter);
         EXPECT_EQ(text(Ctl::LabelMoney1), std::to_string(c.moneyAfter));
         EXPECT_EQ(s.deed(c.deed).Houses, c.housesAfter);
@@ -83,7 +83,7 @@ TEST_F(BuyBuildTest, DeclinedLandStaysFree) {
     game.CheckFreeLand_Click(true);
     game.CancelButtonInFreeLand_Click();
     EXPECT_EQ(s.deed(5).Owner, 0);
-    EXPECT_FALSE(game.ui[Ctl::CheckFreeLand].checked);
+    EXPECT_FALSE(game.screen()[Ctl::CheckFreeLand].checked);
     EXPECT_FALSE(visible(Ctl::FreeLandFrame));
     EXPECT_EQ(s.player(1).Money, 15000);
     EXPECT_EQ(s.Continue, 1);
@@ -332,7 +332,7 @@ TEST_F(BuyBuildTest, BuyingRefreshesTheBonusListAndTheNewDeedCanTakeTheHouseBonu
     game.CmbBonus_Select(0);
     game.OKButtonInFreeLand_Click();
     EXPECT_EQ(game.BonusListLines(), std::vector<std::string>{"1  บางปะอิน"});
-    EXPECT_EQ(game.ui.bonusSelection, -1) << "the refreshed list has nothing selected";
+    EXPECT_EQ(game.screen().bonusSelection, -1) << "the refreshed list has nothing selected";
     game.CmbBonus_Select(0);
     game.OKButtonInBonus_Click();
     EXPECT_EQ(s.deed(1).Houses, 1);

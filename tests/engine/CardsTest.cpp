@@ -160,7 +160,7 @@ TEST_F(CardsTest, EveryCardSettles) {
             EXPECT_EQ(view.messages[0].text, treasure ? "พบหีบสมบัติ" : "เสี่ยงดวงกันหน่อย");
             const Ctl frame = treasure ? Ctl::TreasureFrame : Ctl::FateFrame;
             EXPECT_EQ(text(treasure ? Ctl::LabelTreasure : Ctl::LabelFate), card.text);
-            EXPECT_EQ(game.ui.focus, treasure ? Ctl::OkButtonInTreasure : Ctl::OKButtonInFate);
+            EXPECT_EQ(game.screen().focus, treasure ? Ctl::OkButtonInTreasure : Ctl::OKButtonInFate);
             if (treasure)
                 game.OkButtonInTreasure_Click();
             else

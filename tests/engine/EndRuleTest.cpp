@@ -54,7 +54,7 @@ protected:
         game.OpgBonus1_Click();
         game.OKButtonInBonus_Click();
     }
-    bool bonusArmed() const { return game.ui[Ctl::BonusFrame].enabled; }
+    bool bonusArmed() const { return game.screen()[Ctl::BonusFrame].enabled; }
 };
 
 TEST_F(EndRuleTest, WorthCountsCashLandBuildingsAndWhatIsOwed) {
@@ -173,8 +173,8 @@ TEST_F(EndRuleTest, TheRichestWinsAndATieGoesToTheEarlierSeat) {
         EXPECT_EQ(view.lastText(), text);
         EXPECT_FALSE(enabled(Ctl::RunButton));
         EXPECT_FALSE(enabled(Ctl::SaveButton));
-        EXPECT_FALSE(game.ui.visible);
-        EXPECT_FALSE(game.board.visible);
+        EXPECT_FALSE(game.screen().visible);
+        EXPECT_FALSE(game.boardScreen().visible);
         view.winner = 0;
         game.removeObserver(log);
         log.events.clear();

@@ -46,7 +46,7 @@ protected:
     ScriptedRandom rnd;
     RecordingView view;
     Game game{rnd, view};
-    GameState& s = game.s;
+    GameState& s = game.stateToSetUp();
 
     void startGame(int players = 2, bool buyFirstLoop = true) {
         NewGameSetup setup;
@@ -75,9 +75,9 @@ protected:
         s.FirstProcess = "Y";
         drop();
     }
-    bool visible(Ctl c) const { return game.ui[c].visible; }
-    bool enabled(Ctl c) const { return game.ui[c].enabled; }
-    const std::string& text(Ctl c) const { return game.ui[c].text; }
+    bool visible(Ctl c) const { return game.screen()[c].visible; }
+    bool enabled(Ctl c) const { return game.screen()[c].enabled; }
+    const std::string& text(Ctl c) const { return game.screen()[c].text; }
 };
 
 } // namespace tavorin::test

@@ -46,7 +46,7 @@ TEST_F(LandingTest, EverySquareReportsItselfAndOpensItsFrame) {
             EXPECT_EQ(s.Number, "1");
         }
         EXPECT_EQ(openFrames(), std::vector<Ctl>{frame.frame});
-        EXPECT_EQ(game.ui.focus, frame.focus);
+        EXPECT_EQ(game.screen().focus, frame.focus);
         EXPECT_EQ(s.Continue, 1);
         EXPECT_EQ(s.FirstProcess, "N");
         EXPECT_EQ(s.player(1).Money, before) << "landing takes no money by itself";
@@ -69,11 +69,11 @@ TEST_F(LandingTest, EverySquareReportsItselfAndOpensItsFrame) {
 TEST_F(LandingTest, PuttingTheTokenStopsThePointersAndHidesTheTarget) {
     roll(1, 2);
     game.PressToken(1);
-    ASSERT_TRUE(game.board.arrow2.visible);
-    ASSERT_TRUE(game.board.timersRunning);
+    ASSERT_TRUE(game.boardScreen().arrow2.visible);
+    ASSERT_TRUE(game.boardScreen().timersRunning);
     drop();
-    EXPECT_FALSE(game.board.timersRunning);
-    EXPECT_FALSE(game.board.arrow2.visible);
+    EXPECT_FALSE(game.boardScreen().timersRunning);
+    EXPECT_FALSE(game.boardScreen().arrow2.visible);
 }
 
 // ------------------------------------------------------------------ the land dispatch
@@ -224,7 +224,7 @@ TEST_F(LandingTest, LandDispatchOpensTheFirstMatchingCase) {
         const std::int32_t m1 = s.player(1).Money, m2 = s.player(2).Money;
         landOnDeed(c->deed);
         EXPECT_EQ(openFrames(), std::vector<Ctl>{c->frame});
-        EXPECT_EQ(game.ui.focus, c->focus);
+        EXPECT_EQ(game.screen().focus, c->focus);
         EXPECT_EQ(s.Continue, 1);
         EXPECT_EQ(s.Number, std::to_string(c->deed));
         for (const auto& [ctl, want] : c->labels) EXPECT_EQ(text(ctl), want) << controlName(ctl);
@@ -268,7 +268,7 @@ TEST_F(LandingTest, FirstLapShowsOnlyTheNoticeOnEveryKindOfLand) {
         ASSERT_EQ(s.FirstLapLock[1], kTrue);
         landOnDeed(deeds[i]);
         EXPECT_EQ(openFrames(), std::vector<Ctl>{Ctl::FirstFrame});
-        EXPECT_EQ(game.ui.focus, Ctl::OKButtonInFirst);
+        EXPECT_EQ(game.screen().focus, Ctl::OKButtonInFirst);
         EXPECT_EQ(s.Continue, 1);
     }
     // Closing the notice pays nothing and passes the turn.
@@ -300,26 +300,26 @@ TEST_F(LandingTest, FirstLapDoesNotStopCardsTaxOrTheOtherSquares) {
 void expectArmed(const Game& g) {
     EXPECT_TRUE(g.bonusArmed());
     for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::OKButtonInBonus, Ctl::LabelBonus})
-        EXPECT_TRUE(g.ui[c].enabled) << controlName(c);
+        EXPECT_TRUE(g.screen()[c].enabled) << controlName(c);
     for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2})
-        EXPECT_TRUE(g.ui[c].highlight) << controlName(c);
-    EXPECT_FALSE(g.ui[Ctl::CmbBonus].enabled);
-    EXPECT_TRUE(g.ui[Ctl::OpgBonus1].checked);
-    EXPECT_FALSE(g.ui[Ctl::OpgBonus2].checked);
-    EXPECT_TRUE(g.ui[Ctl::BonusFrame].visible) << "the bonus frame is always visible";
+        EXPECT_TRUE(g.screen()[c].highlight) << controlName(c);
+    EXPECT_FALSE(g.screen()[Ctl::CmbBonus].enabled);
+    EXPECT_TRUE(g.screen()[Ctl::OpgBonus1].checked);
+    EXPECT_FALSE(g.screen()[Ctl::OpgBonus2].checked);
+    EXPECT_TRUE(g.screen()[Ctl::BonusFrame].visible) << "the bonus frame is always visible";
 }
 
 void expectDisarmed(const Game& g) {
     EXPECT_FALSE(g.bonusArmed());
     for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::CmbBonus, Ctl::OKButtonInBonus,
                   Ctl::LabelBonus})
-        EXPECT_FALSE(g.ui[c].enabled) << controlName(c);
+        EXPECT_FALSE(g.screen()[c].enabled) << controlName(c);
     for (Ctl c : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2})
-        EXPECT_FALSE(g.ui[c].highlight) << controlName(c);
-    EXPECT_TRUE(g.ui[Ctl::OpgBonus1].checked);
-    EXPECT_FALSE(g.ui[Ctl::OpgBonus2].checked);
+        EXPECT_FALSE(g.screen()[c].highlight) << controlName(c);
+    EXPECT_TRUE(g.screen()[Ctl::OpgBonus1].checked);
+    EXPECT_FALSE(g.screen()[Ctl::OpgBonus2].checked);
     EXPECT_TRUE(g.BonusListLines().empty()) << "CmbBonus is emptied";
-    EXPECT_TRUE(g.ui[Ctl::BonusFrame].visible);
+    EXPECT_TRUE(g.screen()[Ctl::BonusFrame].visible);
 }
 
 TEST_F(LandingTest, ALapArmsTheBonusWhateverTheSquare) {
@@ -356,7 +356,7 @@ TEST_F(LandingTest, StoppingExactlyOnTheStartOpensTheStartFrameAndArmsTheBonus) 
     ASSERT_EQ(s.player(1).Position, 0);
     drop();
     EXPECT_EQ(openFrames(), std::vector<Ctl>{Ctl::StartFrame});
-    EXPECT_EQ(game.ui.focus, Ctl::OKButtonInStart);
+    EXPECT_EQ(game.screen().focus, Ctl::OKButtonInStart);
     EXPECT_EQ(s.Continue, 2);
     expectArmed(game);
 }
@@ -381,7 +381,8 @@ TEST_F(LandingTest, TheButtonsOfAClosedFrameDoNothing) {
     s.OrderNumberOfFate = 1;
     landOn(20, true); // an open decision (relax) and the bonus keep the turn with player 1
     ASSERT_EQ(s.Continue, 2);
-    game.ui[Ctl::RelaxFrame].visible = false; // closed without its handler: no frame open but the bonus
+    game.screenToSetUp()[Ctl::RelaxFrame].visible =
+        false; // closed without its handler: no frame open but the bonus
     void (Game::*const handlers[])() = {&Game::OKButtonInFreeLand_Click,
                                         &Game::CancelButtonInFreeLand_Click,
                                         &Game::OKButtonInOwnSingleLand_Click,

@@ -14,7 +14,7 @@ protected:
     void SetUp() override { startGame(3, true); }
     // A paying frame open for the current player, as a landing leaves it.
     void openPayingFrame(Ctl frame) {
-        game.ui[frame].visible = true;
+        game.screenToSetUp()[frame].visible = true;
         s.Continue = 1;
     }
 };
@@ -225,7 +225,7 @@ TEST_F(MoneyTest, GoBankruptReturnsTheDeedsAndTakesThePlayerOut) {
 }
 
 TEST_F(MoneyTest, SetFailPlayerButtonDisablesOnlyTheBankrupt) {
-    for (int k = 1; k <= 6; ++k) game.ui[nth(Ctl::PlayerButton1, k)].enabled = (k != 4);
+    for (int k = 1; k <= 6; ++k) game.screenToSetUp()[nth(Ctl::PlayerButton1, k)].enabled = (k != 4);
     s.player(2).Bankrupt = kTrue;
     s.player(5).Bankrupt = kTrue;
     game.SetFailPlayerButton();
@@ -266,8 +266,8 @@ TEST_F(MoneyTest, BankruptcyDisarmsAnArmedLapBonus) {
         for (Ctl ctl : {Ctl::BonusFrame, Ctl::OpgBonus1, Ctl::OpgBonus2, Ctl::CmbBonus, Ctl::OKButtonInBonus,
                         Ctl::LabelBonus})
             EXPECT_FALSE(enabled(ctl)) << controlName(ctl);
-        EXPECT_TRUE(game.ui[Ctl::OpgBonus1].checked);
-        EXPECT_FALSE(game.ui[Ctl::BonusFrame].highlight);
+        EXPECT_TRUE(game.screen()[Ctl::OpgBonus1].checked);
+        EXPECT_FALSE(game.screen()[Ctl::BonusFrame].highlight);
         EXPECT_TRUE(game.BonusListLines().empty())
             << "disarmed means CmbBonus emptied, as the disarmed frame has it";
         EXPECT_FALSE(visible(c.frame));
@@ -325,8 +325,8 @@ TEST_F(MoneyTest, TheLastBankruptcyEndsTheGame) {
     EXPECT_EQ(s.NV, 2);
     EXPECT_EQ(s.player(2).Money, 16000);
     EXPECT_FALSE(enabled(Ctl::RunButton));
-    EXPECT_FALSE(game.board.visible);
-    EXPECT_FALSE(game.ui.visible);
+    EXPECT_FALSE(game.boardScreen().visible);
+    EXPECT_FALSE(game.screen().visible);
 }
 
 TEST_F(MoneyTest, TheLastBankruptcyWithAnArmedBonusEndsTheGameAtOnce) {

@@ -19,7 +19,7 @@ protected:
     void rollAndDrop(int d1, int d2) {
         const int player = s.NV;
         ASSERT_TRUE(enabled(Ctl::RunButton));
-        ASSERT_EQ(game.ui.focus, Ctl::RunButton);
+        ASSERT_EQ(game.screen().focus, Ctl::RunButton);
         ASSERT_TRUE(openFrames().empty());
         rnd.push({61, 87});
         const auto intervals = game.RunButton_Click();
@@ -36,7 +36,7 @@ protected:
         ASSERT_EQ(s.player(player).Position, (from + d1 + d2) % 40);
         ASSERT_EQ(s.LoopFinish, from + d1 + d2 >= 40 ? "True" : "False");
         ASSERT_TRUE(game.PressToken(player));
-        ASSERT_TRUE(game.board.arrow2.visible);
+        ASSERT_TRUE(game.boardScreen().arrow2.visible);
         drop();
         ASSERT_TRUE(rnd.queue.empty());
         ASSERT_EQ(s.FirstProcess, "N");
@@ -60,7 +60,7 @@ TEST_F(PlayTest, TurnsOfPersonsWithAShortageCuredByMortgaging) {
 
     // 2. Player 2: 0 -> 3, free land (deed 2), bought alone; 100 left.
     ASSERT_EQ(s.NV, 2);
-    EXPECT_TRUE(game.ui[Ctl::LabelName2].highlight);
+    EXPECT_TRUE(game.screen()[Ctl::LabelName2].highlight);
     rollAndDrop(1, 2);
     game.OKButtonInFreeLand_Click();
     EXPECT_EQ(s.player(2).Money, 100);
@@ -131,7 +131,7 @@ TEST_F(PlayTest, TurnsOfPersonsWithAShortageCuredByMortgaging) {
     ASSERT_EQ(s.NV, 2);
     rollAndDrop(1, 1);
     game.OKButtonInRelaxFrame_Click();
-    EXPECT_TRUE(game.ui[Ctl::LabelName2].red);
+    EXPECT_TRUE(game.screen()[Ctl::LabelName2].red);
 
     // 9. Player 1: 0 -> 6, his own land: one more house.
     ASSERT_EQ(s.NV, 1);
@@ -143,7 +143,7 @@ TEST_F(PlayTest, TurnsOfPersonsWithAShortageCuredByMortgaging) {
 
     // 10. Player 2 is passed over; player 1 again: 6 -> 10, bail, the token into square 10.
     ASSERT_EQ(s.NV, 1);
-    EXPECT_FALSE(game.ui[Ctl::LabelName2].red);
+    EXPECT_FALSE(game.screen()[Ctl::LabelName2].red);
     rollAndDrop(2, 2);
     rnd.push({4, 7});
     game.OKButtonInDishonestFrame_Click();
@@ -226,8 +226,8 @@ TEST_F(PlayTest, TurnsOfPersonsEndingInBankruptcyAndTheEndOfTheGame) {
     EXPECT_EQ(view.winner, 1);
     EXPECT_EQ(s.NV, 1);
     EXPECT_FALSE(enabled(Ctl::RunButton));
-    EXPECT_FALSE(game.ui.visible);
-    EXPECT_FALSE(game.board.visible);
+    EXPECT_FALSE(game.screen().visible);
+    EXPECT_FALSE(game.boardScreen().visible);
     // Nothing moves any more.
     EXPECT_EQ(game.RunButton_Click(), (std::array<int, 2>{0, 0}));
 }

@@ -9,10 +9,10 @@ using RentTaxTest = RulesTest;
 
 // After a successful payment: frame closed, shortage state over, turn passed (nothing else open).
 void expectSettled(const Game& g, Ctl frame) {
-    EXPECT_FALSE(g.ui[frame].visible);
-    EXPECT_EQ(g.s.Continue, 0);
-    EXPECT_EQ(g.s.checkdiscount, kFalse);
-    EXPECT_EQ(g.s.NV, 2);
+    EXPECT_FALSE(g.screen()[frame].visible);
+    EXPECT_EQ(g.state().Continue, 0);
+    EXPECT_EQ(g.state().checkdiscount, kFalse);
+    EXPECT_EQ(g.state().NV, 2);
 }
 
 // ------------------------------------------------------------------ single land

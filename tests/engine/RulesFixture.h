@@ -57,14 +57,14 @@ protected:
         closeAll();
     }
     void closeAll() {
-        for (Ctl f : Game::kDecisionFrames) game.ui[f].visible = false;
+        for (Ctl f : Game::kDecisionFrames) game.screenToSetUp()[f].visible = false;
         s.Continue = 0;
     }
 
     std::vector<Ctl> openFrames() const {
         std::vector<Ctl> open;
         for (Ctl f : Game::kDecisionFrames)
-            if (game.ui[f].visible) open.push_back(f);
+            if (game.screen()[f].visible) open.push_back(f);
         return open;
     }
 

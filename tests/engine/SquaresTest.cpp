@@ -50,8 +50,8 @@ TEST_F(SquaresTest, RelaxCostsTheNextTurnOnly) {
     EXPECT_EQ(s.player(1).Money, 15000);
     EXPECT_FALSE(visible(Ctl::RelaxFrame));
     EXPECT_EQ(s.NV, 2);
-    EXPECT_TRUE(game.ui[Ctl::LabelName1].red) << "shown in red until his turn is passed over";
-    EXPECT_FALSE(game.ui[Ctl::LabelName2].red);
+    EXPECT_TRUE(game.screen()[Ctl::LabelName1].red) << "shown in red until his turn is passed over";
+    EXPECT_FALSE(game.screen()[Ctl::LabelName2].red);
     // Player 2 and 3 play; then player 1 is passed over once.
     std::vector<int> order;
     for (int i = 0; i < 5; ++i) {
@@ -61,7 +61,7 @@ TEST_F(SquaresTest, RelaxCostsTheNextTurnOnly) {
     }
     EXPECT_EQ(order, (std::vector<int>{3, 2, 3, 1, 2}));
     EXPECT_EQ(s.player(1).MayPlay, kTrue);
-    EXPECT_FALSE(game.ui[Ctl::LabelName1].red);
+    EXPECT_FALSE(game.screen()[Ctl::LabelName1].red);
 }
 
 TEST_F(SquaresTest, RelaxWithTwoPlayersGivesTheOtherTwoTurnsInARow) {
@@ -100,7 +100,7 @@ TEST_F(SquaresTest, BailMovesTheTokenToSquareTenWhateverTheOutcome) {
         setMoney(1, c.money);
         landOn(c.square);
         ASSERT_TRUE(visible(Ctl::DishonestFrame));
-        EXPECT_EQ(game.ui.focus, Ctl::OKButtonInDishonestFrame);
+        EXPECT_EQ(game.screen().focus, Ctl::OKButtonInDishonestFrame);
         rnd.log.clear();
         rnd.push({c.r1, c.r2});
         game.OKButtonInDishonestFrame_Click();
@@ -167,13 +167,13 @@ TEST_F(SquaresTest, BonusOptionButtonsSwitchTheDeedList) {
     EXPECT_FALSE(enabled(Ctl::CmbBonus));
     game.OpgBonus2_Click();
     EXPECT_TRUE(enabled(Ctl::CmbBonus));
-    EXPECT_TRUE(game.ui[Ctl::OpgBonus2].checked);
-    EXPECT_FALSE(game.ui[Ctl::OpgBonus1].checked);
+    EXPECT_TRUE(game.screen()[Ctl::OpgBonus2].checked);
+    EXPECT_FALSE(game.screen()[Ctl::OpgBonus1].checked);
     EXPECT_EQ(game.BonusListLines(), std::vector<std::string>{std::string(kNoDeedLeft)});
     game.OpgBonus1_Click();
     EXPECT_FALSE(enabled(Ctl::CmbBonus));
-    EXPECT_TRUE(game.ui[Ctl::OpgBonus1].checked);
-    EXPECT_FALSE(game.ui[Ctl::OpgBonus2].checked);
+    EXPECT_TRUE(game.screen()[Ctl::OpgBonus1].checked);
+    EXPECT_FALSE(game.screen()[Ctl::OpgBonus2].checked);
 }
 
 TEST_F(SquaresTest, CmbBonusLinesFollowTheDeedsListOrder) {
@@ -290,7 +290,7 @@ TEST_F(SquaresTest, TheSixRefusalsOfTheHouseBonus) {
         }
         EXPECT_TRUE(game.bonusArmed());
         EXPECT_TRUE(enabled(Ctl::CmbBonus));
-        EXPECT_TRUE(game.ui[Ctl::OpgBonus2].checked);
+        EXPECT_TRUE(game.screen()[Ctl::OpgBonus2].checked);
         EXPECT_EQ(s.Continue, 2);
         EXPECT_EQ(s.NV, 1);
         // The money bonus is still there to take.

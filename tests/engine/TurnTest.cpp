@@ -15,9 +15,9 @@ TEST_F(TurnTest, NewGameGivesTheFirstTurnToPlayerOne) {
     EXPECT_TRUE(enabled(Ctl::RunButton));
     EXPECT_FALSE(enabled(Ctl::StopButton));
     EXPECT_TRUE(enabled(Ctl::SaveButton));
-    EXPECT_EQ(game.ui.focus, Ctl::RunButton);
-    EXPECT_TRUE(game.ui[Ctl::LabelName1].highlight);
-    EXPECT_FALSE(game.ui[Ctl::LabelName2].highlight);
+    EXPECT_EQ(game.screen().focus, Ctl::RunButton);
+    EXPECT_TRUE(game.screen()[Ctl::LabelName1].highlight);
+    EXPECT_FALSE(game.screen()[Ctl::LabelName2].highlight);
     EXPECT_FALSE(visible(Ctl::LabelName3));
 }
 
@@ -41,10 +41,10 @@ TEST_F(TurnTest, RollMovesAndWrapsPastTheStart) {
     EXPECT_EQ(s.LoopFinish, "True");
     EXPECT_EQ(s.FirstLapLock[1], 0);
     EXPECT_EQ(s.FirstProcess, "Y");
-    EXPECT_EQ(game.ui.focus, Ctl::Command2);
-    EXPECT_TRUE(game.board.arrow1.visible);
-    EXPECT_FALSE(game.board.arrow2.visible);
-    EXPECT_EQ(game.board.arrow2.left, 7800 - 350);
+    EXPECT_EQ(game.screen().focus, Ctl::Command2);
+    EXPECT_TRUE(game.boardScreen().arrow1.visible);
+    EXPECT_FALSE(game.boardScreen().arrow2.visible);
+    EXPECT_EQ(game.boardScreen().arrow2.left, 7800 - 350);
 }
 
 TEST_F(TurnTest, RollEndingOnFortyLandsOnStart) {
@@ -99,8 +99,8 @@ TEST_F(TurnTest, ComputerTokensCannotBePickedUp) {
     game.NewGame(setup);
     EXPECT_FALSE(game.PressToken(2));
     EXPECT_TRUE(game.PressToken(1));
-    EXPECT_FALSE(game.board.arrow1.visible);
-    EXPECT_FALSE(game.board.arrow2.visible); // the dice have not been rolled yet
+    EXPECT_FALSE(game.boardScreen().arrow1.visible);
+    EXPECT_FALSE(game.boardScreen().arrow2.visible); // the dice have not been rolled yet
 }
 
 TEST_F(TurnTest, ShuffleProbesToTheNextFreeSlot) {

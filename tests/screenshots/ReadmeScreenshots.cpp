@@ -55,7 +55,7 @@ void windowsOfTheStart(const QString& folder) {
         setup.numPlayers = players[4].empty() ? 2 : 4;
         setup.names = players;
         g.NewGame(setup);
-        if (saveGameFile(g.s, std::filesystem::path(folder.toStdU16String()), name))
+        if (saveGameFile(g.state(), std::filesystem::path(folder.toStdU16String()), name))
             qWarning("could not save %s", name);
     }
     QFile notAGame(folder + QStringLiteral("/สมชายกับมานี.dat"));
@@ -92,7 +92,7 @@ void gameInProgress() {
     setup.computer[4] = true;
     w.newGame(setup);
     Game& g = w.game();
-    GameState& s = g.s;
+    GameState& s = g.stateToSetUp();
     // Some laps in: land bought and built on, a tower, a mortgage, the tokens spread round.
     const std::pair<int, int> owned[] = {{1, 1},  {1, 2},  {2, 5},  {2, 6},  {4, 9},  {3, 12},
                                          {3, 15}, {1, 20}, {2, 27}, {4, 24}, {2, 29}, {3, 22}};
@@ -124,7 +124,7 @@ void gameInProgress() {
     g.Timer1_Timer();
     g.Timer2_Timer();
     g.StopButton_Click();
-    g.board.arrow2.visible = true;
+    g.boardToSetUp().arrow2.visible = true;
     w.sync();
     save(w.board(), "board");
     // The board with the names and prices shown, and made larger.
@@ -158,7 +158,7 @@ struct PlayedGame {
     SeededRandom random{20261211};
     HeadlessView view;
     Game game{random, view};
-    WealthHistory history{game.s};
+    WealthHistory history{game.state()};
     explicit PlayedGame(int turns) {
         NewGameSetup setup;
         setup.numPlayers = 4;
@@ -174,15 +174,15 @@ struct PlayedGame {
 void wealthCharts() {
     PlayedGame midGame(240);
     ui::WealthChartWindow window;
-    window.chart().setHistory(midGame.history.upToNow(), midGame.game.s);
+    window.chart().setHistory(midGame.history.upToNow(), midGame.game.state());
     save(window, "wealth");
     window.hide();
 
     PlayedGame whole(0);
     halloffame::WinWindow win;
     win.setQuitHandler([] {});
-    win.SetValueInWinForm(SET_WR(whole.game.s, whole.view.winner));
-    win.showWealth(whole.history.upToNow(), whole.game.s);
+    win.SetValueInWinForm(SET_WR(whole.game.state(), whole.view.winner));
+    win.showWealth(whole.history.upToNow(), whole.game.state());
     save(win, "winner-chart");
     win.hide();
 }

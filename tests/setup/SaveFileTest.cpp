@@ -87,8 +87,8 @@ struct ControlSnapshot {
     bool operator==(const ControlSnapshot&) const = default;
 };
 ControlSnapshot snapshot(const Game& g) {
-    ControlSnapshot s{{}, g.ui.focus};
-    for (const Control& c : g.ui.controls)
+    ControlSnapshot s{{}, g.screen().focus};
+    for (const Control& c : g.screen().controls)
         s.controls.emplace_back(c.text, c.visible, c.enabled, c.checked, c.highlight, c.red);
     return s;
 }
@@ -162,10 +162,10 @@ TEST_F(SaveGameTest, SavedFileIsNamedAfterTheGameWithDat) {
 TEST_F(SaveGameTest, MidGameRoundTripRestoresEveryMember) {
     midGame();
     saveAndLoad();
-    expectSameSavedGame(s, loaded.s);
-    EXPECT_EQ(loaded.s.FileName, kGameName);
+    expectSameSavedGame(s, loaded.state());
+    EXPECT_EQ(loaded.state().FileName, kGameName);
     // Saved again straight away, the loaded game gives the very same file.
-    EXPECT_EQ(bytesOf(loaded.s), bytesOf(s));
+    EXPECT_EQ(bytesOf(loaded.state()), bytesOf(s));
 }
 
 TEST_F(SaveGameTest, RoundTripOfFreshGames) {
@@ -187,11 +187,11 @@ TEST_F(SaveGameTest, RoundTripOfFreshGames) {
         setup.names = {"", "หนึ่ง", "สอง", "สาม", "สี่", "ห้า", "หก"};
         r1.push({5, 3, 9, 1, 1, 12, 7, 2, 8, 4, 13, 11, 6, 11, 14}); // the Treasure deck's shuffle
         a.NewGame(setup);
-        a.s.Speed = c.speed;
-        a.s.NV = 1;
-        ASSERT_FALSE(saveGameFile(a.s, dir.path(), "fresh").has_value());
+        a.stateToSetUp().Speed = c.speed;
+        a.stateToSetUp().NV = 1;
+        ASSERT_FALSE(saveGameFile(a.state(), dir.path(), "fresh").has_value());
         ASSERT_FALSE(LoadSavedGame(b, dir.path(), "fresh").has_value());
-        expectSameSavedGame(a.s, b.s);
+        expectSameSavedGame(a.state(), b.state());
     }
 }
 
@@ -202,38 +202,38 @@ TEST_F(SaveGameTest, LoadRebuildsTheMainWindow) {
     const std::vector<std::string> names = {"", "สมชาย", "สมศรี", "เครื่อง", "Dan", "ห้า", "หก"};
     for (int k = 1; k <= kMaxPlayers; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_EQ(g.ui[nth(Ctl::LabelName1, k)].text, names[std::size_t(k)]);
-        EXPECT_EQ(g.ui[nth(Ctl::PlayerButton1, k)].text, names[std::size_t(k)]);
+        EXPECT_EQ(g.screen()[nth(Ctl::LabelName1, k)].text, names[std::size_t(k)]);
+        EXPECT_EQ(g.screen()[nth(Ctl::PlayerButton1, k)].text, names[std::size_t(k)]);
         const bool playing = k <= 4;
-        EXPECT_EQ(g.ui[nth(Ctl::PlayerButton1, k)].visible, playing);
-        EXPECT_EQ(g.ui[nth(Ctl::LabelMoney1, k)].visible, playing);
-        EXPECT_EQ(g.ui[nth(Ctl::LabelName1, k)].visible, playing && k != 2);
-        EXPECT_EQ(g.ui[nth(Ctl::labelcom1, k)].visible, k == 3);
-        EXPECT_EQ(g.ui[nth(Ctl::LabelName1, k)].highlight, k == 1);
-        EXPECT_EQ(g.ui[nth(Ctl::LabelName1, k)].red, k == 4 || k == 2);
+        EXPECT_EQ(g.screen()[nth(Ctl::PlayerButton1, k)].visible, playing);
+        EXPECT_EQ(g.screen()[nth(Ctl::LabelMoney1, k)].visible, playing);
+        EXPECT_EQ(g.screen()[nth(Ctl::LabelName1, k)].visible, playing && k != 2);
+        EXPECT_EQ(g.screen()[nth(Ctl::labelcom1, k)].visible, k == 3);
+        EXPECT_EQ(g.screen()[nth(Ctl::LabelName1, k)].highlight, k == 1);
+        EXPECT_EQ(g.screen()[nth(Ctl::LabelName1, k)].red, k == 4 || k == 2);
     }
-    EXPECT_EQ(g.ui[Ctl::LabelMoney1].text, "9870");
-    EXPECT_EQ(g.ui[Ctl::LabelMoney2].text, "ล้มละลาย");
-    EXPECT_FALSE(g.ui[Ctl::PlayerButton2].enabled);
-    EXPECT_TRUE(g.ui[Ctl::PlayerButton1].enabled);
-    EXPECT_EQ(g.ui[Ctl::LabelMoney4].text, "3");
-    EXPECT_EQ(g.ui[Ctl::LabelMoney6].text, "15000");
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(g.ui[nth(Ctl::OpgSpeed1, i)].checked, i == 4) << i;
-    EXPECT_EQ(g.s.Speed, 150000);
-    EXPECT_TRUE(g.ui[Ctl::RunButton].enabled);
-    EXPECT_TRUE(g.ui[Ctl::SaveButton].enabled);
-    EXPECT_FALSE(g.ui[Ctl::StopButton].enabled);
-    EXPECT_EQ(g.ui.focus, Ctl::RunButton);
-    EXPECT_FALSE(g.board.arrow2.visible);
-    EXPECT_TRUE(g.ui.visible);
-    EXPECT_TRUE(g.board.visible);
-    EXPECT_FALSE(g.s.namesShown);
+    EXPECT_EQ(g.screen()[Ctl::LabelMoney1].text, "9870");
+    EXPECT_EQ(g.screen()[Ctl::LabelMoney2].text, "ล้มละลาย");
+    EXPECT_FALSE(g.screen()[Ctl::PlayerButton2].enabled);
+    EXPECT_TRUE(g.screen()[Ctl::PlayerButton1].enabled);
+    EXPECT_EQ(g.screen()[Ctl::LabelMoney4].text, "3");
+    EXPECT_EQ(g.screen()[Ctl::LabelMoney6].text, "15000");
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(g.screen()[nth(Ctl::OpgSpeed1, i)].checked, i == 4) << i;
+    EXPECT_EQ(g.state().Speed, 150000);
+    EXPECT_TRUE(g.screen()[Ctl::RunButton].enabled);
+    EXPECT_TRUE(g.screen()[Ctl::SaveButton].enabled);
+    EXPECT_FALSE(g.screen()[Ctl::StopButton].enabled);
+    EXPECT_EQ(g.screen().focus, Ctl::RunButton);
+    EXPECT_FALSE(g.boardScreen().arrow2.visible);
+    EXPECT_TRUE(g.screen().visible);
+    EXPECT_TRUE(g.boardScreen().visible);
+    EXPECT_FALSE(g.state().namesShown);
     EXPECT_GE(view2.deedRefreshes, 1);
     EXPECT_EQ(progress, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
     // No computer turn is started and the saved person rolls next.
     EXPECT_EQ(view2.computerTurns, 0);
     EXPECT_NE(loaded.RunButton_Click()[0], 0);
-    EXPECT_TRUE(loaded.ui[Ctl::StopButton].enabled);
+    EXPECT_TRUE(loaded.screen()[Ctl::StopButton].enabled);
 }
 
 TEST_F(SaveGameTest, TokensOfPlayersNotTakingPartStayAtHome) {
@@ -244,11 +244,11 @@ TEST_F(SaveGameTest, TokensOfPlayersNotTakingPartStayAtHome) {
     r.players[5].tokenTop = 2;
     r.players[5].name = "ห้า";
     ResumeSavedGame(loaded, r, "g");
-    EXPECT_EQ(loaded.s.tokenLeft[2], 2000);
-    EXPECT_EQ(loaded.s.tokenLeft[5], kTokenHome[5][0]);
-    EXPECT_EQ(loaded.s.tokenTop[5], kTokenHome[5][1]);
-    EXPECT_EQ(loaded.s.player(5).Name, "ห้า");
-    EXPECT_FALSE(loaded.ui[Ctl::PlayerButton5].visible);
+    EXPECT_EQ(loaded.state().tokenLeft[2], 2000);
+    EXPECT_EQ(loaded.state().tokenLeft[5], kTokenHome[5][0]);
+    EXPECT_EQ(loaded.state().tokenTop[5], kTokenHome[5][1]);
+    EXPECT_EQ(loaded.state().player(5).Name, "ห้า");
+    EXPECT_FALSE(loaded.screen()[Ctl::PlayerButton5].visible);
 }
 
 TEST_F(SaveGameTest, SpeedSelectsItsOptionOrNone) {
@@ -262,8 +262,9 @@ TEST_F(SaveGameTest, SpeedSelectsItsOptionOrNone) {
         RecordingView vv;
         Game g(rr, vv);
         ResumeSavedGame(g, r, "g");
-        EXPECT_EQ(g.s.Speed, speed);
-        for (int i = 1; i <= 5; ++i) EXPECT_EQ(g.ui[nth(Ctl::OpgSpeed1, i)].checked, i == option) << speed;
+        EXPECT_EQ(g.state().Speed, speed);
+        for (int i = 1; i <= 5; ++i)
+            EXPECT_EQ(g.screen()[nth(Ctl::OpgSpeed1, i)].checked, i == option) << speed;
     }
 }
 
@@ -285,9 +286,9 @@ TEST_F(SaveGameTest, NameSwitchFollowsTheOptionSelectedLast) {
         ScriptedRandom rr;
         RecordingView vv;
         Game g(rr, vv);
-        g.s.namesShown = c.before;
+        g.stateToSetUp().namesShown = c.before;
         LoadGame(g, r);
-        EXPECT_EQ(g.s.namesShown, c.after) << c.shown << " " << c.hidden << " " << c.before;
+        EXPECT_EQ(g.state().namesShown, c.after) << c.shown << " " << c.hidden << " " << c.before;
     }
 }
 
@@ -297,7 +298,7 @@ TEST_F(SaveGameTest, RefusedLoadLeavesTheGameUntouched) {
     midGame();
     // A game already running in `loaded`, to prove a refused file changes nothing in it.
     loaded.NewGame(NewGameSetup{});
-    const std::vector<std::uint8_t> before = bytesOf(loaded.s);
+    const std::vector<std::uint8_t> before = bytesOf(loaded.state());
     const ControlSnapshot screen = snapshot(loaded);
     const int refreshes = view2.deedRefreshes;
 
@@ -327,7 +328,7 @@ TEST_F(SaveGameTest, RefusedLoadLeavesTheGameUntouched) {
         EXPECT_EQ(error->kind, c.kind) << c.name;
         EXPECT_FALSE(error->message.empty());
         EXPECT_TRUE(progress.empty());
-        EXPECT_EQ(bytesOf(loaded.s), before) << c.name;
+        EXPECT_EQ(bytesOf(loaded.state()), before) << c.name;
         EXPECT_TRUE(snapshot(loaded) == screen) << c.name;
         EXPECT_EQ(view2.deedRefreshes, refreshes);
     }
@@ -351,7 +352,7 @@ std::function<void(SaveRecord&)> listing(int k, std::vector<int> deeds) {
 TEST_F(SaveGameTest, InconsistentGamesAreRefusedWithTheirReason) {
     midGame();
     loaded.NewGame(NewGameSetup{});
-    const std::vector<std::uint8_t> before = bytesOf(loaded.s);
+    const std::vector<std::uint8_t> before = bytesOf(loaded.state());
     const ControlSnapshot screen = snapshot(loaded);
     struct Case {
         const char* name;
@@ -469,7 +470,7 @@ TEST_F(SaveGameTest, InconsistentGamesAreRefusedWithTheirReason) {
         EXPECT_EQ(error->kind, FileError::Kind::Inconsistent);
         EXPECT_EQ(error->field, c.field);
         EXPECT_EQ(error->message, "ไฟล์เกมนี้ไม่ตรงกับกติกาของเกม (" + c.reason + ") จึงโหลดไม่ได้");
-        EXPECT_EQ(bytesOf(loaded.s), before);
+        EXPECT_EQ(bytesOf(loaded.state()), before);
         EXPECT_TRUE(snapshot(loaded) == screen);
     }
 }
@@ -500,7 +501,7 @@ TEST_F(SaveGameTest, TextsWithBytesTheCodePageLacksAreRefused) {
         {at("AB"), 0x85, ""}, // the ellipsis the code page adds to TIS-620
     };
     loaded.NewGame(NewGameSetup{});
-    const std::vector<std::uint8_t> before = bytesOf(loaded.s);
+    const std::vector<std::uint8_t> before = bytesOf(loaded.state());
     for (const Case& c : cases) {
         std::vector<std::uint8_t> b = good;
         b[c.offset] = c.byte;
@@ -517,7 +518,7 @@ TEST_F(SaveGameTest, TextsWithBytesTheCodePageLacksAreRefused) {
         ASSERT_TRUE(error.has_value()) << int(c.byte);
         EXPECT_EQ(error->kind, FileError::Kind::Unencodable);
         EXPECT_EQ(error->message, c.message);
-        EXPECT_EQ(bytesOf(loaded.s), before);
+        EXPECT_EQ(bytesOf(loaded.state()), before);
     }
 }
 
@@ -529,7 +530,7 @@ TEST_F(SaveGameTest, SavingAgainWithShorterTextsLeavesOnlyTheNewRecord) {
     ASSERT_FALSE(saveGameFile(s, dir.path(), kGameName).has_value());
     EXPECT_EQ(readAll(saveGamePath(dir.path(), kGameName)), bytesOf(s));
     ASSERT_FALSE(LoadSavedGame(loaded, dir.path(), kGameName).has_value());
-    EXPECT_EQ(loaded.s.player(1).Name, "ก");
+    EXPECT_EQ(loaded.state().player(1).Name, "ก");
 }
 
 TEST_F(SaveGameTest, LoadIgnoresBytesAfterTheRecord) {
@@ -538,7 +539,7 @@ TEST_F(SaveGameTest, LoadIgnoresBytesAfterTheRecord) {
     b.insert(b.end(), 300, 0xAB);
     writeAll(saveGamePath(dir.path(), kGameName), b);
     ASSERT_FALSE(LoadSavedGame(loaded, dir.path(), kGameName).has_value());
-    expectSameSavedGame(s, loaded.s);
+    expectSameSavedGame(s, loaded.state());
 }
 
 TEST_F(SaveGameTest, FailedWriteKeepsThePreviousSave) {

@@ -176,7 +176,7 @@ TEST(SaveRecordTexts, TextsAreCountedWindows874Bytes) {
     setup.numPlayers = 2;
     setup.names = {"", "บางปะอิน", "Bob", "Player3", "Player4", "Player5", "Player6"};
     game.NewGame(setup);
-    const std::vector<std::uint8_t> b = bytesOf(game.s);
+    const std::vector<std::uint8_t> b = bytesOf(game.state());
 
     // An eight-character Thai name takes 2 + 8 bytes.
     EXPECT_EQ(le16(b, 0), 8);
@@ -188,7 +188,7 @@ TEST(SaveRecordTexts, TextsAreCountedWindows874Bytes) {
 
     std::size_t texts = 0;
     const auto count = [&texts](const std::string& t) { texts += utf8ToCp874(t)->size(); };
-    const GameState& s = game.s;
+    const GameState& s = game.state();
     for (int k = 1; k <= kMaxPlayers; ++k) {
         count(s.player(k).Name);
         count(s.LPName[std::size_t(k)]);
@@ -302,7 +302,7 @@ TEST(SaveRecordTexts, EveryCutOfARecordWithTextsIsRefused) {
     RecordingView view;
     Game game(rnd, view);
     game.NewGame(NewGameSetup{});
-    const std::vector<std::uint8_t> b = bytesOf(game.s);
+    const std::vector<std::uint8_t> b = bytesOf(game.state());
     ASSERT_GT(b.size(), 1866u);
     for (std::size_t n = 0; n < b.size(); ++n) {
         const FileError::Kind k = refusal(std::span(b).first(n));

@@ -30,9 +30,9 @@ TEST(SavedMidPlay, EverySaveOfSeededGamesLoadsBack) {
         game.NewGame(setup);
         bool failed = false;
         playComputerGame(game, view, 400, [&](int turn, int) {
-            if (game.s.gameOver || failed) return;
-            SaveRecord r = SaveRecordOf(game.s);
-            r.players[game.s.NV].computer = kFalse;
+            if (game.state().gameOver || failed) return;
+            SaveRecord r = SaveRecordOf(game.state());
+            r.players[game.state().NV].computer = kFalse;
             const SaveBytes bytes = encodeSaveRecord(r);
             ASSERT_TRUE(std::holds_alternative<std::vector<std::uint8_t>>(bytes));
             const auto read = readSaveRecord(std::get<std::vector<std::uint8_t>>(bytes));

@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     players.numPlayers = 3;
     players.names = {"", "สมชาย", "มานี", "ปิติ", "", "", ""};
     test::StartedGame saved(players);
-    (void)saveGameFile(saved.game.s, std::filesystem::path(games.path().toStdU16String()), "สมชายกับมานี");
+    (void)saveGameFile(saved.game.state(), std::filesystem::path(games.path().toStdU16String()),
+                       "สมชายกับมานี");
     test::writePicture(games.filePath(QStringLiteral("แมว.bmp")));
     QDir(games.path()).mkdir(QStringLiteral("รูปภาพ"));
 

@@ -38,7 +38,7 @@ struct StartedGame {
     explicit StartedGame(const NewGameSetup& setup) { game.NewGame(setup); }
     int ownedDeeds() const {
         int n = 0;
-        for (int d = 1; d <= kDeeds; ++d) n += game.s.deed(d).Owner != 0;
+        for (int d = 1; d <= kDeeds; ++d) n += game.state().deed(d).Owner != 0;
         return n;
     }
 };

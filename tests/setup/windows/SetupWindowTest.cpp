@@ -99,7 +99,7 @@ private slots:
         QVERIFY(!f.w.isVisible());
         QCOMPARE(f.fileName, QStringLiteral("เกม"));
         test::StartedGame g(*f.started);
-        const GameState& s = g.game.s;
+        const GameState& s = g.game.state();
         QCOMPARE(int(s.NumOfPlayer), 2);
         QCOMPARE(s.player(1).Name, std::string("Player1"));
         QCOMPARE(s.player(2).Name, std::string("Player2"));
@@ -134,11 +134,11 @@ private slots:
         QVERIFY(f.started);
         QCOMPARE(f.started->numPlayers, 3);
         test::StartedGame g(*f.started);
-        QCOMPARE(int(g.game.s.NumOfPlayer), 3);
-        QCOMPARE(g.game.s.player(3).Name, std::string("มานี"));
+        QCOMPARE(int(g.game.state().NumOfPlayer), 3);
+        QCOMPARE(g.game.state().player(3).Name, std::string("มานี"));
         // Every name box is copied, playing or not.
-        QCOMPARE(g.game.s.player(5).Name, std::string("ชูใจ"));
-        QVERIFY(!g.game.ui[Ctl::PlayerButton4].visible);
+        QCOMPARE(g.game.state().player(5).Name, std::string("ชูใจ"));
+        QVERIFY(!g.game.screen()[Ctl::PlayerButton4].visible);
     }
 
     void sixPlayersDealtFourDeedsOwnTwentyFour() {
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(f.started->initialDeeds, 4);
         test::StartedGame g(*f.started);
         QCOMPARE(g.ownedDeeds(), 24);
-        for (int k = 1; k <= 6; ++k) QCOMPARE(int(g.game.s.player(k).DeedCount), 4);
+        for (int k = 1; k <= 6; ++k) QCOMPARE(int(g.game.state().player(k).DeedCount), 4);
     }
 
     void theFirstDealOptionAgainDealsNothing() {
@@ -178,9 +178,9 @@ private slots:
         QVERIFY(!f.started->computer[1] && !f.started->computer[2]);
         QVERIFY(!f.started->buyFirstLoop);
         test::StartedGame g(*f.started);
-        QCOMPARE(g.game.s.player(3).IsComputer, kTrue);
-        QCOMPARE(g.game.s.Pcom[3], kTrue);
-        QCOMPARE(g.game.s.FirstLapLock[1], kTrue);
+        QCOMPARE(g.game.state().player(3).IsComputer, kTrue);
+        QCOMPARE(g.game.state().Pcom[3], kTrue);
+        QCOMPARE(g.game.state().FirstLapLock[1], kTrue);
     }
 
     void nameTheSavedGameCannotHoldIsRefused() {
@@ -243,8 +243,9 @@ private slots:
         f.ok();
         QVERIFY(f.messages.shown.empty());
         test::StartedGame g(*f.started);
-        QCOMPARE(g.game.s.LP[2], kTrue);
-        QCOMPARE(g.game.s.LPName[2], QDir::toNativeSeparators(f.dir.filePath("token.bmp")).toStdString());
+        QCOMPARE(g.game.state().LP[2], kTrue);
+        QCOMPARE(g.game.state().LPName[2],
+                 QDir::toNativeSeparators(f.dir.filePath("token.bmp")).toStdString());
     }
 
     // A picture that no longer opens when OK is pressed: the player is told, the token keeps its
@@ -274,8 +275,8 @@ private slots:
         QVERIFY(f.started);
         QVERIFY(f.started->picturePaths[2].empty());
         test::StartedGame g(*f.started);
-        QCOMPARE(g.game.s.LP[2], kFalse);
-        QVERIFY(g.game.s.LPName[2].empty());
+        QCOMPARE(g.game.state().LP[2], kFalse);
+        QVERIFY(g.game.state().LPName[2].empty());
     }
 
     void pictureButtonHandsTheRowToTheChooser() {

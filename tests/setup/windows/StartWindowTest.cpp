@@ -152,7 +152,7 @@ private slots:
         setup.numPlayers = 3;
         setup.names = {"", "สมชาย", "มานี", "ปิติ", "", "", ""};
         test::StartedGame game(setup);
-        QVERIFY(!saveGameFile(game.game.s, folder, "สามคน").has_value());
+        QVERIFY(!saveGameFile(game.game.state(), folder, "สามคน").has_value());
         QFile whole(dir.filePath(QStringLiteral("สามคน.dat")));
         QVERIFY(whole.open(QIODevice::ReadOnly));
         const QByteArray bytes = whole.readAll();

@@ -112,12 +112,21 @@ double ComputerTurn::step() {
         r2_ = g_.rdm(1, 10);
         g_.placeTokenInSquare(player_, s.player(player_).Position, r1_, r2_);
         g_.board.arrow2.visible = true;
+        if (s.LoopFinish == "True") strategy_.startThinking(g_, Ctl::BonusFrame);
         stage_ = Stage::Placed;
         return kPlace;
     case Stage::Placed:
         if (s.FirstProcess != "Y") {
             stage_ = Stage::Done;
             return kOver;
+        }
+        if (s.LoopFinish == "True") {
+            // The bonus is chosen before the square is looked at, a card drawn or a frame opened.
+            if (!strategy_.ready()) {
+                if (s.Speed <= Game::speedOfOption(1)) strategy_.hurry();
+                return kThinkStep;
+            }
+            bonus_ = strategy_.lapBonus(g_);
         }
         ui.visible = true;
         g_.view().showWindow(GameWindow::Main);
@@ -144,6 +153,13 @@ double ComputerTurn::step() {
     case Stage::Done: return kOver;
     }
     return kOver;
+}
+
+void ComputerTurn::playFromPlacing(Game& g, Strategy& strategy) {
+    ComputerTurn turn(g, strategy);
+    turn.player_ = g.s.NV;
+    turn.stage_ = Stage::Placed;
+    turn.play();
 }
 
 void ComputerTurn::roll(int upTo) {
@@ -180,7 +196,6 @@ double ComputerTurn::resolve() {
     Game& g = g_;
     GameState& s = g.s;
     MainScreen& ui = g.ui;
-    const int P = player_;
     g.board.timersRunning = false;
     g.board.arrow2.visible = false;
     ++s.Continue;
@@ -189,8 +204,7 @@ double ComputerTurn::resolve() {
         g.armBonusLook();
         ui[Ctl::OKButtonInBonus].enabled = false;
         ui[Ctl::LabelBonus].enabled = false;
-        g.message(s.player(P).Name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
-        g.takeBonusMoney();
+        com::takeBonus(g, bonus_);
     }
     frame_ = g.openSquareFrame(Player::Computer);
     if (frame_ == Ctl::None) {

@@ -13,12 +13,12 @@
 namespace tavorin::com {
 
 namespace {
-const std::string& nameOf(Game& g) { return g.s.player(g.s.NV).Name; }
+const std::string& nameOf(const Game& g) { return g.state().player(g.state().NV).Name; }
 
 void buy(Game& g, bool withHouse) {
     const int d = g.currentDeed();
     if (d == 0) return;
-    if (g.affords(landPrice(g.s.deed(d), withHouse)))
+    if (g.affords(landPrice(g.state().deed(d), withHouse)))
         g.message(nameOf(g), withHouse ? "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้พร้อมบ้าน 1 หลัง" : "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้");
     g.buyLand(withHouse);
 }
@@ -36,8 +36,9 @@ void takeOver(Game& g) {
 
 void pay(Game& g, Ctl frame, Strategy& strategy) {
     if (const std::optional<Due> due = g.dueOn(frame)) {
-        const bool shortOfCash = std::int64_t(g.s.player(g.s.NV).Money) + due->amount < 0;
-        if (shortOfCash && lastHeldDeed(g.s, g.s.NV) != 0)
+        const GameState& s = g.state();
+        const bool shortOfCash = std::int64_t(s.player(s.NV).Money) + due->amount < 0;
+        if (shortOfCash && lastHeldDeed(s, s.NV) != 0)
             raiseFunds(g, due->amount, strategy.fundPlan(g, due->amount));
     }
     g.payDue(frame, Player::Computer);
@@ -45,20 +46,12 @@ void pay(Game& g, Ctl frame, Strategy& strategy) {
 
 // The computer's own mortgaged land counts as its own land; it may first buy it back.
 void redeemIfChosen(Game& g, Strategy& strategy) {
+    const GameState& s = g.state();
     const int d = g.currentDeed();
-    if (d == 0 || g.s.deed(d).Owner != g.s.NV || g.s.deed(d).Mortgaged != kTrue) return;
-    if (!strategy.redeem(g) || !g.affords(mortgageValue(g.s.deed(d)))) return;
+    if (d == 0 || s.deed(d).Owner != s.NV || s.deed(d).Mortgaged != kTrue) return;
+    if (!strategy.redeem(g) || !g.affords(mortgageValue(s.deed(d)))) return;
     g.message(nameOf(g), "คอมฯ ตัดสินใจไถ่ถอนที่ดินผืนนี้คืนจากธนาคาร");
     g.redeemLand();
-}
-
-// What selling the top piece of a deed fetches: its tower, else a house, else the land, which under a
-// mortgage first repays the bank what it lent on it.
-std::int32_t saleValue(const DeedRecord& D) {
-    if (D.single() && D.Towers == 1) return percentOf(D.TowerPrice, 90);
-    if (D.single() && D.Houses > 0) return percentOf(D.HousePrice, 90);
-    const std::int32_t v = percentOf(D.Price, 90);
-    return D.Mortgaged == kTrue ? v - mortgageValue(D) : v;
 }
 
 bool heldBy(const GameState& s, int player, int d) {
@@ -66,14 +59,15 @@ bool heldBy(const GameState& s, int player, int d) {
 }
 
 void announce(Game& g, std::string_view phrase, int d, std::string_view got, std::int32_t v) {
-    const PlayerRecord& p = g.s.player(g.s.NV);
+    const GameState& s = g.state();
+    const PlayerRecord& p = s.player(s.NV);
     std::string text;
     text.reserve(256);
     text += phrase;
     text += '"';
     appendNumber(text, d);
     text += ' ';
-    text += g.s.deed(d).Name;
+    text += s.deed(d).Name;
     text += "\"\r\n";
     text += got;
     appendNumber(text, v);
@@ -84,52 +78,27 @@ void announce(Game& g, std::string_view phrase, int d, std::string_view got, std
 } // namespace
 
 void ComSellOneAsset(Game& g, int d) {
-    const int P = g.s.NV;
-    if (d == 0) d = lastHeldDeed(g.s, P);
-    if (!heldBy(g.s, P, d)) return;
-    DeedRecord& D = g.s.deed(d);
-    enum { Tower, House, Land } piece = Land;
-    if (D.single() && D.Towers == 1)
-        piece = Tower;
-    else if (D.single() && D.Houses > 0)
-        piece = House;
-    const std::int32_t v = saleValue(D);
+    const GameState& s = g.state();
+    const int P = s.NV;
+    if (d == 0) d = lastHeldDeed(s, P);
+    if (!heldBy(s, P, d)) return;
+    const PieceSale sale = pieceSale(s.deed(d));
     announce(g,
-             piece == Tower   ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายตึก 1 หลังจากที่ดิน  "
-             : piece == House ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายบ้าน 1 หลังจากที่ดิน  "
-                              : "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายที่ดิน  ",
-             d, "ได้รับเงินจากการขายเป็นเงิน ", v);
-    g.PlayerMoneyChange(P, v);
-    g.report({.kind = EventKind::Sold,
-              .player = P,
-              .deed = d,
-              .amount = v,
-              .houses = piece == Tower   ? 5
-                        : piece == House ? 1
-                                         : 0});
-    if (piece == Tower) {
-        D.Towers = 0;
-    } else if (piece == House) {
-        --D.Houses;
-    } else {
-        transferDeed(g.s, d, 0);
-        // Land sold back to the bank comes back free of its pledge, as it does on a bankruptcy;
-        // otherwise the next buyer would pay full price for land the bank still holds.
-        D.Mortgaged = kFalse;
-    }
-    g.ChangeDeedOnMain();
+             sale.piece == Piece::Tower   ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายตึก 1 หลังจากที่ดิน  "
+             : sale.piece == Piece::House ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายบ้าน 1 หลังจากที่ดิน  "
+                                          : "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายที่ดิน  ",
+             d, "ได้รับเงินจากการขายเป็นเงิน ", sale.value);
+    g.sellPieceToBank(P, d);
 }
 
 void ComMortgageOne(Game& g, int d) {
-    const int P = g.s.NV;
-    if (!heldBy(g.s, P, d)) return;
-    DeedRecord& D = g.s.deed(d);
+    const GameState& s = g.state();
+    const int P = s.NV;
+    if (!heldBy(s, P, d)) return;
+    const DeedRecord& D = s.deed(d);
     if (D.Mortgaged == kTrue || D.Houses != 0 || D.Towers != 0) return;
-    const std::int32_t v = mortgageValue(D);
-    announce(g, "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจจำนองที่ดิน  ", d, "ได้รับเงินจากการจำนองเป็นเงิน ", v);
-    g.PlayerMoneyChange(P, v);
-    g.report({.kind = EventKind::Mortgaged, .player = P, .deed = d, .amount = v});
-    D.Mortgaged = kTrue;
+    announce(g, "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจจำนองที่ดิน  ", d, "ได้รับเงินจากการจำนองเป็นเงิน ", mortgageValue(D));
+    g.PlayerMoneyChange(P, g.mortgageDeed(P, d));
     g.ChangeDeedOnMain();
 }
 
@@ -155,7 +124,7 @@ FundStep nextFundStep(const GameState& s, FundPlan plan) {
         std::int32_t least = 0;
         for (int d : heldDeeds(s, P)) {
             if (s.deed(d).Owner != P) continue;
-            const std::int32_t v = saleValue(s.deed(d));
+            const std::int32_t v = pieceSale(s.deed(d)).value;
             if (pick == 0 || v <= least) {
                 pick = d;
                 least = v;
@@ -168,9 +137,10 @@ FundStep nextFundStep(const GameState& s, FundPlan plan) {
 }
 
 void raiseFunds(Game& g, std::int32_t amount, FundPlan plan) {
-    const PlayerRecord& p = g.s.player(g.s.NV);
+    const GameState& s = g.state();
+    const PlayerRecord& p = s.player(s.NV);
     while (std::int64_t(p.Money) + amount < 0) {
-        const FundStep step = nextFundStep(g.s, plan);
+        const FundStep step = nextFundStep(s, plan);
         if (step.deed == 0) return;
         if (step.kind == FundStep::Mortgage)
             ComMortgageOne(g, step.deed);
@@ -180,13 +150,13 @@ void raiseFunds(Game& g, std::int32_t amount, FundPlan plan) {
 }
 
 void takeBonus(Game& g, int d) {
+    const GameState& s = g.state();
     const std::string& name = nameOf(g);
-    const bool house = validDeed(d) && g.s.deed(d).Owner == g.s.NV;
-    if (house) {
+    if (validDeed(d) && s.deed(d).Owner == s.NV) {
         std::string text = "คอมฯ เลือกที่จะรับโบนัสเป็นบ้าน 1 หลังบนที่ดิน \"";
         appendNumber(text, d);
         text += ' ';
-        text += g.s.deed(d).Name;
+        text += s.deed(d).Name;
         text += '"';
         g.message(name, text);
         if (g.takeBonusHouse(d)) return;
@@ -213,7 +183,7 @@ void decide(Game& g, Ctl frame, Strategy& strategy) {
     case Ctl::NotOwnNotSingleLandFrame: return pay(g, frame, strategy);
     case Ctl::NotOwnMortgageLandFrame:
         if (strategy.mortgagedLand(g) == MortgagedLandChoice::TakeOver &&
-            g.affords(takeOverPrice(g.s.deed(g.currentDeed()))))
+            g.affords(takeOverPrice(g.state().deed(g.currentDeed()))))
             return takeOver(g);
         return pay(g, frame, strategy);
     case Ctl::RelaxFrame: return g.rest();
@@ -223,7 +193,7 @@ void decide(Game& g, Ctl frame, Strategy& strategy) {
     case Ctl::OwnSingleLandFrame: {
         redeemIfChosen(g, strategy);
         const int d = g.currentDeed();
-        if (d != 0 && g.s.deed(d).Towers == 1) return g.leaveOwnLand();
+        if (d != 0 && g.state().deed(d).Towers == 1) return g.leaveOwnLand();
         if (strategy.buildOne(g)) return build(g);
         return g.leaveOwnLand();
     }

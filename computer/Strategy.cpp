@@ -23,31 +23,31 @@ namespace {
 class ClassicStrategy final : public Strategy {
 public:
     LandChoice freeLand(Game& g) override {
-        const int P = g.s.NV;
+        const int P = g.state().NV;
         const int d = g.currentDeed();
-        const std::int32_t m = g.s.player(P).Money;
-        const int p = g.s.deed(d).Price;
+        const std::int32_t m = g.state().player(P).Money;
+        const int p = g.state().deed(d).Price;
         if (m < p) return LandChoice::Leave;
-        switch (g.s.deed(d).type()) {
+        switch (g.state().deed(d).type()) {
         case LandType::Single: {
-            const int h = g.s.deed(d).HousePrice;
+            const int h = g.state().deed(d).HousePrice;
             const int group = singleGroupOf(d);
             if (m < 3 * p && m < p + h)
                 return g.rdm(0, 100) <= singleLandAloneThreshold(group) ? LandChoice::Buy : LandChoice::Leave;
-            const SingleLandSplit split = singleLandSplit(group, m >= 3 * p, g.s.player(P).DeedCount);
+            const SingleLandSplit split = singleLandSplit(group, m >= 3 * p, g.state().player(P).DeedCount);
             const int R = g.rdm(1, 100);
             if (R < split.A) return LandChoice::Buy;
             if (R < split.B) return LandChoice::BuyWithHouse;
             return LandChoice::Leave;
         }
         case LandType::Pair: {
-            const int k = ownedBy(g.s, P, kPairDeeds);
-            const int o = ownedByOthers(g.s, P, kPairDeeds);
+            const int k = ownedBy(g.state(), P, kPairDeeds);
+            const int o = ownedByOthers(g.state(), P, kPairDeeds);
             return g.rdm(1, 100) <= pairLandThreshold(k, o, m >= 3 * p) ? LandChoice::Buy : LandChoice::Leave;
         }
         default: {
-            const int k = ownedBy(g.s, P, kGroupDeeds);
-            const int o = ownedByOthers(g.s, P, kGroupDeeds);
+            const int k = ownedBy(g.state(), P, kGroupDeeds);
+            const int o = ownedByOthers(g.state(), P, kGroupDeeds);
             return g.rdm(1, 100) <= groupLandThreshold(k, o, m >= 3 * p) ? LandChoice::Buy
                                                                          : LandChoice::Leave;
         }
@@ -55,8 +55,9 @@ public:
     }
 
     bool buildOne(Game& g) override {
-        const DeedRecord& D = g.s.deed(g.currentDeed());
-        const int threshold = buildThreshold(g.s.player(g.s.NV).Money, D.Houses, D.HousePrice, D.TowerPrice);
+        const DeedRecord& D = g.state().deed(g.currentDeed());
+        const int threshold =
+            buildThreshold(g.state().player(g.state().NV).Money, D.Houses, D.HousePrice, D.TowerPrice);
         return threshold != 0 && g.rdm(1, 100) <= threshold;
     }
 
@@ -179,10 +180,10 @@ std::string fundOutcome(const Game& g, std::int32_t amount, FundPlan plan) {
     HeadlessView view;
     Game copy(g, random, view);
     com::raiseFunds(copy, amount, plan);
-    const int P = copy.s.NV;
-    std::string out = std::to_string(copy.s.player(P).Money);
-    for (int d : heldDeeds(copy.s, P)) {
-        const DeedRecord& D = copy.s.deed(d);
+    const int P = copy.state().NV;
+    std::string out = std::to_string(copy.state().player(P).Money);
+    for (int d : heldDeeds(copy.state(), P)) {
+        const DeedRecord& D = copy.state().deed(d);
         out += ' ';
         out += std::to_string(d * 100 + D.Houses * 10 + D.Towers * 5 + (D.Mortgaged == kTrue));
     }
@@ -194,9 +195,9 @@ int StrongStrategy::best(const Game& g, Question question, const std::vector<int
     const long decision = decisions_++;
     if (choices.size() == 1) return choices.front();
     const auto started = std::chrono::steady_clock::now();
-    const int P = g.s.NV;
+    const int P = g.state().NV;
     const Ctl frame = openSquareFrame(g);
-    const std::uint64_t seed = positionSeed(g.s, decision);
+    const std::uint64_t seed = positionSeed(g.state(), decision);
     std::vector<double> total(choices.size(), 0.0);
     for (int r = 0; r < settings_.rollouts; ++r) {
         if (r > 0 && stop_ && stop_->load(std::memory_order_relaxed)) break;
@@ -207,7 +208,7 @@ int StrongStrategy::best(const Game& g, Question question, const std::vector<int
             RolloutRandom random(rolloutSeed);
             HeadlessView view;
             Game copy(g, random, view);
-            for (int k = 1; k <= copy.s.NumOfPlayer; ++k) copy.s.player(k).IsComputer = kTrue;
+            copy.seatComputersEverywhere();
             FirstChoice first;
             first.question = question;
             first.value = choices[c];
@@ -219,7 +220,7 @@ int StrongStrategy::best(const Game& g, Question question, const std::vector<int
             Seats seats;
             seats.of[std::size_t(P)] = &first;
             playComputerGame(copy, view, settings_.horizon, {}, &seats);
-            total[c] += score(copy.s, P);
+            total[c] += score(copy.state(), P);
         }
     }
     std::size_t pick = 0;
@@ -232,8 +233,8 @@ int StrongStrategy::best(const Game& g, Question question, const std::vector<int
 }
 
 LandChoice StrongStrategy::freeLand(Game& g) {
-    const DeedRecord& D = g.s.deed(g.currentDeed());
-    const std::int64_t m = g.s.player(g.s.NV).Money;
+    const DeedRecord& D = g.state().deed(g.currentDeed());
+    const std::int64_t m = g.state().player(g.state().NV).Money;
     std::vector<int> choices;
     if (m >= D.Price) choices.push_back(int(LandChoice::Buy));
     if (D.single() && m >= std::int64_t(D.Price) + D.HousePrice)
@@ -244,16 +245,16 @@ LandChoice StrongStrategy::freeLand(Game& g) {
 
 bool StrongStrategy::buildOne(Game& g) {
     std::vector<int> choices;
-    if (g.affords(buildingPrice(g.s.deed(g.currentDeed())))) choices.push_back(1);
+    if (g.affords(buildingPrice(g.state().deed(g.currentDeed())))) choices.push_back(1);
     choices.push_back(0);
     return best(g, Question::BuildOne, choices) != 0;
 }
 
 int StrongStrategy::lapBonus(Game& g) {
-    const int P = g.s.NV;
+    const int P = g.state().NV;
     std::vector<int> choices{0};
-    for (int d : heldDeeds(g.s, P)) {
-        const DeedRecord& D = g.s.deed(d);
+    for (int d : heldDeeds(g.state(), P)) {
+        const DeedRecord& D = g.state().deed(d);
         // The land a house can go on: his own single land, free of the bank, with room for a house,
         // whose price the bonus and his cash cover.
         if (D.Owner == P && D.single() && D.Mortgaged != kTrue && D.Towers == 0 && D.Houses < 4 &&
@@ -277,14 +278,14 @@ FundPlan StrongStrategy::fundPlan(Game& g, std::int32_t amount) {
 
 MortgagedLandChoice StrongStrategy::mortgagedLand(Game& g) {
     std::vector<int> choices{int(MortgagedLandChoice::Pay)};
-    if (g.affords(takeOverPrice(g.s.deed(g.currentDeed()))))
+    if (g.affords(takeOverPrice(g.state().deed(g.currentDeed()))))
         choices.push_back(int(MortgagedLandChoice::TakeOver));
     return MortgagedLandChoice(best(g, Question::MortgagedLand, choices));
 }
 
 bool StrongStrategy::redeem(Game& g) {
     std::vector<int> choices{0};
-    if (g.affords(mortgageValue(g.s.deed(g.currentDeed())))) choices.push_back(1);
+    if (g.affords(mortgageValue(g.state().deed(g.currentDeed())))) choices.push_back(1);
     return best(g, Question::Redeem, choices) != 0;
 }
 

@@ -112,7 +112,7 @@ BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Wind
     timer(3).start();
     timer(4).start();
     // The names and prices are hidden until someone asks for them.
-    game_.s.namesShown = false;
+    game_.showNames(false);
     refresh();
 }
 
@@ -157,7 +157,7 @@ void BoardWindow::setRunner(BoardView::Runner runner) {
 }
 
 void BoardWindow::setNamesShown(bool shown) {
-    game_.s.namesShown = shown;
+    game_.showNames(shown);
     refresh();
 }
 
@@ -175,7 +175,7 @@ void BoardWindow::tick(int index) {
 }
 
 void BoardWindow::refresh() {
-    const BoardScreen& b = game_.board;
+    const BoardScreen& b = game_.boardScreen();
     if (b.timersRunning != timersRunning_) {
         timersRunning_ = b.timersRunning;
         for (QTimer& t : timers_) {
@@ -190,15 +190,15 @@ void BoardWindow::refresh() {
     if (b.arrow2.left != lastArrow2_.left || b.arrow2.top != lastArrow2_.top) view_->look().bob2 = 0;
     lastArrow1_ = b.arrow1;
     lastArrow2_ = b.arrow2;
-    const bool shown = game_.s.namesShown;
+    const bool shown = game_.state().namesShown;
     view_->look().namesShown = shown;
     (shown ? showLabels_ : hideLabels_)->setChecked(true);
     if (b.visible != isVisible()) setVisible(b.visible);
-    std::string painted = paintedState(game_.s, b);
+    std::string painted = paintedState(game_.state(), b);
     if (painted == painted_) return;
     painted_ = std::move(painted);
     for (int d = 1; d <= kDeeds; ++d)
-        view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.s.deed(d).Name));
+        view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.state().deed(d).Name));
     view_->update();
 }
 

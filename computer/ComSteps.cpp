@@ -13,12 +13,12 @@
 namespace tavorin::com {
 
 namespace {
-const std::string& nameOf(Game& g) { return g.s.player(g.s.NV).Name; }
+const std::string& nameOf(const Game& g) { return g.state().player(g.state().NV).Name; }
 
 void buy(Game& g, bool withHouse) {
     const int d = g.currentDeed();
     if (d == 0) return;
-    if (g.affords(landPrice(g.s.deed(d), withHouse)))
+    if (g.affords(landPrice(g.state().deed(d), withHouse)))
         g.message(nameOf(g), withHouse ? "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้พร้อมบ้าน 1 หลัง" : "คอมฯ ตัดสินใจซื้อที่ดินผืนนี้");
     g.buyLand(withHouse);
 }
@@ -31,60 +31,34 @@ void build(Game& g) {
 } // namespace
 
 void ComSellOneAsset(Game& g) {
-    const int P = g.s.NV;
-    PlayerRecord& p = g.s.player(P);
-    const int d = lastHeldDeed(g.s, P);
+    const GameState& s = g.state();
+    const int P = s.NV;
+    const PlayerRecord& p = s.player(P);
+    const int d = lastHeldDeed(s, P);
     if (d == 0) return;
-    DeedRecord& D = g.s.deed(d);
-    enum { Tower, House, Land } piece = Land;
-    std::int32_t v;
-    if (D.single() && D.Towers == 1) {
-        piece = Tower;
-        v = percentOf(D.TowerPrice, 90);
-    } else if (D.single() && D.Houses > 0) {
-        piece = House;
-        v = percentOf(D.HousePrice, 90);
-    } else {
-        v = percentOf(D.Price, 90);
-    }
+    const DeedRecord& D = s.deed(d);
+    const PieceSale sale = pieceSale(D);
     std::string text;
     text.reserve(256);
-    text += piece == Tower   ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายตึก 1 หลังจากที่ดิน  "
-            : piece == House ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายบ้าน 1 หลังจากที่ดิน  "
-                             : "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายที่ดิน  ";
+    text += sale.piece == Piece::Tower   ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายตึก 1 หลังจากที่ดิน  "
+            : sale.piece == Piece::House ? "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายบ้าน 1 หลังจากที่ดิน  "
+                                         : "คอมฯ ท่านนี้มีเงินไม่พอจ่ายจึงตัดสินใจขายที่ดิน  ";
     text += '"';
     appendNumber(text, d);
     text += ' ';
     text += D.Name;
     text += "\"\r\nได้รับเงินจากการขายเป็นเงิน ";
-    appendNumber(text, v);
+    appendNumber(text, sale.value);
     text += "\r\nจึงได้รับเงินรวมกับปัจจุบันเป็น ";
-    appendNumber(text, std::int64_t(p.Money) + v);
+    appendNumber(text, std::int64_t(p.Money) + sale.value);
     g.message(p.Name, text);
-    g.PlayerMoneyChange(P, v);
-    g.report({.kind = EventKind::Sold,
-              .player = P,
-              .deed = d,
-              .amount = v,
-              .houses = piece == Tower   ? 5
-                        : piece == House ? 1
-                                         : 0});
-    if (piece == Tower) {
-        D.Towers = 0;
-    } else if (piece == House) {
-        --D.Houses;
-    } else {
-        transferDeed(g.s, d, 0);
-        // Land sold back to the bank comes back free of its pledge, as it does on a bankruptcy;
-        // otherwise the next buyer would pay full price for land the bank still holds.
-        D.Mortgaged = kFalse;
-    }
-    g.ChangeDeedOnMain();
+    g.sellPieceToBank(P, d);
 }
 
 void raiseFunds(Game& g, std::int32_t amount) {
-    const PlayerRecord& p = g.s.player(g.s.NV);
-    while (std::int64_t(p.Money) + amount < 0 && lastHeldDeed(g.s, g.s.NV) != 0) ComSellOneAsset(g);
+    const GameState& s = g.state();
+    const PlayerRecord& p = s.player(s.NV);
+    while (std::int64_t(p.Money) + amount < 0 && lastHeldDeed(s, s.NV) != 0) ComSellOneAsset(g);
 }
 
 void applyLandChoice(Game& g, LandChoice choice) {
@@ -112,7 +86,7 @@ void decide(Game& g, Ctl frame, Strategy& strategy) {
     case Ctl::OwnNotSingleLandFrame: return g.settle(frame);
     case Ctl::OwnSingleLandFrame: {
         const int d = g.currentDeed();
-        if (d != 0 && g.s.deed(d).Towers == 1) return g.leaveOwnLand();
+        if (d != 0 && g.state().deed(d).Towers == 1) return g.leaveOwnLand();
         if (strategy.buildOne(g)) return build(g);
         return g.leaveOwnLand();
     }

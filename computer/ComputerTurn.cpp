@@ -1,7 +1,5 @@
 #include "computer/ComputerTurn.h"
 
-#include <array>
-#include <initializer_list>
 #include <string>
 
 #include "computer/ComSteps.h"
@@ -19,41 +17,9 @@ constexpr double kOver = -1.0;
 
 // The bar moves every fifth of the fifty steps and is full at the last: after steps first..last it
 // stands at the last fifth among them, if any.
-void showProgress(MainScreen& ui, int first, int last) {
+void showProgress(Game& g, int first, int last) {
     const int fifth = last - last % 5;
-    if (fifth >= first) ui[Ctl::BarComThinking].value = 40 * fifth;
-}
-
-struct ButtonSet {
-    std::array<Ctl, 4> items{};
-    std::size_t count = 0;
-    ButtonSet() = default;
-    ButtonSet(std::initializer_list<Ctl> list) {
-        for (Ctl c : list) items[count++] = c;
-    }
-    const Ctl* begin() const { return items.data(); }
-    const Ctl* end() const { return items.data() + count; }
-};
-
-// The buttons each frame has disabled while the computer decides.
-ButtonSet lockedButtons(Ctl frame) {
-    switch (frame) {
-    case Ctl::TreasureFrame: return {Ctl::OkButtonInTreasure};
-    case Ctl::FateFrame: return {Ctl::OKButtonInFate};
-    case Ctl::TaxFrame: return {Ctl::OKButtonInTaxFrame};
-    case Ctl::DishonestFrame: return {Ctl::OKButtonInDishonestFrame};
-    case Ctl::RelaxFrame: return {Ctl::OKButtonInRelaxFrame};
-    case Ctl::StartFrame: return {Ctl::OKButtonInStart};
-    case Ctl::FirstFrame: return {Ctl::OKButtonInFirst};
-    case Ctl::FreeLandFrame:
-        return {Ctl::CheckFreeLand, Ctl::ViewDeed7, Ctl::OKButtonInFreeLand, Ctl::CancelButtonInFreeLand};
-    case Ctl::NotOwnMortgageLandFrame: return {Ctl::OKButtonInNotOwnMortgageLand, Ctl::TakeOverButton};
-    case Ctl::OwnSingleLandFrame: return {Ctl::OKButtonInOwnSingleLand, Ctl::CancelButtonInOwnSingleLand};
-    case Ctl::OwnNotSingleLandFrame: return {Ctl::OKButtonInOwnNotSingleLand};
-    case Ctl::NotOwnSingleLandFrame: return {Ctl::OKButtonInNotOwnSingleLand};
-    case Ctl::NotOwnNotSingleLandFrame: return {Ctl::OKButtonInNotOwnNotSingleLand};
-    default: return {};
-    }
+    if (fifth >= first) g.showComputerProgress(40 * fifth);
 }
 } // namespace
 
@@ -61,13 +27,11 @@ ComputerTurn::ComputerTurn(Game& game, Strategy& strategy) : g_(game), strategy_
 
 void ComputerTurn::finishDecision(Game& g, Ctl frame, Strategy& strategy) {
     com::decide(g, frame, strategy);
-    for (Ctl c : lockedButtons(frame)) g.ui[c].enabled = true;
-    g.s.FirstProcess = "N";
+    g.computerAnswered(frame);
 }
 
 double ComputerTurn::step() {
-    MainScreen& ui = g_.ui;
-    GameState& s = g_.s;
+    const GameState& s = g_.state();
     switch (stage_) {
     case Stage::Prepare:
         if (s.gameOver || s.NV < 1 || s.NV > kMaxPlayers || s.player(s.NV).IsComputer != kTrue) {
@@ -75,43 +39,27 @@ double ComputerTurn::step() {
             return kOver;
         }
         player_ = s.NV;
-        g_.board.arrow2.visible = false;
-        ui[Ctl::RunButton].enabled = false;
-        ui[Ctl::StopButton].enabled = false;
-        ui[Ctl::SaveButton].enabled = false;
-        g_.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์กำลังเตรียม...");
-        ui[Ctl::LabelComThinking].visible = true;
+        g_.startComputerTurn();
         stage_ = Stage::RollStart;
         return kPrepare;
     case Stage::RollStart:
-        ui[Ctl::BarComThinking].value = 0;
-        ui[Ctl::BarComThinking].visible = true;
-        g_.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์ทอยลูกเต๋า");
+        g_.showComputerStatus("คอมพิวเตอร์ทอยลูกเต๋า", true);
         step_ = 0;
         stage_ = Stage::Rolling;
         return kRollStep;
     case Stage::Rolling:
         roll(step_ + 1);
         if (step_ < kSteps) return kRollStep;
-        ui[Ctl::BarComThinking].visible = false;
-        ui[Ctl::LabelComThinking].visible = false;
-        g_.showRollText();
-        g_.applyMove(player_);
-        s.FirstProcess = "Y";
+        g_.hideComputerStatus();
+        g_.moveComputer(player_);
         stage_ = Stage::Moved;
         return kMove;
     case Stage::Moved:
-        g_.board.visible = true;
-        g_.SetArrowPictureOnMap();
-        g_.view().showWindow(GameWindow::Board);
+        g_.showMoveOnBoard();
         stage_ = Stage::Pointing;
         return kPoint;
     case Stage::Pointing:
-        g_.board.arrow1.visible = false;
-        r1_ = g_.rdm(1, 10);
-        r2_ = g_.rdm(1, 10);
-        g_.placeTokenInSquare(player_, s.player(player_).Position, r1_, r2_);
-        g_.board.arrow2.visible = true;
+        g_.putComputerToken(player_);
         stage_ = Stage::Placed;
         return kPlace;
     case Stage::Placed:
@@ -119,9 +67,7 @@ double ComputerTurn::step() {
             stage_ = Stage::Done;
             return kOver;
         }
-        ui.visible = true;
-        g_.view().showWindow(GameWindow::Main);
-        g_.ReportSquare(s.player(player_).Position);
+        g_.reportComputerSquare(player_);
         return resolve();
     case Stage::Thinking:
         if (step_ < kSteps) {
@@ -134,10 +80,7 @@ double ComputerTurn::step() {
             if (s.Speed <= Game::speedOfOption(1)) strategy_.hurry();
             return kThinkStep;
         }
-        g_.setLabel(Ctl::LabelComThinking, "");
-        ui[Ctl::LabelComThinking].visible = false;
-        ui[Ctl::BarComThinking].value = 0;
-        ui[Ctl::BarComThinking].visible = false;
+        g_.clearComputerStatus();
         finishDecision(g_, frame_, strategy_);
         stage_ = Stage::Done;
         return kOver;
@@ -150,15 +93,15 @@ void ComputerTurn::roll(int upTo) {
     if (upTo <= step_) return;
     // Every step shows two new faces, each hiding the last: only the last step's are ever seen.
     g_.discardDraws(2 * (upTo - step_ - 1), 1, 6);
-    g_.s.CubeValue1 = std::uint8_t(g_.rdm(1, 6));
-    g_.s.CubeValue2 = std::uint8_t(g_.rdm(1, 6));
-    showProgress(g_.ui, step_ + 1, upTo);
+    g_.Timer1_Timer();
+    g_.Timer2_Timer();
+    showProgress(g_, step_ + 1, upTo);
     step_ = upTo;
 }
 
 void ComputerTurn::think(int upTo) {
     if (upTo <= step_) return;
-    showProgress(g_.ui, step_, upTo - 1);
+    showProgress(g_, step_, upTo - 1);
     step_ = upTo;
 }
 
@@ -178,34 +121,22 @@ void ComputerTurn::play() {
 // with its buttons locked while the computer thinks.
 double ComputerTurn::resolve() {
     Game& g = g_;
-    GameState& s = g.s;
-    MainScreen& ui = g.ui;
-    const int P = player_;
-    g.board.timersRunning = false;
-    g.board.arrow2.visible = false;
-    ++s.Continue;
-    if (s.LoopFinish == "True") {
-        ++s.Continue;
-        g.armBonusLook();
-        ui[Ctl::OKButtonInBonus].enabled = false;
-        ui[Ctl::LabelBonus].enabled = false;
-        g.message(s.player(P).Name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
+    g.beginLanding();
+    if (g.state().LoopFinish == "True") {
+        g.armComputerBonus();
+        g.message(g.state().player(player_).Name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
         g.takeBonusMoney();
     }
     frame_ = g.openSquareFrame(Player::Computer);
     if (frame_ == Ctl::None) {
-        s.FirstProcess = "N";
+        g.computerAnswered(Ctl::None);
         stage_ = Stage::Done;
         return kOver;
     }
-    if (frame_ == Ctl::FreeLandFrame) ui[Ctl::CheckFreeLand].checked = false;
-    for (Ctl c : lockedButtons(frame_)) ui[c].enabled = false;
+    g.lockFrame(frame_);
     strategy_.startThinking(g, frame_);
     // ComThinking: the status line and an empty bar, then the pauses.
-    g.setLabel(Ctl::LabelComThinking, "คอมพิวเตอร์กำลังคิด...");
-    ui[Ctl::LabelComThinking].visible = true;
-    ui[Ctl::BarComThinking].value = 0;
-    ui[Ctl::BarComThinking].visible = true;
+    g.showComputerStatus("คอมพิวเตอร์กำลังคิด...", true);
     step_ = 0;
     stage_ = Stage::Thinking;
     return kThinkFirst;

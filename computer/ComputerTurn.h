@@ -52,7 +52,6 @@ private:
     Strategy& strategy_;
     Stage stage_ = Stage::Prepare;
     int step_ = 0;
-    int r1_ = 0, r2_ = 0;
     int player_ = 0;
     Ctl frame_ = Ctl::None;
 };

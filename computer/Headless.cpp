@@ -9,20 +9,20 @@ GameResult playComputerGame(Game& game, HeadlessView& view, int maxTurns,
                             const std::function<void(int, int)>& afterTurn, const Seats* seats) {
     GameResult result;
     std::array<bool, kMaxPlayers + 1> wasBankrupt{};
-    while (!game.s.gameOver && view.computerPending && (maxTurns <= 0 || result.turns < maxTurns)) {
+    while (!game.state().gameOver && view.computerPending && (maxTurns <= 0 || result.turns < maxTurns)) {
         view.computerPending = false;
-        const int player = game.s.NV;
+        const int player = game.state().NV;
         ComputerTurn(game, seats ? (*seats)(player) : classicStrategy()).play();
         ++result.turns;
         for (int k = 1; k <= kMaxPlayers; ++k) {
-            if (game.s.player(k).Bankrupt == kTrue && !wasBankrupt[std::size_t(k)]) {
+            if (game.state().player(k).Bankrupt == kTrue && !wasBankrupt[std::size_t(k)]) {
                 wasBankrupt[std::size_t(k)] = true;
                 result.bankrupts.push_back(k);
             }
         }
         if (afterTurn) afterTurn(result.turns, player);
     }
-    result.winner = game.s.gameOver ? view.winner : 0;
+    result.winner = game.state().gameOver ? view.winner : 0;
     return result;
 }
 

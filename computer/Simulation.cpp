@@ -45,7 +45,7 @@ SimGame playSimGame(const SimOptions& o, std::uint64_t seed, std::ostream* trace
     const GameResult r = playComputerGame(
         *game, view, o.maxTurns,
         [&](int turn, int player) {
-            if (trace) *trace << stateJson(game->s, turn, player) << '\n';
+            if (trace) *trace << stateJson(game->state(), turn, player) << '\n';
         },
         &seats);
     result.seed = seed;

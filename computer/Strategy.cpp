@@ -20,31 +20,31 @@ namespace {
 class ClassicStrategy final : public Strategy {
 public:
     LandChoice freeLand(Game& g) override {
-        const int P = g.s.NV;
+        const int P = g.state().NV;
         const int d = g.currentDeed();
-        const std::int32_t m = g.s.player(P).Money;
-        const int p = g.s.deed(d).Price;
+        const std::int32_t m = g.state().player(P).Money;
+        const int p = g.state().deed(d).Price;
         if (m < p) return LandChoice::Leave;
-        switch (g.s.deed(d).type()) {
+        switch (g.state().deed(d).type()) {
         case LandType::Single: {
-            const int h = g.s.deed(d).HousePrice;
+            const int h = g.state().deed(d).HousePrice;
             const int group = singleGroupOf(d);
             if (m < 3 * p && m < p + h)
                 return g.rdm(0, 100) <= singleLandAloneThreshold(group) ? LandChoice::Buy : LandChoice::Leave;
-            const SingleLandSplit split = singleLandSplit(group, m >= 3 * p, g.s.player(P).DeedCount);
+            const SingleLandSplit split = singleLandSplit(group, m >= 3 * p, g.state().player(P).DeedCount);
             const int R = g.rdm(1, 100);
             if (R < split.A) return LandChoice::Buy;
             if (R < split.B) return LandChoice::BuyWithHouse;
             return LandChoice::Leave;
         }
         case LandType::Pair: {
-            const int k = ownedBy(g.s, P, kPairDeeds);
-            const int o = ownedByOthers(g.s, P, kPairDeeds);
+            const int k = ownedBy(g.state(), P, kPairDeeds);
+            const int o = ownedByOthers(g.state(), P, kPairDeeds);
             return g.rdm(1, 100) <= pairLandThreshold(k, o, m >= 3 * p) ? LandChoice::Buy : LandChoice::Leave;
         }
         default: {
-            const int k = ownedBy(g.s, P, kGroupDeeds);
-            const int o = ownedByOthers(g.s, P, kGroupDeeds);
+            const int k = ownedBy(g.state(), P, kGroupDeeds);
+            const int o = ownedByOthers(g.state(), P, kGroupDeeds);
             return g.rdm(1, 100) <= groupLandThreshold(k, o, m >= 3 * p) ? LandChoice::Buy
                                                                          : LandChoice::Leave;
         }
@@ -52,8 +52,9 @@ public:
     }
 
     bool buildOne(Game& g) override {
-        const DeedRecord& D = g.s.deed(g.currentDeed());
-        const int threshold = buildThreshold(g.s.player(g.s.NV).Money, D.Houses, D.HousePrice, D.TowerPrice);
+        const DeedRecord& D = g.state().deed(g.currentDeed());
+        const int threshold =
+            buildThreshold(g.state().player(g.state().NV).Money, D.Houses, D.HousePrice, D.TowerPrice);
         return threshold != 0 && g.rdm(1, 100) <= threshold;
     }
 };
@@ -143,8 +144,8 @@ Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>&
     const long decision = decisions_++;
     if (choices.size() == 1) return choices.front();
     const auto started = std::chrono::steady_clock::now();
-    const int P = g.s.NV;
-    const std::uint64_t seed = positionSeed(g.s, decision);
+    const int P = g.state().NV;
+    const std::uint64_t seed = positionSeed(g.state(), decision);
     std::vector<double> total(choices.size(), 0.0);
     for (int r = 0; r < settings_.rollouts; ++r) {
         if (r > 0 && stop && stop->load(std::memory_order_relaxed)) break;
@@ -155,14 +156,14 @@ Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>&
             RolloutRandom random(rolloutSeed);
             HeadlessView view;
             Game copy(g, random, view);
-            for (int k = 1; k <= copy.s.NumOfPlayer; ++k) copy.s.player(k).IsComputer = kTrue;
+            copy.seatComputersEverywhere();
             FirstChoice first;
             set(first, choices[c]);
             ComputerTurn::finishDecision(copy, frame, first);
             Seats seats;
             seats.of[std::size_t(P)] = &first;
             playComputerGame(copy, view, settings_.horizon, {}, &seats);
-            total[c] += score(copy.s, P);
+            total[c] += score(copy.state(), P);
         }
     }
     std::size_t pick = 0;
@@ -176,8 +177,8 @@ Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>&
 
 StrongDecision StrongStrategy::weigh(const Game& g, Ctl frame, const std::atomic<bool>* stop) {
     StrongDecision decision;
-    const DeedRecord& D = g.s.deed(g.currentDeed());
-    const std::int64_t m = g.s.player(g.s.NV).Money;
+    const DeedRecord& D = g.state().deed(g.currentDeed());
+    const std::int64_t m = g.state().player(g.state().NV).Money;
     if (frame == Ctl::FreeLandFrame) {
         std::vector<LandChoice> choices;
         if (m >= D.Price) choices.push_back(LandChoice::Buy);
@@ -216,7 +217,7 @@ Unused& unused() {
 bool weighed(const Game& g, Ctl frame) {
     const int d = g.currentDeed();
     if (frame == Ctl::FreeLandFrame) return d != 0;
-    return frame == Ctl::OwnSingleLandFrame && g.s.deed(d).Towers != 1;
+    return frame == Ctl::OwnSingleLandFrame && g.state().deed(d).Towers != 1;
 }
 } // namespace
 

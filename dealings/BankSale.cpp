@@ -146,12 +146,15 @@ void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
         D.Houses = 0;
         D.Towers = 0;
     }
-    if (gross != moneysell)
+    // The bank pays for what it received: a chosen deed that changed hands meanwhile is not paid
+    // for twice.
+    const std::int64_t paid = percentOf(gross, 100 - VATPercent);
+    if (gross != paid)
         game_->report({.kind = EventKind::Paid,
                        .player = player,
-                       .amount = std::int32_t(moneysell - gross),
+                       .amount = std::int32_t(paid - gross),
                        .what = Charge::SaleTax});
-    game_->PlayerMoneyChange(player, std::int32_t(moneysell));
+    game_->PlayerMoneyChange(player, std::int32_t(paid));
     game_->ChangeDeedOnMain();
     visible = false;
 }

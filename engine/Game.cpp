@@ -35,6 +35,13 @@ Game::Game(const Game& position, RandomSource& random, MainView& view) : Game(po
     clock_ = nullptr;
 }
 
+void Game::markShown(GameWindow window) {
+    if (window == GameWindow::Board)
+        board.visible = true;
+    else
+        ui.visible = true;
+}
+
 void Game::setLabel(Ctl c, std::int64_t number) {
     std::string& t = ui[c].text;
     t.clear();

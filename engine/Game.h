@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/EndRule.h"
@@ -53,6 +54,17 @@ public:
     // The same position with a source of draws and a view of its own: the computer plays such a copy
     // forward to weigh a choice, and nothing the copy does reaches this game.
     Game(const Game& position, RandomSource& random, MainView& view);
+
+    // What the game holds and what its two windows show; only the rules' operations change them.
+    const GameState& state() const { return s; }
+    const MainScreen& screen() const { return ui; }
+    const BoardScreen& boardScreen() const { return board; }
+
+    // A position set up from outside the rules: the saved-game loader, the example pictures and test
+    // fixtures. Everything else changes the game through the operations below.
+    GameState& stateToSetUp() { return s; }
+    MainScreen& screenToSetUp() { return ui; }
+    BoardScreen& boardToSetUp() { return board; }
 
     GameState s;
     MainScreen ui;
@@ -159,6 +171,57 @@ public:
     void OpgBonus2_Click();
     void CmbBonus_Select(int index);
     void OKButtonInBonus_Click();
+
+    // --- What the windows hand the rules ---
+    void setFileName(std::string_view name) { s.FileName.assign(name); }
+    void showNames(bool shown) { s.namesShown = shown; }
+    // A window brought to the front counts as shown.
+    void markShown(GameWindow window);
+    // The focus the rules asked for, once: the window moves it and the request is spent.
+    Ctl takeFocus() { return std::exchange(ui.focus, Ctl::None); }
+    // No dice and no saving until a computer's turn, started from the event loop, takes over.
+    void lockTurnButtons();
+
+    // --- The computer's turn on the screen; its decisions are the operations above ---
+    // Its status line and progress bar; `withBar` shows the bar, empty.
+    void showComputerStatus(std::string_view text, bool withBar);
+    void showComputerProgress(int value) { ui[Ctl::BarComThinking].value = value; }
+    void hideComputerStatus();
+    void clearComputerStatus();
+    void startComputerTurn();
+    // The dice stopped: their sum shown and the token moved, to be put on its square.
+    void moveComputer(int player);
+    // The move shown on the board, with its pointers.
+    void showMoveOnBoard();
+    // The token put at a random spot of its square, the pointer to it shown.
+    void putComputerToken(int player);
+    // The main window comes forward and the square the token stands on is reported.
+    void reportComputerSquare(int player);
+    // The token has stopped: its timers and pointer go and its square counts as a decision to take.
+    void beginLanding();
+    // The bonus of a lap shown without its buttons: the computer takes it without a click.
+    void armComputerBonus();
+    // The frame's buttons stay locked while the computer thinks.
+    void lockFrame(Ctl frame);
+    // The frame's buttons back and the square counted as answered.
+    void computerAnswered(Ctl frame);
+    // A copy of the position played forward with every seat the computer's.
+    void seatComputersEverywhere();
+    // One piece of `deed` sold back to the bank by `player`, as pieceSale() prices it.
+    void sellPieceToBank(int player, int deed);
+
+    // --- The holdings windows' dealings ---
+    void chooseHoldingsOf(int player) { s.playerID = std::uint8_t(player); }
+    void chooseBidder(int player) { s.playerbid = std::uint8_t(player); }
+    // The tax on a sale, fixed when a sale window opens and kept in the saved game.
+    void fixSaleTax(int percent) { s.vat = std::uint8_t(percent); }
+    // A deed `player` holds unbuilt pledged to the bank; returns what the bank lends on it.
+    std::int32_t mortgageDeed(int player, int deed);
+    void redeemDeed(int player, int deed);
+    // The buildings of `deed` brought down to `houses` and `towers`, sold to the bank.
+    void sellBuildingsToBank(int deed, int houses, int towers);
+    // The land goes back to the bank with nothing on it.
+    void sellLandToBank(int deed);
 
     // --- The end rule ---
     // What the minutes of the end rule are read from; without a clock only laps can end a game. The

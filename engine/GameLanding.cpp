@@ -167,10 +167,14 @@ Ctl Game::openSquareFrame(Player who) {
     return frame;
 }
 
-void Game::ProcessAfterPut() {
+void Game::beginLanding() {
     board.timersRunning = false;
     board.arrow2.visible = false;
     ++s.Continue;
+}
+
+void Game::ProcessAfterPut() {
+    beginLanding();
     if (openSquareFrame(Player::Person) == Ctl::None) return;
     if (s.LoopFinish == "True") {
         ++s.Continue;

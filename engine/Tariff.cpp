@@ -47,4 +47,10 @@ std::int64_t redemptionFee(std::int64_t mortgageValues) { return percentOf(mortg
 
 std::int32_t takeOverPrice(const DeedRecord& d) { return percentOf(d.Price, 180); }
 
+PieceSale pieceSale(const DeedRecord& d) {
+    if (d.single() && d.Towers == 1) return {Piece::Tower, percentOf(d.TowerPrice, 90)};
+    if (d.single() && d.Houses > 0) return {Piece::House, percentOf(d.HousePrice, 90)};
+    return {Piece::Land, percentOf(d.Price, 90)};
+}
+
 } // namespace tavorin

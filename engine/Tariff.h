@@ -37,4 +37,13 @@ std::int64_t redemptionFee(std::int64_t mortgageValues);
 // What a visitor pays to take mortgaged land over.
 std::int32_t takeOverPrice(const DeedRecord& deed);
 
+// What the bank buys back first of a deed when its owner must raise cash: the tower, else a house, else
+// the land itself, each for 90 % of its price.
+enum class Piece { Tower, House, Land };
+struct PieceSale {
+    Piece piece = Piece::Land;
+    std::int32_t value = 0;
+};
+PieceSale pieceSale(const DeedRecord& deed);
+
 } // namespace tavorin

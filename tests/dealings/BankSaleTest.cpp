@@ -226,5 +226,20 @@ TEST_F(BankSaleTest, ADeedThatChangedHandsMeanwhileIsLeftToItsNewOwner) {
     EXPECT_EQ(s.player(1).Money, 15000 + 1200);
 }
 
+// And a deed chosen for the sale that changed hands meanwhile is neither taken from its new owner nor
+// paid for: only the other chosen land (group land 2000 at 40 % tax = 1200) reaches the player.
+TEST_F(BankSaleTest, AChosenDeedThatChangedHandsMeanwhileIsNotPaidFor) {
+    own(1, 12);
+    own(1, 3);
+    openBankSale(1);
+    press(3);
+    press(12);
+    give(2, 12);
+    dealings.SellBankOKButton_Click();
+    EXPECT_EQ(s.deed(12).Owner, 2);
+    EXPECT_EQ(s.deed(3).Owner, 0);
+    EXPECT_EQ(s.player(1).Money, 15000 + 1200);
+}
+
 } // namespace
 } // namespace tavorin::test

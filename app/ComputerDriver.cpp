@@ -47,7 +47,7 @@ void ComputerDriver::resume() {
 void ComputerDriver::startPending() {
     if (!pending_ || turn_ || stepping_ || busy_()) return;
     pending_ = false;
-    const int k = game_.s.NV;
+    const int k = game_.state().NV;
     Strategy* seat = validPlayer(k) ? strategies_[std::size_t(k)].get() : nullptr;
     turn_ = std::make_unique<ComputerTurn>(game_, seat ? *seat : classicStrategy());
     step();
@@ -70,7 +70,7 @@ void ComputerDriver::step() {
     afterStep_();
     if (units) {
         // The speed is read at every pause, so a change applies from the next one.
-        pause_.start(fixedPause_ >= 0 ? fixedPause_ : pauseMilliseconds(*units, game_.s.Speed));
+        pause_.start(fixedPause_ >= 0 ? fixedPause_ : pauseMilliseconds(*units, game_.state().Speed));
         return;
     }
     turn_.reset();

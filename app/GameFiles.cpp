@@ -79,31 +79,31 @@ halloffame::WinWindow& MainWindow::winForm() {
 void MainWindow::SaveButton_Click() {
     // The button is only enabled while a person's turn waits for its roll; a click that was queued
     // before it was disabled must not save a turn in the middle.
-    if (!game_.ui[Ctl::SaveButton].enabled || game_.s.gameOver) return;
+    if (!game_.screen()[Ctl::SaveButton].enabled || game_.state().gameOver) return;
     saveGame();
 }
 
 bool MainWindow::saveGame() {
-    if (auto error = saveGameFile(game_.s, files_->path(), game_.s.FileName, *files_->writer)) {
-        ui::showMessage(this, game_.playerName(game_.s.NV), error->message);
+    if (auto error = saveGameFile(game_.state(), files_->path(), game_.state().FileName, *files_->writer)) {
+        ui::showMessage(this, game_.playerName(game_.state().NV), error->message);
         return false;
     }
     markSaved();
     // The game itself is saved; a side file that could not be written only loses its option.
     const auto sideFileLost = [this](std::string_view extension, std::string_view consequence) {
         std::string message = "ไม่สามารถบันทึกไฟล์ ";
-        message += game_.s.FileName;
+        message += game_.state().FileName;
         message += extension;
         message += " ได้ ";
         message += consequence;
-        ui::showMessage(this, game_.playerName(game_.s.NV), message);
+        ui::showMessage(this, game_.playerName(game_.state().NV), message);
     };
-    if (!saveSeats(files_->path(), game_.s.FileName, computer_->seats(), *files_->writer))
+    if (!saveSeats(files_->path(), game_.state().FileName, computer_->seats(), *files_->writer))
         sideFileLost(kSeatsFileExtension, "คอมฯ เก่งจะเล่นแบบคอมพิวเตอร์ธรรมดาเมื่อโหลดเกมนี้");
-    if (!saveEndRule(files_->path(), game_.s.FileName, {game_.endRule(), game_.endProgress()},
+    if (!saveEndRule(files_->path(), game_.state().FileName, {game_.endRule(), game_.endProgress()},
                      *files_->writer))
         sideFileLost(kEndFileExtension, "เกมนี้จะไม่มีกติกาจบเกมเมื่อโหลด");
-    if (!saveLog(files_->path(), game_.s.FileName, log_, *files_->writer))
+    if (!saveLog(files_->path(), game_.state().FileName, log_, *files_->writer))
         sideFileLost(kLogFileExtension, "บันทึกการเล่นจะว่างเปล่าเมื่อโหลดเกมนี้");
     return true;
 }
@@ -131,18 +131,18 @@ std::vector<std::uint8_t> savedForm(const GameState& s) {
 
 // The game as its saved file would hold it is what a save keeps; anything else (a die still rolling,
 // a window moved) is not a change worth asking about.
-void MainWindow::markSaved() { savedBytes_ = savedForm(game_.s); }
+void MainWindow::markSaved() { savedBytes_ = savedForm(game_.state()); }
 
 bool MainWindow::changedSinceSaved() const {
-    if (game_.s.gameOver) return false;
-    const std::vector<std::uint8_t> now = savedForm(game_.s);
+    if (game_.state().gameOver) return false;
+    const std::vector<std::uint8_t> now = savedForm(game_.state());
     return now.empty() || now != savedBytes_;
 }
 
 // Only a game that can be saved now, while a person waits to roll, is offered to be saved; in the
 // middle of a turn, or with nothing changed, leaving asks what it always asked.
 bool MainWindow::confirmLeaving(std::string_view text) {
-    const bool canSave = game_.ui[Ctl::SaveButton].enabled && isEnabled() && !game_.s.gameOver;
+    const bool canSave = game_.screen()[Ctl::SaveButton].enabled && isEnabled() && !game_.state().gameOver;
     if (!canSave || !changedSinceSaved()) return confirmExit(text);
     switch (ui::showMessage(this, "Confirm exit", "เกมนี้มีการเล่นที่ยังไม่ได้บันทึก ต้องการบันทึกเกมก่อนหรือไม่",
                             MsgButtons::YesNoCancel, MsgIcon::Question)) {
@@ -165,7 +165,7 @@ void MainWindow::gameWon(int winner) {
     die2_.stop();
     // Nothing may be sold once the game is decided: an open holdings window goes at once.
     dealings_->hidePlayerForm();
-    const HallRecord record = SET_WR(game_.s, winner);
+    const HallRecord record = SET_WR(game_.state(), winner);
     const auto entered = SaveRecFile(record, files_->path(), *files_->writer);
     if (const auto* error = std::get_if<FileError>(&entered))
         ui::showMessage(this, {}, error->message);
@@ -173,7 +173,7 @@ void MainWindow::gameWon(int winner) {
         ui::showMessage(this, {}, kNewRecordText);
     halloffame::WinWindow& win = winForm();
     win.SetValueInWinForm(record);
-    win.showWealth(wealth_.upToNow(), game_.s);
+    win.showWealth(wealth_.upToNow(), game_.state());
     win.show();
     win.raise();
     win.activateWindow();

@@ -46,7 +46,7 @@ bool KeyPlay::click(Ctl button) {
 }
 
 bool KeyPlay::personAsked() const {
-    const GameState& s = game_.s;
+    const GameState& s = game_.state();
     return validPlayer(s.NV) && s.player(s.NV).IsComputer != kTrue && !s.gameOver;
 }
 
@@ -63,14 +63,14 @@ bool KeyPlay::carryOrAnswer(QWidget* focus) {
     }
     if (!personAsked()) return false;
     for (const Question& q : kQuestions)
-        if (game_.ui[q.frame].visible) return click(q.answer);
+        if (game_.screen()[q.frame].visible) return click(q.answer);
     return click(Ctl::OKButtonInBonus);
 }
 
 bool KeyPlay::decline() {
     if (!personAsked()) return false;
     for (const Question& q : kQuestions)
-        if (game_.ui[q.frame].visible) return q.decline != Ctl::None && click(q.decline);
+        if (game_.screen()[q.frame].visible) return q.decline != Ctl::None && click(q.decline);
     return false;
 }
 

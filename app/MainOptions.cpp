@@ -171,7 +171,7 @@ HelpWindow& MainWindow::helpWindow() {
 
 void MainWindow::showWealthChart() {
     if (!wealthWindow_) wealthWindow_ = std::make_unique<ui::WealthChartWindow>();
-    wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
+    wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.state());
     wealthWindow_->show();
     wealthWindow_->raise();
     wealthWindow_->activateWindow();

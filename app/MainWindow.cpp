@@ -115,8 +115,8 @@ void MainWindow::sync() {
     screen_->apply(game_);
     menus_->sync(layout_);
     if (wealthWindow_ && wealthWindow_->isVisible())
-        wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.s);
-    if (game_.ui.visible != isVisible()) setVisible(game_.ui.visible);
+        wealthWindow_->chart().setHistory(wealth_.upToNow(), game_.state());
+    if (game_.screen().visible != isVisible()) setVisible(game_.screen().visible);
 }
 
 void MainWindow::newGame(const NewGameSetup& setup) {
@@ -132,7 +132,7 @@ void MainWindow::newGame(const NewGameSetup& setup) {
         game_.NewGame(setup);
         // A new game starts at the speed last chosen; the remembered default is the game's own.
         const int speed = settings_->speedOption();
-        if (Game::speedOfOption(speed) != game_.s.Speed) game_.OpgSpeed_Click(speed);
+        if (Game::speedOfOption(speed) != game_.state().Speed) game_.OpgSpeed_Click(speed);
     });
     markSaved();
 }
@@ -222,18 +222,18 @@ DeedCardWindow& MainWindow::deedCard() {
 
 void MainWindow::viewDeed(int deed, QWidget* from) {
     if (deed < 1 || deed > kDeeds) return;
-    deedCard().showDeed(game_.s, deed, from ? from : this);
+    deedCard().showDeed(game_.state(), deed, from ? from : this);
 }
 
 void MainWindow::showBoard() {
-    game_.board.visible = true;
+    game_.markShown(GameWindow::Board);
     sync();
     board_->raise();
     board_->activateWindow();
 }
 
 void MainWindow::showMain() {
-    game_.ui.visible = true;
+    game_.markShown(GameWindow::Main);
     sync();
     raise();
     activateWindow();
@@ -260,7 +260,7 @@ MsgResult MainWindow::messageBox(std::string_view title, std::string_view text, 
     // What led to the message is on screen before the message itself.
     sync();
     if (quiet_ && buttons == MsgButtons::Ok && computer_ && computer_->stepping()) {
-        log_.note(game_.s.NV, text);
+        log_.note(game_.state().NV, text);
         statusBar()->showMessage(ui::qs(text));
         return MsgResult::Ok;
     }
@@ -285,7 +285,7 @@ void MainWindow::showWindow(GameWindow window) {
 
 void MainWindow::computerTurnReady() {
     // The turn starts from the event loop; until then no person's click may start the dice for it.
-    for (Ctl c : {Ctl::RunButton, Ctl::StopButton, Ctl::SaveButton}) game_.ui[c].enabled = false;
+    game_.lockTurnButtons();
     computer_->requestTurn();
 }
 

@@ -161,8 +161,8 @@ private:
     void viewSelectedDeed();
 
     Game game_;
-    WealthHistory wealth_{game_.s};
-    GameLog log_{game_.s};
+    WealthHistory wealth_{game_.state()};
+    GameLog log_{game_.state()};
     std::unique_ptr<GameLogView> logView_;
     std::unique_ptr<ui::WealthChartWindow> wealthWindow_;
     QWidget* panel_ = nullptr; // the controls, the central widget

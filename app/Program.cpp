@@ -106,7 +106,7 @@ void Program::returnToStart(bool toLoad) {
 void Program::startNewGame(const QString& fileName, const NewGameSetup& setup) {
     if (start_->hasSetupWindow()) settings_->setLastPlayers(start_->setupWindow().choices());
     MainWindow& main = mainWindow();
-    main.game().s.FileName = ui::toUtf8(fileName);
+    main.game().setFileName(ui::toUtf8(fileName));
     main.newGame(setup);
     main.raise();
     main.activateWindow();
@@ -128,7 +128,7 @@ void Program::loadGame(const QByteArray& fileName) {
     ResumeSavedGame(main.game(), std::get<SaveRecord>(loaded), name,
                     [this](int percent) { start_->setLoadProgress(percent); });
     for (int k = 1; k <= kMaxPlayers; ++k)
-        if (main.game().s.player(k).IsComputer != kTrue) seats[std::size_t(k)] = StrategyKind::Classic;
+        if (main.game().state().player(k).IsComputer != kTrue) seats[std::size_t(k)] = StrategyKind::Classic;
     main.computer().setSeats(seats);
     main.loadGameLog(name);
     const SavedEnd end = loadEndRule(std::filesystem::path(folder_.toStdU16String()), name);
@@ -145,7 +145,7 @@ void Program::loadGame(const QByteArray& fileName) {
 // A token picture is kept as a path, and the file may have gone since the game was saved. The
 // token keeps its default look and the path stays in the game, so that a later save still names it.
 void Program::reportUnloadablePictures() {
-    const GameState& s = main_->game().s;
+    const GameState& s = main_->game().state();
     std::string lost;
     for (int k = 1; k <= s.NumOfPlayer && k <= kMaxPlayers; ++k) {
         const std::size_t i = std::size_t(k);

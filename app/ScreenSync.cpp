@@ -119,7 +119,7 @@ void ScreenSync::applyLists(const Game& g) {
         combo->clear();
         for (const std::string& line : bonusLines_) combo->addItem(ui::qs(line));
     }
-    if (combo->currentIndex() != g.ui.bonusSelection) combo->setCurrentIndex(g.ui.bonusSelection);
+    if (combo->currentIndex() != g.screen().bonusSelection) combo->setCurrentIndex(g.screen().bonusSelection);
 }
 
 void ScreenSync::applyDice(const GameState& s) {
@@ -132,13 +132,10 @@ void ScreenSync::applyDice(const GameState& s) {
 }
 
 void ScreenSync::apply(Game& g) {
-    for (std::size_t i = 0; i < kControlCount; ++i) applyControl(Ctl(i), g.ui.controls[i]);
+    for (std::size_t i = 0; i < kControlCount; ++i) applyControl(Ctl(i), g.screen().controls[i]);
     applyLists(g);
-    applyDice(g.s);
-    if (g.ui.focus != Ctl::None) {
-        widget(g.ui.focus)->setFocus();
-        g.ui.focus = Ctl::None;
-    }
+    applyDice(g.state());
+    if (const Ctl focus = g.takeFocus(); focus != Ctl::None) widget(focus)->setFocus();
 }
 
 } // namespace tavorin::app

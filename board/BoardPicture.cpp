@@ -19,7 +19,7 @@ public:
 };
 
 void standOn(Game& game, int player, int square, int r1, int r2) {
-    game.s.player(player).Position = std::uint8_t(square);
+    game.stateToSetUp().player(player).Position = std::uint8_t(square);
     game.placeTokenInSquare(player, square, r1, r2);
 }
 } // namespace
@@ -32,7 +32,7 @@ QImage exampleBoardPicture(int width) {
     setup.numPlayers = 3;
     setup.names = {"", "ต้น", "นก", "ปู", "", "", ""};
     game.NewGame(setup);
-    GameState& s = game.s;
+    GameState& s = game.stateToSetUp();
     game.addDeed(1, 1);
     s.deed(1).Houses = 2;
     game.addDeed(1, 2);
@@ -51,7 +51,7 @@ QImage exampleBoardPicture(int width) {
     s.NV = 1;
     s.player(1).Position = 6;
     game.SetArrowPictureOnMap();
-    game.board.arrow2.visible = true;
+    game.boardToSetUp().arrow2.visible = true;
 
     const double factor = double(width) / kFrame.width;
     QImage image(width, int(std::lround(kFrame.height * factor)), QImage::Format_ARGB32_Premultiplied);
@@ -62,7 +62,7 @@ QImage exampleBoardPicture(int width) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.scale(factor, factor);
     const BoardLook look;
-    paintBoard(p, BoardScene{s, game.board, look, {}});
+    paintBoard(p, BoardScene{s, game.boardScreen(), look, {}});
     return image;
 }
 

@@ -34,7 +34,7 @@ QPoint BoardView::toPixels(int xTwips, int yTwips) const {
 QRect BoardView::toPixels(const Rect& r) const { return scale_.toPixels(r).toRect(); }
 
 QPixmap BoardView::tokenPicture(int player) {
-    const GameState& s = game_.s;
+    const GameState& s = game_.state();
     if (s.LP[std::size_t(player)] != kTrue || s.LPName[std::size_t(player)].empty()) return {};
     const QString path = ui::qs(s.LPName[std::size_t(player)]);
     auto it = pictures_.find(path);
@@ -43,7 +43,7 @@ QPixmap BoardView::tokenPicture(int player) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    BoardScene scene{game_.s, game_.board, look_, [this](int k) { return tokenPicture(k); }};
+    BoardScene scene{game_.state(), game_.boardScreen(), look_, [this](int k) { return tokenPicture(k); }};
     QPainter p(this);
     p.drawPixmap(0, 0, still_.pixmap(scene, size(), devicePixelRatioF(), scale_.factor()));
     prepareBoardPainter(p, scale_.factor());
@@ -63,29 +63,29 @@ void BoardView::paintEvent(QPaintEvent*) {
 Item BoardView::itemUnder(QPointF pixel) const {
     if (childAt(pixel.toPoint())) return {};
     const QPointF t = twipsAt(pixel);
-    return itemAt(game_.s, game_.board, look_, int(std::floor(t.x())), int(std::floor(t.y())));
+    return itemAt(game_.state(), game_.boardScreen(), look_, int(std::floor(t.x())), int(std::floor(t.y())));
 }
 
 bool BoardView::lift(int k) {
     bool movable = false;
     runner_([&] { movable = game_.PressToken(k); });
     // Only the square the player stands on takes the token.
-    if (movable) look_.outlinedSquare = game_.s.player(k).Position;
+    if (movable) look_.outlinedSquare = game_.state().player(k).Position;
     update();
     return movable;
 }
 
 void BoardView::putDown(int k, int x, int y, int pox, int poy) {
     look_.outlinedSquare = -1;
-    const int square = game_.s.player(k).Position;
-    const bool due = game_.s.FirstProcess == "Y" && k == game_.s.NV;
+    const int square = game_.state().player(k).Position;
+    const bool due = game_.state().FirstProcess == "Y" && k == game_.state().NV;
     runner_([&] { game_.DropToken(k, square, x, y, pox, poy); });
     update();
-    if (due && game_.s.FirstProcess != "Y") emit squareReported();
+    if (due && game_.state().FirstProcess != "Y") emit squareReported();
 }
 
 bool BoardView::carryCurrentToken() {
-    const GameState& s = game_.s;
+    const GameState& s = game_.state();
     const int k = s.NV;
     if (drag_ || !isEnabled() || !validPlayer(k) || s.FirstProcess != "Y" || s.gameOver) return false;
     if (!lift(k)) return false;
@@ -99,15 +99,15 @@ void BoardView::mousePressEvent(QMouseEvent* e) {
     if (childAt(e->position().toPoint())) return;
     const QPointF at = twipsAt(e->position());
     const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
-    if (clickToMove_ && game_.s.FirstProcess == "Y" && validPlayer(game_.s.NV) &&
-        onOwnSquare(game_.s, game_.s.NV, x, y)) {
+    if (clickToMove_ && game_.state().FirstProcess == "Y" && validPlayer(game_.state().NV) &&
+        onOwnSquare(game_.state(), game_.state().NV, x, y)) {
         carryCurrentToken();
         return;
     }
-    const int k = tokenToLift(game_.s, x, y);
+    const int k = tokenToLift(game_.state(), x, y);
     if (k == 0 || !lift(k)) return;
     // The grab point is kept in whole twips, a half going to the even neighbour.
-    const Rect token = tokenRect(game_.s, k);
+    const Rect token = tokenRect(game_.state(), k);
     drag_ = Drag{k, int(std::nearbyint(at.x() - token.left)), int(std::nearbyint(at.y() - token.top)),
                  e->position()};
     setMouseTracking(true);
@@ -127,8 +127,8 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
     look_.outlinedSquare = -1;
     update();
     const QPointF t = twipsAt(e->position());
-    if (!onOwnSquare(game_.s, drag.player, int(std::floor(t.x())), int(std::floor(t.y())))) return;
-    const Rect box = squareRect(game_.s.player(drag.player).Position); // onOwnSquare checked the player
+    if (!onOwnSquare(game_.state(), drag.player, int(std::floor(t.x())), int(std::floor(t.y())))) return;
+    const Rect box = squareRect(game_.state().player(drag.player).Position); // onOwnSquare checked the player
     putDown(drag.player, int(std::nearbyint(t.x())) - box.left, int(std::nearbyint(t.y())) - box.top,
             drag.pox, drag.poy);
 }
@@ -146,10 +146,10 @@ bool BoardView::event(QEvent* e) {
     const Item item = itemUnder(help->pos());
     QString tip;
     if (item.kind == ItemKind::Token) {
-        tip = ui::qs(game_.s.tokenToolTip[std::size_t(item.index)]);
+        tip = ui::qs(game_.state().tokenToolTip[std::size_t(item.index)]);
     } else if (item.kind == ItemKind::Square) {
         const int deed = kSquareTable[std::size_t(item.index)].deed;
-        tip = deed != 0 ? ui::qs(game_.s.deed(deed).Name) : ui::qs(specialSquareToolTip(item.index));
+        tip = deed != 0 ? ui::qs(game_.state().deed(deed).Name) : ui::qs(specialSquareToolTip(item.index));
     }
     if (tip.isEmpty())
         QToolTip::hideText();

@@ -94,7 +94,7 @@ BoardWindow::BoardWindow(Game& game, QWidget* parent) : QWidget(parent, Qt::Wind
     timer(3).start();
     timer(4).start();
     // The names and prices are hidden until someone asks for them.
-    game_.s.namesShown = false;
+    game_.showNames(false);
     refresh();
 }
 
@@ -139,7 +139,7 @@ void BoardWindow::setRunner(BoardView::Runner runner) {
 }
 
 void BoardWindow::setNamesShown(bool shown) {
-    game_.s.namesShown = shown;
+    game_.showNames(shown);
     refresh();
 }
 
@@ -147,7 +147,7 @@ void BoardWindow::setNamesShown(bool shown) {
 // Timer3/Timer4 the target pointer, up-left then back.
 void BoardWindow::tick(int index) {
     int& bob = index <= 2 ? view_->look().bob1 : view_->look().bob2;
-    const PointerState& pointer = index <= 2 ? game_.board.arrow1 : game_.board.arrow2;
+    const PointerState& pointer = index <= 2 ? game_.boardScreen().arrow1 : game_.boardScreen().arrow2;
     const Rect before = pointerRect(pointer, bob);
     const bool up = index % 2 == 1;
     // Clamped, so that partners started together never carry a pointer away from its place.
@@ -162,7 +162,7 @@ void BoardWindow::tick(int index) {
 }
 
 void BoardWindow::refresh() {
-    const BoardScreen& b = game_.board;
+    const BoardScreen& b = game_.boardScreen();
     if (b.timersRunning != timersRunning_) {
         timersRunning_ = b.timersRunning;
         for (QTimer& t : timers_) {
@@ -177,15 +177,15 @@ void BoardWindow::refresh() {
     if (b.arrow2.left != lastArrow2_.left || b.arrow2.top != lastArrow2_.top) view_->look().bob2 = 0;
     lastArrow1_ = b.arrow1;
     lastArrow2_ = b.arrow2;
-    const bool shown = game_.s.namesShown;
+    const bool shown = game_.state().namesShown;
     view_->look().namesShown = shown;
     (shown ? showLabels_ : hideLabels_)->setChecked(true);
     if (b.visible != isVisible()) setVisible(b.visible);
-    std::string painted = paintedState(game_.s, b);
+    std::string painted = paintedState(game_.state(), b);
     if (painted == painted_) return;
     painted_ = std::move(painted);
     for (int d = 1; d <= kDeeds; ++d)
-        view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.s.deed(d).Name));
+        view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.state().deed(d).Name));
     view_->update();
 }
 

@@ -46,7 +46,7 @@ std::string SaleLine::text() const {
 }
 
 void BankSaleWindow::SellbankShow(int p) {
-    GameState& s = game_->s;
+    const GameState& s = game_->state();
     player = p;
     caption = "รายละเอียดการขายให้ธนาคารของ  " + (validPlayer(p) ? s.player(p).Name : std::string());
     money = validPlayer(p) ? s.player(p).Money : 0;
@@ -56,7 +56,7 @@ void BankSaleWindow::SellbankShow(int p) {
     selected = -1;
     moneyland = moneybuild = 0;
     for (int d : heldDeeds(s, p)) DeedList1.push_back(saleLine(s, d));
-    s.vat = std::uint8_t(saleTaxPercent(s));
+    game_->fixSaleTax(saleTaxPercent(s));
     VATPercent = s.vat;
     recompute();
 }
@@ -79,7 +79,7 @@ void BankSaleWindow::PressTransButtonInSellBank() {
         game_->message(game_->playerName(player), kMortgagedCannotSell);
         return;
     }
-    const DeedRecord& D = game_->s.deed(line.deed);
+    const DeedRecord& D = game_->state().deed(line.deed);
     if (line.carriesBuildings() && line.towers == 1) {
         DeedList3.push_back(oneBuilding("ตึก", D.TowerPrice));
         moneybuild += D.TowerPrice;
@@ -104,7 +104,7 @@ namespace {
 // Reports the buildings of `deed` that go from what stands to `houses` and `towers`, one event each;
 // returns what the bank pays for them before the tax.
 std::int64_t reportBuildingsSold(Game& game, int player, int deed, int houses, int towers) {
-    const DeedRecord& D = game.s.deed(deed);
+    const DeedRecord& D = game.state().deed(deed);
     std::int64_t gross = 0;
     for (int t = D.Towers; t > towers; --t) {
         game.report(
@@ -121,7 +121,7 @@ std::int64_t reportBuildingsSold(Game& game, int player, int deed, int houses, i
 } // namespace
 
 void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
-    GameState& s = game_->s;
+    const GameState& s = game_->state();
     // Only what this window sold is changed: a deed that has left the player meanwhile is left to
     // its new owner.
     auto held = [&](int d) { return validPlayer(player) && validDeed(d) && s.deed(d).Owner == player; };
@@ -130,8 +130,7 @@ void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
         if (!held(line.deed)) continue;
         const int towers = line.carriesBuildings() ? line.towers : 0;
         gross += reportBuildingsSold(*game_, player, line.deed, line.houses, towers);
-        s.deed(line.deed).Houses = std::int16_t(line.houses);
-        s.deed(line.deed).Towers = std::int16_t(towers);
+        game_->sellBuildingsToBank(line.deed, line.houses, towers);
     }
     for (const DealLine& land : DeedList2) {
         if (!held(land.deed)) continue;
@@ -141,10 +140,7 @@ void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
                        .deed = land.deed,
                        .amount = s.deed(land.deed).Price});
         gross += s.deed(land.deed).Price;
-        transferDeed(s, land.deed, 0);
-        DeedRecord& D = s.deed(land.deed);
-        D.Houses = 0;
-        D.Towers = 0;
+        game_->sellLandToBank(land.deed);
     }
     // The bank pays for what it received: a chosen deed that changed hands meanwhile is not paid
     // for twice.

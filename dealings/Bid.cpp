@@ -73,7 +73,7 @@ std::int32_t bidNetAmount(std::int32_t amount, int vatPercent) { return percentO
 // ------------------------------------------------------------------ BID
 
 void BidWindow::SetShowOpgPlayerInBid(int seller) {
-    const GameState& s = game_->s;
+    const GameState& s = game_->state();
     for (int n = 1; n <= kMaxPlayers; ++n) {
         OptionButton& o = OpgPlayer[std::size_t(n)];
         const PlayerRecord& p = s.player(n);
@@ -84,7 +84,7 @@ void BidWindow::SetShowOpgPlayerInBid(int seller) {
 }
 
 void BidWindow::BidShow(int seller) {
-    const GameState& s = game_->s;
+    const GameState& s = game_->state();
     player = seller;
     visible = true;
     caption =
@@ -109,12 +109,12 @@ void BidWindow::choose(int buyer) {
 }
 
 bool BidWindow::OKButtonClickInBid(ConfirmBidWindow& confirm) {
-    GameState& s = game_->s;
+    const GameState& s = game_->state();
     int buyer = 0;
     for (int n = 1; n <= kMaxPlayers && buyer == 0; ++n)
         if (OpgPlayer[std::size_t(n)].selected) buyer = n;
-    if (buyer != 0) s.playerbid = std::uint8_t(buyer);
-    s.vat = std::uint8_t(saleTaxPercent(s));
+    if (buyer != 0) game_->chooseBidder(buyer);
+    game_->fixSaleTax(saleTaxPercent(s));
 
     const std::string& title = game_->playerName(player);
     if (selected < 0 || selected >= int(DeedList.size())) {
@@ -164,17 +164,17 @@ bool BidWindow::OKButtonClickInBid(ConfirmBidWindow& confirm) {
 // ------------------------------------------------------------------ CONFIRMBID
 
 bool ConfirmBidWindow::ChangeDeedOnPlayerFromConfirmBid() {
-    GameState& s = game_->s;
+    const GameState& s = game_->state();
     if (!validPlayer(seller) || !validPlayer(buyer) || seller == buyer || !validDeed(deed)) return false;
-    PlayerRecord& from = s.player(seller);
-    PlayerRecord& to = s.player(buyer);
-    DeedRecord& D = s.deed(deed);
+    const PlayerRecord& from = s.player(seller);
+    const PlayerRecord& to = s.player(buyer);
+    const DeedRecord& D = s.deed(deed);
     // The deal was checked when it was shown; it is applied only as it was checked.
     if (slot < 1 || slot > from.DeedCount || from.Deeds[std::size_t(slot)] != deed || D.Owner != seller ||
         D.Mortgaged == kTrue || to.Bankrupt == kTrue || to.Money < amount || to.DeedCount >= kDeeds)
         return false;
 
-    transferDeed(s, deed, buyer); // the buildings go along
+    game_->addDeed(buyer, deed); // the buildings go along
     game_->report(
         {.kind = EventKind::SoldTo, .player = seller, .deed = deed, .amount = amount, .other = buyer});
     if (net != amount)

@@ -8,26 +8,27 @@ Dealings::Dealings(Game& game)
 // ------------------------------------------------------------------ MAIN
 
 void Dealings::PlayerButton_Click(int n) {
-    if (n < 1 || n > kMaxPlayers || !mainEnabled || !game_->ui[nth(Ctl::PlayerButton1, n)].enabled) return;
-    game_->s.playerID = std::uint8_t(n);
+    if (n < 1 || n > kMaxPlayers || !mainEnabled || !game_->screen()[nth(Ctl::PlayerButton1, n)].enabled)
+        return;
+    game_->chooseHoldingsOf(n);
     PlayerFormShow();
-    playerForm.SellButton = offersSale(game_->s, n);
+    playerForm.SellButton = offersSale(game_->state(), n);
 }
 
 void Dealings::PlayerFormShow() {
     playerForm.visible = true;
-    fillPlayerForm(playerForm, game_->s, game_->s.playerID);
+    fillPlayerForm(playerForm, game_->state(), game_->state().playerID);
 }
 
 void Dealings::SellFormShow() {
     sellForm.visible = true;
-    fillSellForm(sellForm, game_->s, game_->s.playerID);
+    fillSellForm(sellForm, game_->state(), game_->state().playerID);
 }
 
 void Dealings::holdingsChanged() {
     if (!playerForm.visible) return;
     const bool sell = playerForm.SellButton, redeem = playerForm.RedeemButton;
-    fillPlayerForm(playerForm, game_->s, game_->s.playerID);
+    fillPlayerForm(playerForm, game_->state(), game_->state().playerID);
     playerForm.SellButton = sell;
     playerForm.RedeemButton = redeem;
 }
@@ -36,7 +37,7 @@ void Dealings::holdingsChanged() {
 
 int Dealings::PDeedList_DblClick(int index) const {
     if (!live(playerForm)) return 0;
-    return deedOnLine(game_->s, game_->s.playerID, index);
+    return deedOnLine(game_->state(), game_->state().playerID, index);
 }
 
 void Dealings::SellButton_Click() {
@@ -47,7 +48,7 @@ void Dealings::SellButton_Click() {
 
 void Dealings::RedeemButton_Click() {
     if (!live(playerForm) || !playerForm.RedeemButton) return;
-    redeem.RedeemShow(game_->s.playerID);
+    redeem.RedeemShow(game_->state().playerID);
     mapEnabled = mainEnabled = playerForm.enabled = false;
 }
 
@@ -59,7 +60,7 @@ void Dealings::PlayerForm_Unload() {
 
 void Dealings::MortgageButton_Click() {
     if (!live(sellForm) || !sellForm.MortgageButton) return;
-    mortgage.MortgageShow(game_->s.playerID);
+    mortgage.MortgageShow(game_->state().playerID);
     sellForm.enabled = false;
 }
 
@@ -67,14 +68,14 @@ void Dealings::SellBankButton_Click() {
     if (!live(sellForm) || !sellForm.SellBankButton) return;
     sellBank.visible = true;
     sellBank.enabled = true;
-    sellBank.SellbankShow(game_->s.playerID);
+    sellBank.SellbankShow(game_->state().playerID);
     mainEnabled = sellForm.enabled = false;
 }
 
 void Dealings::BidButton_Click() {
     if (!live(sellForm) || !sellForm.BidButton) return;
-    bid.SetShowOpgPlayerInBid(game_->s.playerID);
-    bid.BidShow(game_->s.playerID);
+    bid.SetShowOpgPlayerInBid(game_->state().playerID);
+    bid.BidShow(game_->state().playerID);
     bid.enabled = true;
     sellForm.enabled = false;
 }

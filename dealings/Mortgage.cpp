@@ -34,7 +34,7 @@ DealLine mortgageLine(const GameState& s, int deed) {
 // ------------------------------------------------------------------ MORTGAGE
 
 void MortgageWindow::MortgageShow(int p) {
-    const GameState& s = game_->s;
+    const GameState& s = game_->state();
     player = p;
     visible = true;
     caption = validPlayer(p) ? s.player(p).Name : std::string();
@@ -57,7 +57,7 @@ void MortgageWindow::PressTransButtonInMortgage() {
         game_->message(game_->playerName(player), kAlreadyMortgaged);
         return;
     }
-    totalsell += mortgageValue(game_->s.deed(line.deed));
+    totalsell += mortgageValue(game_->state().deed(line.deed));
     totalmoney = money + totalsell;
     DeedList2.push_back(line);
     DeedList1.erase(DeedList1.begin() + selected);
@@ -65,18 +65,15 @@ void MortgageWindow::PressTransButtonInMortgage() {
 }
 
 void MortgageWindow::ChangeMortgagestatusOnPlayerFromMortgage() {
-    GameState& s = game_->s;
+    const GameState& s = game_->state();
     // Pays for what is actually pledged: a deed that has meanwhile left the player, or been pledged
     // or built on, is skipped rather than paid for.
     std::int64_t paid = 0;
     for (const DealLine& line : DeedList2) {
         if (!heldBy(s, player, line.deed)) continue;
-        DeedRecord& d = s.deed(line.deed);
+        const DeedRecord& d = s.deed(line.deed);
         if (d.Mortgaged == kTrue || d.Houses != 0) continue;
-        d.Mortgaged = kTrue;
-        paid += mortgageValue(d);
-        game_->report(
-            {.kind = EventKind::Mortgaged, .player = player, .deed = line.deed, .amount = mortgageValue(d)});
+        paid += game_->mortgageDeed(player, line.deed);
     }
     game_->PlayerMoneyChange(player, std::int32_t(paid));
     game_->ChangeDeedOnMain();
@@ -86,7 +83,7 @@ void MortgageWindow::ChangeMortgagestatusOnPlayerFromMortgage() {
 // ------------------------------------------------------------------ REDEEM
 
 void RedeemWindow::RedeemShow(int p) {
-    const GameState& s = game_->s;
+    const GameState& s = game_->state();
     player = p;
     visible = true;
     caption = "รายละเอียดการไถ่จำนองของ " + (validPlayer(p) ? s.player(p).Name : std::string());
@@ -106,7 +103,7 @@ void RedeemWindow::PressTransButtonInRedeem() {
     if (selected < 0 || selected >= int(DeedList1.size())) return;
     const DealLine& line = DeedList1[std::size_t(selected)];
     // The test is against the cash shown, so all chosen deeds together, fee included, stay payable.
-    const std::int64_t paid = PaidMoney + mortgageValue(game_->s.deed(line.deed));
+    const std::int64_t paid = PaidMoney + mortgageValue(game_->state().deed(line.deed));
     if (Money - (paid + redemptionFee(paid)) < 0) {
         game_->message(game_->playerName(player), kCannotAffordRedeem);
         return;
@@ -125,7 +122,7 @@ void RedeemWindow::PressTransButtonInRedeem() {
 }
 
 bool RedeemWindow::ChangeMortgagestatusOnPlayerFromRedeem() {
-    GameState& s = game_->s;
+    const GameState& s = game_->state();
     std::int64_t values = 0;
     for (const DealLine& line : DeedList2)
         if (heldBy(s, player, line.deed) && s.deed(line.deed).Mortgaged == kTrue)
@@ -138,11 +135,7 @@ bool RedeemWindow::ChangeMortgagestatusOnPlayerFromRedeem() {
     }
     for (const DealLine& line : DeedList2) {
         if (!heldBy(s, player, line.deed) || s.deed(line.deed).Mortgaged != kTrue) continue;
-        s.deed(line.deed).Mortgaged = kFalse;
-        game_->report({.kind = EventKind::Redeemed,
-                       .player = player,
-                       .deed = line.deed,
-                       .amount = mortgageValue(s.deed(line.deed))});
+        game_->redeemDeed(player, line.deed);
     }
     if (cost != values)
         game_->report({.kind = EventKind::Paid,

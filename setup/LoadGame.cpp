@@ -20,7 +20,7 @@ int speedOption(std::int32_t speed) {
 } // namespace
 
 void LoadGame(Game& game, const SaveRecord& r, const LoadProgress& progress) {
-    GameState& s = game.s;
+    GameState& s = game.stateToSetUp();
     for (std::size_t k = 1; k <= kMaxPlayers; ++k) {
         const SavedPlayer& in = r.players[k];
         PlayerRecord& p = s.players[k];
@@ -68,8 +68,8 @@ void LoadGame(Game& game, const SaveRecord& r, const LoadProgress& progress) {
 }
 
 void LoadState(Game& game, const SaveRecord& r, const LoadProgress& progress) {
-    GameState& s = game.s;
-    MainScreen& ui = game.ui;
+    GameState& s = game.stateToSetUp();
+    MainScreen& ui = game.screenToSetUp();
     for (int k = 1; k <= kMaxPlayers; ++k) {
         ui[nth(Ctl::LabelName1, k)].text = s.player(k).Name;
         ui[nth(Ctl::PlayerButton1, k)].text = s.player(k).Name;
@@ -111,15 +111,15 @@ void LoadState(Game& game, const SaveRecord& r, const LoadProgress& progress) {
 
 void ResumeSavedGame(Game& game, const SaveRecord& record, std::string_view fileName,
                      const LoadProgress& progress) {
-    game.s.FileName.assign(fileName);
+    game.setFileName(fileName);
     game.DefineInitialValue();
     report(progress, 10);
     report(progress, 20);
     LoadGame(game, record, progress);
     LoadState(game, record, progress);
-    game.board.visible = true;
-    game.ui.visible = true;
-    game.ui.focus = Ctl::RunButton;
+    game.markShown(GameWindow::Board);
+    game.markShown(GameWindow::Main);
+    game.screenToSetUp().focus = Ctl::RunButton;
 }
 
 std::optional<FileError> LoadSavedGame(Game& game, const std::filesystem::path& dir,

@@ -60,12 +60,21 @@ double ComputerTurn::step() {
         return kPoint;
     case Stage::Pointing:
         g_.putComputerToken(player_);
+        if (s.LoopFinish == "True") strategy_.startThinking(g_, Ctl::BonusFrame);
         stage_ = Stage::Placed;
         return kPlace;
     case Stage::Placed:
         if (s.FirstProcess != "Y") {
             stage_ = Stage::Done;
             return kOver;
+        }
+        if (s.LoopFinish == "True") {
+            // The bonus is chosen before the square is looked at, a card drawn or a frame opened.
+            if (!strategy_.ready()) {
+                if (s.Speed <= Game::speedOfOption(1)) strategy_.hurry();
+                return kThinkStep;
+            }
+            bonus_ = strategy_.lapBonus(g_);
         }
         g_.reportComputerSquare(player_);
         return resolve();
@@ -87,6 +96,13 @@ double ComputerTurn::step() {
     case Stage::Done: return kOver;
     }
     return kOver;
+}
+
+void ComputerTurn::playFromPlacing(Game& g, Strategy& strategy) {
+    ComputerTurn turn(g, strategy);
+    turn.player_ = g.state().NV;
+    turn.stage_ = Stage::Placed;
+    turn.play();
 }
 
 void ComputerTurn::roll(int upTo) {
@@ -124,8 +140,7 @@ double ComputerTurn::resolve() {
     g.beginLanding();
     if (g.state().LoopFinish == "True") {
         g.armComputerBonus();
-        g.message(g.state().player(player_).Name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");
-        g.takeBonusMoney();
+        com::takeBonus(g, bonus_);
     }
     frame_ = g.openSquareFrame(Player::Computer);
     if (frame_ == Ctl::None) {

@@ -25,6 +25,9 @@ public:
     // The end of the thinking: the seat's strategy chooses for the open frame, the frame's buttons
     // come back and the square counts as answered.
     static void finishDecision(Game& g, Ctl frame, Strategy& strategy);
+    // The rest of a turn whose token has just been placed, without its pauses: the lap bonus, the
+    // square and its decision.
+    static void playFromPlacing(Game& g, Strategy& strategy);
 
     // Runs the turn up to its next pause and returns the pause in units, or nullopt when the turn
     // is over. When it is over, the game may already have handed the turn to the next player; if that
@@ -54,6 +57,7 @@ private:
     int step_ = 0;
     int player_ = 0;
     Ctl frame_ = Ctl::None;
+    int bonus_ = 0; // the lap bonus's house, 0 for the cash
 };
 
 } // namespace tavorin

@@ -1,8 +1,11 @@
 #include "computer/Strategy.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "computer/ComSteps.h"
@@ -57,24 +60,48 @@ public:
             buildThreshold(g.state().player(g.state().NV).Money, D.Houses, D.HousePrice, D.TowerPrice);
         return threshold != 0 && g.rdm(1, 100) <= threshold;
     }
+
+    // The classic computer always takes the cash, sells from its last deed down, pays the fee on
+    // mortgaged land and never buys land back from the bank.
+    int lapBonus(Game&) override { return 0; }
+    FundPlan fundPlan(Game&, std::int32_t) override { return FundPlan::LastDeedFirst; }
+    MortgagedLandChoice mortgagedLand(Game&) override { return MortgagedLandChoice::Pay; }
+    bool redeem(Game&) override { return false; }
 };
 
-// A seat that makes one given choice and then plays as the classic computer: the first move of a
-// rollout.
+// A seat that gives one answer to one question, the first time it is asked during the landing
+// weighed, and plays as the classic computer otherwise: the first move of a rollout.
 class FirstChoice final : public Strategy {
 public:
-    LandChoice land = LandChoice::Leave;
-    bool build = false;
+    Question question = Question::FreeLand;
+    int value = 0;
     bool used = false;
+
     LandChoice freeLand(Game& g) override {
-        if (used) return classicStrategy().freeLand(g);
-        used = true;
-        return land;
+        return take(Question::FreeLand) ? LandChoice(value) : classicStrategy().freeLand(g);
     }
     bool buildOne(Game& g) override {
-        if (used) return classicStrategy().buildOne(g);
+        return take(Question::BuildOne) ? value != 0 : classicStrategy().buildOne(g);
+    }
+    int lapBonus(Game& g) override {
+        return take(Question::LapBonus) ? value : classicStrategy().lapBonus(g);
+    }
+    FundPlan fundPlan(Game& g, std::int32_t amount) override {
+        return take(Question::FundPlan) ? FundPlan(value) : classicStrategy().fundPlan(g, amount);
+    }
+    MortgagedLandChoice mortgagedLand(Game& g) override {
+        return take(Question::MortgagedLand) ? MortgagedLandChoice(value)
+                                             : classicStrategy().mortgagedLand(g);
+    }
+    bool redeem(Game& g) override {
+        return take(Question::Redeem) ? value != 0 : classicStrategy().redeem(g);
+    }
+
+private:
+    bool take(Question q) {
+        if (used || q != question) return false;
         used = true;
-        return build;
+        return true;
     }
 };
 
@@ -94,7 +121,8 @@ std::uint64_t positionSeed(const GameState& s, long decision) {
     }
     for (int d = 1; d <= kDeeds; ++d) {
         const DeedRecord& D = s.deed(d);
-        h = mix(h, std::uint64_t(D.Owner) << 16 | std::uint64_t(D.Houses) << 8 | std::uint64_t(D.Towers));
+        h = mix(h, std::uint64_t(D.Owner) << 24 | std::uint64_t(D.Houses) << 16 |
+                       std::uint64_t(D.Towers) << 8 | std::uint64_t(D.Mortgaged == kTrue));
     }
     h = mix(h, std::uint64_t(s.OrderNumberOfTreasure) << 8 | std::uint64_t(s.OrderNumberOfFate));
     return h;
@@ -138,17 +166,41 @@ Strategy& classicStrategy() {
     return classic;
 }
 
-template <typename Choice, typename Set>
-Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>& choices, Set set,
-                            const std::atomic<bool>* stop) {
+namespace {
+// The frame the current player's decision stands on: the one square frame open.
+Ctl openSquareFrame(const Game& g) {
+    for (Ctl f : Game::kDecisionFrames)
+        if (g.frameOpen(f)) return f;
+    return Ctl::None;
+}
+
+// What a fund-raising plan leaves the player with: plans that end alike are one choice.
+std::string fundOutcome(const Game& g, std::int32_t amount, FundPlan plan) {
+    SeededRandom random(0);
+    HeadlessView view;
+    Game copy(g, random, view);
+    com::raiseFunds(copy, amount, plan);
+    const int P = copy.state().NV;
+    std::string out = std::to_string(copy.state().player(P).Money);
+    for (int d : heldDeeds(copy.state(), P)) {
+        const DeedRecord& D = copy.state().deed(d);
+        out += ' ';
+        out += std::to_string(d * 100 + D.Houses * 10 + D.Towers * 5 + (D.Mortgaged == kTrue));
+    }
+    return out;
+}
+} // namespace
+
+int StrongStrategy::best(const Game& g, Question question, const std::vector<int>& choices) {
     const long decision = decisions_++;
     if (choices.size() == 1) return choices.front();
     const auto started = std::chrono::steady_clock::now();
     const int P = g.state().NV;
+    const Ctl frame = openSquareFrame(g);
     const std::uint64_t seed = positionSeed(g.state(), decision);
     std::vector<double> total(choices.size(), 0.0);
     for (int r = 0; r < settings_.rollouts; ++r) {
-        if (r > 0 && stop && stop->load(std::memory_order_relaxed)) break;
+        if (r > 0 && stop_ && stop_->load(std::memory_order_relaxed)) break;
         // Every choice meets the same dice in its r-th rollout, so the difference between two choices
         // is the choice's and not the dice's.
         const std::uint64_t rolloutSeed = mix(seed, std::uint64_t(r));
@@ -158,8 +210,13 @@ Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>&
             Game copy(g, random, view);
             copy.seatComputersEverywhere();
             FirstChoice first;
-            set(first, choices[c]);
-            ComputerTurn::finishDecision(copy, frame, first);
+            first.question = question;
+            first.value = choices[c];
+            if (question == Question::LapBonus)
+                ComputerTurn::playFromPlacing(copy, first);
+            else
+                ComputerTurn::finishDecision(copy, frame, first);
+            first.used = true;
             Seats seats;
             seats.of[std::size_t(P)] = &first;
             playComputerGame(copy, view, settings_.horizon, {}, &seats);
@@ -175,51 +232,102 @@ Choice StrongStrategy::best(const Game& g, Ctl frame, const std::vector<Choice>&
     return choices[pick];
 }
 
-StrongDecision StrongStrategy::weigh(const Game& g, Ctl frame, const std::atomic<bool>* stop) {
-    StrongDecision decision;
+LandChoice StrongStrategy::freeLand(Game& g) {
     const DeedRecord& D = g.state().deed(g.currentDeed());
     const std::int64_t m = g.state().player(g.state().NV).Money;
-    if (frame == Ctl::FreeLandFrame) {
-        std::vector<LandChoice> choices;
-        if (m >= D.Price) choices.push_back(LandChoice::Buy);
-        if (D.single() && m >= std::int64_t(D.Price) + D.HousePrice)
-            choices.push_back(LandChoice::BuyWithHouse);
-        choices.push_back(LandChoice::Leave);
-        decision.land = best(
-            g, frame, choices, [](FirstChoice& f, LandChoice c) { f.land = c; }, stop);
-    } else if (frame == Ctl::OwnSingleLandFrame) {
-        std::vector<bool> choices;
-        if (m >= buildingPrice(D)) choices.push_back(true);
-        choices.push_back(false);
-        decision.build = best(
-            g, frame, choices, [](FirstChoice& f, bool c) { f.build = c; }, stop);
-    }
-    return decision;
+    std::vector<int> choices;
+    if (m >= D.Price) choices.push_back(int(LandChoice::Buy));
+    if (D.single() && m >= std::int64_t(D.Price) + D.HousePrice)
+        choices.push_back(int(LandChoice::BuyWithHouse));
+    choices.push_back(int(LandChoice::Leave));
+    return LandChoice(best(g, Question::FreeLand, choices));
 }
 
-LandChoice StrongStrategy::freeLand(Game& g) { return weigh(g, Ctl::FreeLandFrame).land; }
+bool StrongStrategy::buildOne(Game& g) {
+    std::vector<int> choices;
+    if (g.affords(buildingPrice(g.state().deed(g.currentDeed())))) choices.push_back(1);
+    choices.push_back(0);
+    return best(g, Question::BuildOne, choices) != 0;
+}
 
-bool StrongStrategy::buildOne(Game& g) { return weigh(g, Ctl::OwnSingleLandFrame).build; }
+int StrongStrategy::lapBonus(Game& g) {
+    const int P = g.state().NV;
+    std::vector<int> choices{0};
+    for (int d : heldDeeds(g.state(), P)) {
+        const DeedRecord& D = g.state().deed(d);
+        // The land a house can go on: his own single land, free of the bank, with room for a house,
+        // whose price the bonus and his cash cover.
+        if (D.Owner == P && D.single() && D.Mortgaged != kTrue && D.Towers == 0 && D.Houses < 4 &&
+            g.affords(std::int64_t(D.HousePrice) - kLapBonus))
+            choices.push_back(d);
+    }
+    return best(g, Question::LapBonus, choices);
+}
 
-namespace {
-// A copy's own draws and view: the position handed to the thread is only read.
-struct Unused {
+FundPlan StrongStrategy::fundPlan(Game& g, std::int32_t amount) {
+    std::vector<int> choices;
+    std::vector<std::string> outcomes;
+    for (FundPlan plan : {FundPlan::LastDeedFirst, FundPlan::MortgageFirst, FundPlan::SmallestFirst}) {
+        std::string outcome = fundOutcome(g, amount, plan);
+        if (std::find(outcomes.begin(), outcomes.end(), outcome) != outcomes.end()) continue;
+        outcomes.push_back(std::move(outcome));
+        choices.push_back(int(plan));
+    }
+    return FundPlan(best(g, Question::FundPlan, choices));
+}
+
+MortgagedLandChoice StrongStrategy::mortgagedLand(Game& g) {
+    std::vector<int> choices{int(MortgagedLandChoice::Pay)};
+    if (g.affords(takeOverPrice(g.state().deed(g.currentDeed()))))
+        choices.push_back(int(MortgagedLandChoice::TakeOver));
+    return MortgagedLandChoice(best(g, Question::MortgagedLand, choices));
+}
+
+bool StrongStrategy::redeem(Game& g) {
+    std::vector<int> choices{0};
+    if (g.affords(mortgageValue(g.state().deed(g.currentDeed())))) choices.push_back(1);
+    return best(g, Question::Redeem, choices) != 0;
+}
+
+// The copy the thread decides on: a position with a source of draws and a view of its own, so that
+// nothing it does reaches the game or another seat's thread.
+struct BackgroundStrong::Copy {
     SeededRandom random{0};
     HeadlessView view;
+    Game game;
+    explicit Copy(const Game& position) : game(position, random, view) {}
 };
-Unused& unused() {
-    static Unused u;
-    return u;
-}
 
-// The frames the strong strategy is asked about, as ComSteps::decide asks: free land that is a deed,
-// his own single land still without its tower.
-bool weighed(const Game& g, Ctl frame) {
-    const int d = g.currentDeed();
-    if (frame == Ctl::FreeLandFrame) return d != 0;
-    return frame == Ctl::OwnSingleLandFrame && g.state().deed(d).Towers != 1;
-}
+namespace {
+// Passes each question to the strong strategy and notes the answer.
+class Recorder final : public Strategy {
+public:
+    Recorder(StrongStrategy& strong, std::vector<std::pair<Question, int>>& answers)
+        : strong_(strong), answers_(answers) {}
+    LandChoice freeLand(Game& g) override {
+        return LandChoice(note(Question::FreeLand, int(strong_.freeLand(g))));
+    }
+    bool buildOne(Game& g) override { return note(Question::BuildOne, strong_.buildOne(g)) != 0; }
+    int lapBonus(Game& g) override { return note(Question::LapBonus, strong_.lapBonus(g)); }
+    FundPlan fundPlan(Game& g, std::int32_t amount) override {
+        return FundPlan(note(Question::FundPlan, int(strong_.fundPlan(g, amount))));
+    }
+    MortgagedLandChoice mortgagedLand(Game& g) override {
+        return MortgagedLandChoice(note(Question::MortgagedLand, int(strong_.mortgagedLand(g))));
+    }
+    bool redeem(Game& g) override { return note(Question::Redeem, strong_.redeem(g)) != 0; }
+
+private:
+    int note(Question q, int value) {
+        answers_.emplace_back(q, value);
+        return value;
+    }
+    StrongStrategy& strong_;
+    std::vector<std::pair<Question, int>>& answers_;
+};
 } // namespace
+
+BackgroundStrong::BackgroundStrong(StrongSettings settings) : strong_(settings) { strong_.stopOn(&stop_); }
 
 BackgroundStrong::~BackgroundStrong() {
     stop_ = true;
@@ -233,30 +341,51 @@ void BackgroundStrong::finish() {
 void BackgroundStrong::startThinking(const Game& position, Ctl frame) {
     stop_ = true;
     finish();
-    frame_ = Ctl::None;
-    if (!weighed(position, frame)) return;
-    frame_ = frame;
-    position_ = std::make_unique<Game>(position, unused().random, unused().view);
+    answers_.clear();
+    next_ = 0;
+    copy_ = std::make_unique<Copy>(position);
     stop_ = false;
     done_ = false;
-    worker_ = std::thread([this] {
-        result_ = strong_.weigh(*position_, frame_, &stop_);
+    worker_ = std::thread([this, frame] {
+        Recorder recorder(strong_, answers_);
+        if (frame == Ctl::BonusFrame)
+            recorder.lapBonus(copy_->game);
+        else
+            com::decide(copy_->game, frame, recorder);
         done_ = true;
     });
 }
 
 bool BackgroundStrong::ready() const { return !worker_.joinable() || done_; }
 
-StrongDecision BackgroundStrong::decision(Game& g, Ctl frame) {
-    if (frame_ != frame) {
-        // Asked without the thinking having started for this frame: weigh here.
-        finish();
-        return strong_.weigh(g, frame);
-    }
+template <typename Here> int BackgroundStrong::answer(Question question, Here here) {
     finish();
-    frame_ = Ctl::None;
-    position_.reset();
-    return result_;
+    copy_.reset();
+    if (next_ < answers_.size() && answers_[next_].first == question) return answers_[next_++].second;
+    // Asked what the thinking did not foresee: weigh here.
+    answers_.clear();
+    next_ = 0;
+    return here();
+}
+
+LandChoice BackgroundStrong::freeLand(Game& g) {
+    return LandChoice(answer(Question::FreeLand, [&] { return int(strong_.freeLand(g)); }));
+}
+bool BackgroundStrong::buildOne(Game& g) {
+    return answer(Question::BuildOne, [&] { return int(strong_.buildOne(g)); }) != 0;
+}
+int BackgroundStrong::lapBonus(Game& g) {
+    return answer(Question::LapBonus, [&] { return strong_.lapBonus(g); });
+}
+FundPlan BackgroundStrong::fundPlan(Game& g, std::int32_t amount) {
+    return FundPlan(answer(Question::FundPlan, [&] { return int(strong_.fundPlan(g, amount)); }));
+}
+MortgagedLandChoice BackgroundStrong::mortgagedLand(Game& g) {
+    return MortgagedLandChoice(
+        answer(Question::MortgagedLand, [&] { return int(strong_.mortgagedLand(g)); }));
+}
+bool BackgroundStrong::redeem(Game& g) {
+    return answer(Question::Redeem, [&] { return int(strong_.redeem(g)); }) != 0;
 }
 
 std::string_view strategyName(StrategyKind kind) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "engine/Game.h"
@@ -20,6 +21,15 @@
 namespace tavorin {
 
 enum class LandChoice { Leave, Buy, BuyWithHouse };
+
+// The order in which a computer short of cash parts with its property.
+enum class FundPlan {
+    LastDeedFirst, // one piece at a time from the deed acquired last, its buildings first
+    MortgageFirst, // bare land pledged to the bank (the latest first), then sold as above
+    SmallestFirst, // the piece that fetches least first, wherever it stands
+};
+
+enum class MortgagedLandChoice { Pay, TakeOver };
 
 class Strategy {
 public:
@@ -29,9 +39,18 @@ public:
     virtual LandChoice freeLand(Game& g) = 0;
     // His own single land without its tower, its frame open: one more house (or the tower)?
     virtual bool buildOne(Game& g) = 0;
+    // A lap completed, the token placed and its square not yet looked at: 0 takes the cash, a deed
+    // number a house on that land paid out of the bonus.
+    virtual int lapBonus(Game& g) = 0;
+    // The cash does not cover `amount` (negative) and deeds are left to part with.
+    virtual FundPlan fundPlan(Game& g, std::int32_t amount) = 0;
+    // Another player's mortgaged land: the bank's fee, or the land itself at its takeover price.
+    virtual MortgagedLandChoice mortgagedLand(Game& g) = 0;
+    // His own mortgaged land, its frame open: buy it back from the bank before anything else?
+    virtual bool redeem(Game& g) = 0;
 
-    // The thinking pause begins with `frame` open: a strategy may start weighing now, away from the
-    // caller's thread, on a copy of the position.
+    // The thinking pause begins with `frame` open (the BonusFrame: the lap bonus is due): a strategy
+    // may start weighing now, away from the caller's thread, on a copy of the position.
     virtual void startThinking(const Game& /*position*/, Ctl /*frame*/) {}
     // The choice can be asked for without waiting.
     virtual bool ready() const { return true; }
@@ -47,11 +66,8 @@ struct StrongSettings {
     int horizon = 40;  // turns each copy plays
 };
 
-// What the strong strategy chose for a frame.
-struct StrongDecision {
-    LandChoice land = LandChoice::Leave;
-    bool build = false;
-};
+// The decisions a strategy is asked for, to tell its answers apart.
+enum class Question { FreeLand, BuildOne, LapBonus, FundPlan, MortgagedLand, Redeem };
 
 // Plans ahead. One per seat and game: it counts its decisions to seed its rollouts.
 class StrongStrategy final : public Strategy {
@@ -59,31 +75,34 @@ public:
     explicit StrongStrategy(StrongSettings settings = {}) : settings_(settings) {}
     LandChoice freeLand(Game& g) override;
     bool buildOne(Game& g) override;
+    int lapBonus(Game& g) override;
+    FundPlan fundPlan(Game& g, std::int32_t amount) override;
+    MortgagedLandChoice mortgagedLand(Game& g) override;
+    bool redeem(Game& g) override;
 
-    // The choice for `frame` (the free land's or his own single land's) in `position`, which is only
-    // read. With `stop`, rollouts end early once it is set, and those played so far decide.
-    StrongDecision weigh(const Game& position, Ctl frame, const std::atomic<bool>* stop = nullptr);
-
+    // Once `stop` is set, rollouts end early and those played so far decide.
+    void stopOn(const std::atomic<bool>* stop) { stop_ = stop; }
     // Each weighed decision's thinking time in milliseconds goes to `times`, for the simulator's
     // figures; nothing decides on it.
     void recordTimes(std::vector<float>* times) { times_ = times; }
 
 private:
-    template <typename Choice, typename Set>
-    Choice best(const Game& g, Ctl frame, const std::vector<Choice>& choices, Set set,
-                const std::atomic<bool>* stop);
+    // The choice among `choices` (values of the question's answer) that leaves the player best off.
+    int best(const Game& g, Question question, const std::vector<int>& choices);
 
     StrongSettings settings_;
     long decisions_ = 0;
+    const std::atomic<bool>* stop_ = nullptr;
     std::vector<float>* times_ = nullptr;
 };
 
-// The strong strategy for a window's game: the weighing runs on a thread of its own while the
-// thinking pause goes on, so the window never waits on it. It weighs exactly what StrongStrategy
-// would, and so chooses the same, unless it is hurried.
+// The strong strategy for a window's game: when the thinking pause begins, a thread of its own plays
+// the coming decision on a copy of the position and notes every answer; the game then gets those
+// answers in the same order, so the window never waits on a weighing. It chooses exactly as
+// StrongStrategy would, unless it is hurried.
 class BackgroundStrong final : public Strategy {
 public:
-    explicit BackgroundStrong(StrongSettings settings = {}) : strong_(settings) {}
+    explicit BackgroundStrong(StrongSettings settings = {});
     // Stops the weighing (after the rollout under way) and waits for it: closing the game mid-thought
     // is safe.
     ~BackgroundStrong() override;
@@ -91,17 +110,23 @@ public:
     void startThinking(const Game& position, Ctl frame) override;
     bool ready() const override;
     void hurry() override { stop_ = true; }
-    LandChoice freeLand(Game& g) override { return decision(g, Ctl::FreeLandFrame).land; }
-    bool buildOne(Game& g) override { return decision(g, Ctl::OwnSingleLandFrame).build; }
+    LandChoice freeLand(Game& g) override;
+    bool buildOne(Game& g) override;
+    int lapBonus(Game& g) override;
+    FundPlan fundPlan(Game& g, std::int32_t amount) override;
+    MortgagedLandChoice mortgagedLand(Game& g) override;
+    bool redeem(Game& g) override;
 
 private:
-    StrongDecision decision(Game& g, Ctl frame);
+    struct Copy;
+    // The answer the thread noted for `question`, or, when it foresaw none, `here` weighed now.
+    template <typename Here> int answer(Question question, Here here);
     void finish();
 
     StrongStrategy strong_;
-    std::unique_ptr<Game> position_;
-    Ctl frame_ = Ctl::None;
-    StrongDecision result_;
+    std::unique_ptr<Copy> copy_;
+    std::vector<std::pair<Question, int>> answers_;
+    std::size_t next_ = 0;
     std::atomic<bool> stop_{false}, done_{false};
     std::thread worker_;
 };

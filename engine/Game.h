@@ -133,6 +133,9 @@ public:
     // Nothing built on the player's own single land; where the tower stands the bank pays its price.
     void leaveOwnLand();
     bool redeemOwnLand();
+    // The land under the player bought back from the bank, its frame left open: the computer then
+    // decides on the land as its own.
+    bool redeemLand();
     bool takeOver();
     // What the open paying frame asks, or nothing when the reported square or card is not one.
     std::optional<Due> dueOn(Ctl frame);

@@ -71,7 +71,7 @@ void Game::leaveOwnLand() {
     settle(Ctl::OwnSingleLandFrame);
 }
 
-bool Game::redeemOwnLand() {
+bool Game::redeemLand() {
     const int d = currentDeed();
     if (d == 0) return false;
     const std::int32_t cost = mortgageValue(s.deed(d));
@@ -80,6 +80,11 @@ bool Game::redeemOwnLand() {
     PlayerMoneyChange(s.NV, -cost);
     report({.kind = EventKind::Redeemed, .player = s.NV, .deed = d, .amount = cost});
     ChangeDeedOnMain();
+    return true;
+}
+
+bool Game::redeemOwnLand() {
+    if (!redeemLand()) return false;
     settle(Ctl::OwnMortgageLandFrame);
     return true;
 }

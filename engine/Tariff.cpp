@@ -50,7 +50,9 @@ std::int32_t takeOverPrice(const DeedRecord& d) { return percentOf(d.Price, 180)
 PieceSale pieceSale(const DeedRecord& d) {
     if (d.single() && d.Towers == 1) return {Piece::Tower, percentOf(d.TowerPrice, 90)};
     if (d.single() && d.Houses > 0) return {Piece::House, percentOf(d.HousePrice, 90)};
-    return {Piece::Land, percentOf(d.Price, 90)};
+    // Land under a pledge first repays the bank what it lent on it.
+    const std::int32_t land = percentOf(d.Price, 90);
+    return {Piece::Land, d.Mortgaged == kTrue ? land - mortgageValue(d) : land};
 }
 
 } // namespace tavorin

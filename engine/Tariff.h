@@ -38,7 +38,7 @@ std::int64_t redemptionFee(std::int64_t mortgageValues);
 std::int32_t takeOverPrice(const DeedRecord& deed);
 
 // What the bank buys back first of a deed when its owner must raise cash: the tower, else a house, else
-// the land itself, each for 90 % of its price.
+// the land itself, each for 90 % of its price; land under a pledge repays the bank its loan out of that.
 enum class Piece { Tower, House, Land };
 struct PieceSale {
     Piece piece = Piece::Land;

@@ -21,13 +21,14 @@ protected:
         view.computerTurns = 0;
     }
     // Opens the frame of deed d for the computer, as its landing does, with `money` in hand.
-    void onDeed(int d, std::int32_t money) {
+    // `who` picks the frame of mortgaged land: the computer's own counts as its own land.
+    void onDeed(int d, std::int32_t money, Player who = Player::Person) {
         s.player(1).Money = money;
         s.TypeOfSend = "c";
         s.ValueOfSend = "1";
         s.Number = std::to_string(d);
         s.Continue = 1;
-        game.fillLandFrame(d);
+        game.fillLandFrame(d, who);
     }
 };
 

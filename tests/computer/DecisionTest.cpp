@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "computer/ComSteps.h"
 #include "computer/ComputerDecisions.h"
 #include "computer/ComputerTurn.h"
@@ -223,6 +225,131 @@ TEST_F(DecisionTest, RaisingMoneySellsOnlyWhatThePlayerReallyHolds) {
     EXPECT_EQ(s.deed(3).Owner, 2);
     EXPECT_EQ(p.Money, 340);
     EXPECT_EQ(p.Bankrupt, kFalse);
+}
+
+// The fund-raising plans over one estate: deed 1 (price 600, houses of 500) with two houses, then the
+// bare deeds 5 (price 1000) and 3 (group land, price 2000), no cash. A sale fetches 90 %, a pledge
+// 80 %, and land sold under a pledge repays the bank its 80 % first.
+TEST_F(DecisionTest, EachFundPlanPartsWithTheEstateInItsOwnOrder) {
+    struct Deed {
+        int deed, owner, houses;
+        bool mortgaged;
+    };
+    struct Case {
+        FundPlan plan;
+        std::int32_t amount;
+        std::int32_t money;
+        std::vector<Deed> after;
+    } cases[] = {
+        // deed 3 sold: 1800
+        {FundPlan::LastDeedFirst, -1000, 1800, {{1, 1, 2, false}, {5, 1, 0, false}, {3, 0, 0, false}}},
+        // deed 3 pledged: 1600
+        {FundPlan::MortgageFirst, -1000, 1600, {{1, 1, 2, false}, {5, 1, 0, false}, {3, 1, 0, true}}},
+        // two houses of deed 1 (450 each), then its land (540)
+        {FundPlan::SmallestFirst, -1000, 1440, {{1, 0, 0, false}, {5, 1, 0, false}, {3, 1, 0, false}}},
+        // pledges 3 and 5 (1600 + 800), the houses of 1 (2 x 450), pledges 1 (480), then sells the
+        // pledged land from the last: 3 (1800 - 1600), 5 (900 - 800), 1 (540 - 480)
+        {FundPlan::MortgageFirst, -5000, 4140, {{1, 0, 0, false}, {5, 0, 0, false}, {3, 0, 0, false}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "plan " << int(c.plan) << " amount " << c.amount);
+        SetUp();
+        give(1, 1);
+        s.deed(1).Houses = 2;
+        give(1, 5);
+        give(1, 3);
+        s.player(1).Money = 0;
+        com::raiseFunds(game, c.amount, c.plan);
+        EXPECT_EQ(s.player(1).Money, c.money);
+        for (const Deed& d : c.after) {
+            EXPECT_EQ(s.deed(d.deed).Owner, d.owner) << "deed " << d.deed;
+            EXPECT_EQ(s.deed(d.deed).Houses, d.houses) << "deed " << d.deed;
+            EXPECT_EQ(s.deed(d.deed).Mortgaged == kTrue, d.mortgaged) << "deed " << d.deed;
+        }
+    }
+}
+
+// Answers each question as a test says and notes what it was asked.
+class ScriptedStrategy final : public Strategy {
+public:
+    int bonus = 0;
+    FundPlan plan = FundPlan::LastDeedFirst;
+    MortgagedLandChoice onMortgaged = MortgagedLandChoice::Pay;
+    bool redeemIt = false, build = false;
+    std::vector<Question> asked;
+    bool frameOpenAtBonus = false;
+
+    LandChoice freeLand(Game&) override { return note(Question::FreeLand), LandChoice::Leave; }
+    bool buildOne(Game&) override { return note(Question::BuildOne), build; }
+    int lapBonus(Game& g) override {
+        for (Ctl f : Game::kDecisionFrames) frameOpenAtBonus = frameOpenAtBonus || g.frameOpen(f);
+        return note(Question::LapBonus), bonus;
+    }
+    FundPlan fundPlan(Game&, std::int32_t) override { return note(Question::FundPlan), plan; }
+    MortgagedLandChoice mortgagedLand(Game&) override { return note(Question::MortgagedLand), onMortgaged; }
+    bool redeem(Game&) override { return note(Question::Redeem), redeemIt; }
+
+private:
+    void note(Question q) { asked.push_back(q); }
+};
+
+TEST_F(DecisionTest, TakingOverMortgagedLandCostsItsPriceAndAFourFifthsMore) {
+    struct Case {
+        std::int32_t money;
+        int owner;
+        std::int32_t left;
+    } cases[] = {
+        {5000, 1, 5000 - 2700}, // 180 % of 1500, all to the bank
+        {2000, 2, 2000 - 320},  // without the cash for the takeover the fee is paid instead
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        give(2, 9);
+        s.deed(9).Mortgaged = kTrue;
+        onDeed(9, c.money, Player::Computer);
+        ASSERT_TRUE(game.frameOpen(Ctl::NotOwnMortgageLandFrame));
+        ScriptedStrategy st;
+        st.onMortgaged = MortgagedLandChoice::TakeOver;
+        com::decide(game, Ctl::NotOwnMortgageLandFrame, st);
+        EXPECT_EQ(s.deed(9).Owner, c.owner) << c.money;
+        EXPECT_EQ(s.deed(9).Mortgaged == kTrue, c.owner == 2) << c.money;
+        EXPECT_EQ(s.player(1).Money, c.left) << c.money;
+        EXPECT_EQ(s.player(2).Money, 15000) << c.money;
+        EXPECT_FALSE(game.frameOpen(Ctl::NotOwnMortgageLandFrame));
+    }
+}
+
+TEST_F(DecisionTest, OwnMortgagedLandBoughtBackThenBuiltOn) {
+    give(1, 5);
+    s.deed(5).Mortgaged = kTrue;
+    onDeed(5, 3000, Player::Computer);
+    ASSERT_TRUE(game.frameOpen(Ctl::OwnSingleLandFrame));
+    ScriptedStrategy st;
+    st.redeemIt = true;
+    st.build = true;
+    com::decide(game, Ctl::OwnSingleLandFrame, st);
+    EXPECT_EQ((std::vector<Question>{Question::Redeem, Question::BuildOne}), st.asked);
+    EXPECT_EQ(s.deed(5).Mortgaged, kFalse);
+    EXPECT_EQ(s.deed(5).Houses, 1);
+    EXPECT_EQ(s.player(1).Money, 3000 - 800 - 500); // 80 % of 1000 back to the bank, a house of 500
+    EXPECT_FALSE(game.frameOpen(Ctl::OwnSingleLandFrame));
+}
+
+TEST_F(DecisionTest, TheLapBonusHouseIsChosenBeforeTheSquareOpens) {
+    give(1, 1);
+    s.deed(1).Houses = 1;
+    s.player(1).Position = 38; // the unscripted dice show 1 and 1: the start square, a lap made
+    s.player(1).Money = 100;
+    ScriptedStrategy st;
+    st.bonus = 1;
+    ComputerTurn(game, st).play();
+    ASSERT_FALSE(st.asked.empty());
+    EXPECT_EQ(st.asked.front(), Question::LapBonus);
+    EXPECT_FALSE(st.frameOpenAtBonus);
+    EXPECT_EQ(s.deed(1).Houses, 2);
+    EXPECT_EQ(s.player(1).Money, 100 + 2000 - 500);
+    EXPECT_EQ(s.NV, 2);
+    EXPECT_EQ(s.Continue, 0);
 }
 
 // A saved game whose card order holds 0 reports a card that is not one. The computer's turn then opens

@@ -2,6 +2,8 @@
 // game itself, its draws and its messages untouched.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "computer/ComSteps.h"
 #include "computer/Headless.h"
 #include "computer/SeatsFile.h"
@@ -13,39 +15,75 @@ namespace tavorin::test {
 namespace {
 
 class StrongTest : public ComputerTest {
-protected:
+public:
+    using ComputerTest::give;
+    using ComputerTest::onDeed;
+    using ComputerTest::s;
     StrongSettings quick{12, 16};
 };
 
 TEST_F(StrongTest, WeighingAChoiceTakesNoDrawAndChangesNothing) {
     struct Case {
         const char* what;
-        int deed;
-        std::int32_t money;
-        int houses; // -1: the deed is free
+        std::function<void(StrongTest&)> position;
+        std::function<void(Strategy&, Game&)> ask;
     } cases[] = {
-        {"free single land, a house affordable", 1, 20000, -1},
-        {"free group land", 3, 20000, -1},
-        {"his own single land, room for a house", 5, 20000, 2},
+        {"free single land, a house affordable", [](StrongTest& t) { t.onDeed(1, 20000); },
+         [](Strategy& st, Game& g) { st.freeLand(g); }},
+        {"free group land", [](StrongTest& t) { t.onDeed(3, 20000); },
+         [](Strategy& st, Game& g) { st.freeLand(g); }},
+        {"his own single land, room for a house",
+         [](StrongTest& t) {
+             t.give(1, 5);
+             t.s.deed(5).Houses = 2;
+             t.onDeed(5, 20000);
+         },
+         [](Strategy& st, Game& g) { st.buildOne(g); }},
+        {"a lap completed, single land to build on",
+         [](StrongTest& t) {
+             t.give(1, 1);
+             t.give(1, 5);
+             t.s.player(1).Money = 3000;
+             t.s.player(1).Position = 4;
+             t.s.LoopFinish = "True";
+             t.s.FirstProcess = "Y";
+         },
+         [](Strategy& st, Game& g) { st.lapBonus(g); }},
+        {"short of cash with land to sell or pledge",
+         [](StrongTest& t) {
+             t.give(1, 5);
+             t.give(1, 3);
+             t.give(2, 29);
+             t.s.deed(29).Houses = 1; // a rent of 2000
+             t.onDeed(29, 100, Player::Computer);
+         },
+         [](Strategy& st, Game& g) { st.fundPlan(g, -2000); }},
+        {"another player's mortgaged land",
+         [](StrongTest& t) {
+             t.give(2, 3);
+             t.s.deed(3).Mortgaged = kTrue;
+             t.onDeed(3, 20000, Player::Computer);
+         },
+         [](Strategy& st, Game& g) { st.mortgagedLand(g); }},
+        {"his own mortgaged land",
+         [](StrongTest& t) {
+             t.give(1, 4);
+             t.s.deed(4).Mortgaged = kTrue;
+             t.onDeed(4, 20000, Player::Computer);
+         },
+         [](Strategy& st, Game& g) { st.redeem(g); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();
-        if (c.houses >= 0) {
-            give(1, c.deed);
-            s.deed(c.deed).Houses = std::uint8_t(c.houses);
-        }
-        onDeed(c.deed, c.money);
+        c.position(*this);
         const std::string before = stateJson(s, 0, 1);
         const MainScreen screen = game.ui;
         rnd.strict = true; // any draw from the game's own source throws
         StrongStrategy strong(quick);
         std::vector<float> times;
         strong.recordTimes(&times);
-        if (c.houses >= 0)
-            strong.buildOne(game);
-        else
-            strong.freeLand(game);
+        c.ask(strong, game);
         EXPECT_EQ(times.size(), 1u) << "the rollouts ran";
         EXPECT_TRUE(rnd.log.empty());
         EXPECT_TRUE(view.messages.empty());
@@ -98,6 +136,55 @@ TEST_F(StrongTest, WeighingAwayFromTheWindowChoosesAsAtHome) {
         away.startThinking(game, Ctl::FreeLandFrame);
         EXPECT_EQ(away.freeLand(game), want) << money;
         EXPECT_TRUE(away.ready());
+    }
+}
+
+// The thread plays the whole deciding step on its copy; the game then gets the same answers.
+TEST_F(StrongTest, TheThreadAnswersEveryQuestionOfTheStepAsAtHome) {
+    struct Case {
+        const char* what;
+        Ctl frame;
+        std::function<void(StrongTest&)> position;
+    } cases[] = {
+        {"short of cash", Ctl::NotOwnSingleLandFrame,
+         [](StrongTest& t) {
+             t.give(1, 5);
+             t.give(1, 3);
+             t.give(2, 29);
+             t.s.deed(29).Houses = 1;
+             t.onDeed(29, 100, Player::Computer);
+         }},
+        {"his own mortgaged single land", Ctl::OwnSingleLandFrame,
+         [](StrongTest& t) {
+             t.give(1, 5);
+             t.s.deed(5).Mortgaged = kTrue;
+             t.onDeed(5, 3000, Player::Computer);
+         }},
+        {"a lap completed", Ctl::BonusFrame,
+         [](StrongTest& t) {
+             t.give(1, 1);
+             t.s.player(1).Money = 3000;
+             t.s.player(1).Position = 4;
+             t.s.LoopFinish = "True";
+             t.s.FirstProcess = "Y";
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto play = [&](Strategy& st) {
+            SetUp();
+            c.position(*this);
+            st.startThinking(game, c.frame);
+            if (c.frame == Ctl::BonusFrame)
+                com::takeBonus(game, st.lapBonus(game));
+            else
+                com::decide(game, c.frame, st);
+            return stateJson(s, 0, 1);
+        };
+        StrongStrategy here(quick);
+        const std::string want = play(here);
+        BackgroundStrong away(quick);
+        EXPECT_EQ(play(away), want);
     }
 }
 

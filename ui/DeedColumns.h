@@ -4,6 +4,7 @@
 // buildings. The lines' text is left exactly as the game writes it.
 #pragma once
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QString>
 
@@ -25,8 +26,14 @@ struct DeedLineLayout {
     int name = 0;
     int buildings = 0;
     int width = 0; // the whole line
+    // How wide each part's text is.
+    int numberWidth = 0;
+    int nameWidth = 0;
+    int buildingsWidth = 0;
 };
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm);
+// The same for `font`, each line and the board's names measured once per font.
+DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFont& font);
 
 // What the mark at the end of a deed line's name means (" *": the deed has an owner, " (จ.)": it is
 // mortgaged), as a tool tip; empty for a line without a mark.

@@ -106,7 +106,7 @@ bool MainWindow::saveGame() {
         sideFileLost(kEndFileExtension, "เกมนี้จะไม่มีกติกาจบเกมเมื่อโหลด");
     if (!saveLog(files_->path(), game_.state().FileName, log_, *files_->writer))
         sideFileLost(kLogFileExtension, "บันทึกการเล่นจะว่างเปล่าเมื่อโหลดเกมนี้");
-    if (!saveWealth(files_->path(), game_.s.FileName, wealth_, *files_->writer))
+    if (!saveWealth(files_->path(), game_.state().FileName, wealth_, *files_->writer))
         sideFileLost(kWealthFileExtension, "กราฟความมั่งคั่งจะเริ่มที่การโหลดเมื่อโหลดเกมนี้");
     return true;
 }
@@ -127,7 +127,7 @@ void MainWindow::loadGameLog(const std::string& name) {
 void MainWindow::loadWealthHistory(const std::string& name) {
     // Without the history, the chart begins with the game as loaded.
     wealth_.clear();
-    if (loadWealth(files_->path(), name, game_.s.NumOfPlayer, wealth_) == WealthFileStatus::Damaged) {
+    if (loadWealth(files_->path(), name, game_.state().NumOfPlayer, wealth_) == WealthFileStatus::Damaged) {
         std::string note = "อ่านไฟล์ ";
         note += name;
         note += kWealthFileExtension;

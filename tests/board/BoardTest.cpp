@@ -450,9 +450,9 @@ private slots:
     // over what it showed before as the window keeps it, is what a whole paint of the board gives,
     // at the screen's density (board_tests_200 runs this at 200 %).
     void boardShownFromItsStillLayerIsTheWholePaint() {
-        game->s.player(2).Name = "สมหญิงใจดี";
-        game->s.deed(3).Owner = 2;
-        game->s.deed(3).Houses = 2;
+        game->stateToSetUp().player(2).Name = "สมหญิงใจดี";
+        game->stateToSetUp().deed(3).Owner = 2;
+        game->stateToSetUp().deed(3).Houses = 2;
         rollSix();
         const qreal ratio = view().devicePixelRatioF();
         const auto wholePaint = [this, ratio] {
@@ -461,7 +461,7 @@ private slots:
             image.fill(kBoardColour);
             QPainter p(&image);
             prepareBoardPainter(p, view().scale().factor());
-            paintBoard(p, BoardScene{game->s, game->board, view().look(), {}});
+            paintBoard(p, BoardScene{game->state(), game->boardScreen(), view().look(), {}});
             return image;
         };
         QImage shown(view().size() * ratio, QImage::Format_RGB32);
@@ -488,10 +488,10 @@ private slots:
             for (int i : running) map->timer(i).start();
         }
         // What the game changes, and the outline of a carried token's square, show at once.
-        game->s.deed(3).Mortgaged = kTrue;
+        game->stateToSetUp().deed(3).Mortgaged = kTrue;
         map->refresh();
         QTRY_VERIFY_WITH_TIMEOUT(shownIsWhole(), 1000);
-        game->s.tokenLeft[1] += 400;
+        game->stateToSetUp().tokenLeft[1] += 400;
         map->refresh();
         QTRY_VERIFY_WITH_TIMEOUT(shownIsWhole(), 1000);
         view().look().outlinedSquare = 6;

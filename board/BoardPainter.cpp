@@ -35,17 +35,6 @@ BoardLabel caption(const CaptionLabel& c) {
     return {c.rect, text, Qt::blue, Qt::green, 165, true};
 }
 
-void paintTokens(QPainter& p, const BoardScene& sc) {
-    for (int k = 1; k <= kMaxPlayers; ++k) {
-        if (!tokenShown(sc.s, k)) continue;
-        const QRectF r = ui::rectF(tokenRect(sc.s, k));
-        const QPixmap picture = sc.tokenPicture ? sc.tokenPicture(k) : QPixmap();
-        if (picture.isNull())
-            ui::drawPicture(p, ui::PictureId::token(k), r);
-        else
-            p.drawPixmap(r, picture, QRectF(picture.rect()));
-    }
-}
 } // namespace
 
 std::vector<BoardLabel> boardLabels(const GameState& s, const BoardLook& look) {
@@ -84,7 +73,19 @@ int nameLabelWidth(const QString& name) {
     return std::max(design.width, int(std::ceil(needed / 15.0)) * 15);
 }
 
-void paintBoard(QPainter& p, const BoardScene& sc) {
+void paintTokens(QPainter& p, const BoardScene& sc) {
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        if (!tokenShown(sc.s, k)) continue;
+        const QRectF r = ui::rectF(tokenRect(sc.s, k));
+        const QPixmap picture = sc.tokenPicture ? sc.tokenPicture(k) : QPixmap();
+        if (picture.isNull())
+            ui::drawPicture(p, ui::PictureId::token(k), r);
+        else
+            p.drawPixmap(r, picture, QRectF(picture.rect()));
+    }
+}
+
+void paintGround(QPainter& p, const BoardScene& sc) {
     p.fillRect(QRectF(0, 0, kFrame.width, kFrame.height), kBoardColour);
     for (int n = 0; n < kSquares; ++n) paintSquare(p, n, sc.s, !sc.look.namesShown);
     for (const BoardLabel& l : boardLabels(sc.s, sc.look)) paintLabel(p, l);
@@ -103,11 +104,19 @@ void paintBoard(QPainter& p, const BoardScene& sc) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(r);
     }
-    paintTokens(p, sc);
+}
+
+void paintPointers(QPainter& p, const BoardScene& sc) {
     if (sc.screen.arrow1.visible)
         ui::drawPicture(p, ui::PictureId::pointer(1), ui::rectF(pointerRect(sc.screen.arrow1, sc.look.bob1)));
     if (sc.screen.arrow2.visible)
         ui::drawPicture(p, ui::PictureId::pointer(2), ui::rectF(pointerRect(sc.screen.arrow2, sc.look.bob2)));
+}
+
+void paintBoard(QPainter& p, const BoardScene& sc) {
+    paintGround(p, sc);
+    paintTokens(p, sc);
+    paintPointers(p, sc);
 }
 
 } // namespace tavorin::board

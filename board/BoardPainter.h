@@ -42,6 +42,12 @@ inline const QColor kBoardColour{236, 246, 228};
 // The outline of the square a carried token is meant for: the blue of the pointer that shows it.
 inline const QColor kTargetOutlineColour{0, 70, 255};
 
+// The board in three layers, each over the one before: the ground (the squares, their labels and
+// buildings, the outline of a carried token's square), the tokens, and the two pointers.
+void paintGround(QPainter& p, const BoardScene& scene);
+void paintTokens(QPainter& p, const BoardScene& scene);
+void paintPointers(QPainter& p, const BoardScene& scene);
+// All three.
 void paintBoard(QPainter& p, const BoardScene& scene);
 // The width in twips a deed's name label takes to show `name` whole: the designed width, or more,
 // spreading evenly to both sides, for a long name.

@@ -43,13 +43,12 @@ QPixmap BoardView::tokenPicture(int player) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(scale_.factor(), scale_.factor());
     BoardScene scene{game_.state(), game_.boardScreen(), look_, [this](int k) { return tokenPicture(k); }};
-    paintBoard(p, scene);
+    QPainter p(this);
+    p.drawPixmap(0, 0, still_.pixmap(scene, size(), devicePixelRatioF(), scale_.factor()));
+    prepareBoardPainter(p, scale_.factor());
+    paintTokens(p, scene);
+    paintPointers(p, scene);
     if (drag_) {
         p.resetTransform();
         const QRectF icon(drag_->cursor - QPointF(16, 16), QSizeF(32, 32));

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "board/BoardLayout.h"
+#include "board/StillLayer.h"
 #include "engine/Game.h"
 #include "ui/Twips.h"
 
@@ -85,6 +86,7 @@ private:
     bool clickToMove_ = false;
     Runner runner_ = [](const std::function<void()>& call) { call(); };
     QHash<QString, QPixmap> pictures_;
+    StillLayer still_;
 };
 
 } // namespace tavorin::board

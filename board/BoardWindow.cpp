@@ -26,42 +26,24 @@ constexpr int kPointerInterval = 400; // ms
 // processor busy through its pauses; the board is painted again only when this changes (the
 // pointers' bobbing and a drag ask for their own repaints).
 std::string paintedState(const GameState& s, const BoardScreen& b) {
-    std::string key;
-    key.reserve(1024);
-    const auto add = [&key](std::int64_t v) {
-        appendNumber(key, v);
-        key += ',';
-    };
-    const auto addText = [&key](const std::string& t) {
-        key += t;
-        key += '\x1f';
-    };
-    add(s.NumOfPlayer);
-    add(s.namesShown);
-    for (const PointerState& a : {b.arrow1, b.arrow2}) {
-        add(a.visible);
-        add(a.left);
-        add(a.top);
-    }
+    StateText key;
+    key.add(s.NumOfPlayer);
+    key.add(s.namesShown);
+    for (const PointerState& a : {b.arrow1, b.arrow2})
+        for (int v : {int(a.visible), a.left, a.top}) key.add(v);
     for (int k = 1; k <= kMaxPlayers; ++k) {
         const std::size_t i = std::size_t(k);
-        add(s.tokenLeft[i]);
-        add(s.tokenTop[i]);
-        add(s.LP[i]);
-        addText(s.LPName[i]);
-        addText(s.player(k).Name);
-        add(s.player(k).Bankrupt);
+        for (int v : {int(s.tokenLeft[i]), int(s.tokenTop[i]), int(s.LP[i])}) key.add(v);
+        key.add(s.LPName[i]);
+        key.add(s.player(k).Name);
+        key.add(s.player(k).Bankrupt);
     }
     for (int d = 1; d <= kDeeds; ++d) {
         const DeedRecord& D = s.deed(d);
-        add(D.Owner);
-        add(D.Houses);
-        add(D.Towers);
-        add(D.Mortgaged);
-        add(D.Price);
-        addText(D.Name);
+        for (int v : {int(D.Owner), int(D.Houses), int(D.Towers), int(D.Mortgaged), int(D.Price)}) key.add(v);
+        key.add(D.Name);
     }
-    return key;
+    return key.take();
 }
 } // namespace
 
@@ -165,13 +147,18 @@ void BoardWindow::setNamesShown(bool shown) {
 // Timer3/Timer4 the target pointer, up-left then back.
 void BoardWindow::tick(int index) {
     int& bob = index <= 2 ? view_->look().bob1 : view_->look().bob2;
+    const PointerState& pointer = index <= 2 ? game_.boardScreen().arrow1 : game_.boardScreen().arrow2;
+    const Rect before = pointerRect(pointer, bob);
     const bool up = index % 2 == 1;
     // Clamped, so that partners started together never carry a pointer away from its place.
     bob = std::clamp(bob + (up ? -kPointerBob : kPointerBob), -kPointerBob, 0);
     const int partner = up ? index + 1 : index - 1;
     timer(partner).start();
     timer(index).stop();
-    view_->update();
+    // Only where the pointer was and now is, with a margin for its antialiased edge.
+    if (pointer.visible)
+        view_->update(QRegion(view_->toPixels(before).adjusted(-2, -2, 2, 2)) +
+                      QRegion(view_->toPixels(pointerRect(pointer, bob)).adjusted(-2, -2, 2, 2)));
 }
 
 void BoardWindow::refresh() {

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QHash>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -23,20 +24,47 @@ DeedLineParts splitDeedLine(const QString& line) {
     return {true, m.captured(1), m.captured(2), m.captured(3)};
 }
 
-DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm) {
+namespace {
+
+// The widest name of the board with its mortgage mark.
+int widestBoardName(const QFontMetrics& fm) {
+    int widest = 0;
+    for (int d = 1; d <= kDeeds; ++d)
+        widest = std::max(widest, fm.horizontalAdvance(qs(kDeedTable[std::size_t(d)].name)));
+    return widest + fm.horizontalAdvance(QStringLiteral(" (จ.)"));
+}
+
+DeedLineLayout layOut(const DeedLineParts& parts, const QFontMetrics& fm, int widest) {
     const int space = fm.horizontalAdvance(QLatin1Char(' '));
     DeedLineLayout out;
     out.name = fm.horizontalAdvance(QStringLiteral("29")) + space;
     // The buildings column starts past the longest name of the board with its mortgage mark, so it
     // stands in the same place in every list; a longer name from elsewhere pushes only its own line.
-    int widest = 0;
-    for (int d = 1; d <= kDeeds; ++d)
-        widest = std::max(widest, fm.horizontalAdvance(qs(kDeedTable[std::size_t(d)].name)));
-    widest += fm.horizontalAdvance(QStringLiteral(" (จ.)"));
     const int nameEnd = out.name + fm.horizontalAdvance(parts.name);
     out.buildings = std::max(out.name + widest, nameEnd) + 2 * space;
     out.width = parts.buildings.isEmpty() ? nameEnd : out.buildings + fm.horizontalAdvance(parts.buildings);
     return out;
+}
+
+} // namespace
+
+DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm) {
+    return layOut(parts, fm, widestBoardName(fm));
+}
+
+DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFont& font) {
+    // Shaping the board's 29 Thai names costs far more than drawing a line, and a list measures and
+    // paints its lines again whenever one of them changes: the widest is measured once per font.
+    static QHash<QString, int> widest;
+    const QFontMetrics fm(font);
+    const QString key = font.key();
+    auto it = widest.constFind(key);
+    if (it == widest.constEnd()) {
+        // A window resized step by step meets a new font size at each step.
+        if (widest.size() >= 64) widest.clear();
+        it = widest.insert(key, widestBoardName(fm));
+    }
+    return layOut(parts, fm, it.value());
 }
 
 QString deedMarkTip(const QString& line) {
@@ -70,7 +98,7 @@ public:
         const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget)
                                .adjusted(textMargin(widget), 0, -textMargin(widget), 0);
         const QFontMetrics fm(opt.font);
-        const DeedLineLayout at = layOutDeedLine(parts, fm);
+        const DeedLineLayout at = layOutDeedLine(parts, opt.font);
         const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                            : (opt.state & QStyle::State_Active) ? QPalette::Normal
                                                                                 : QPalette::Inactive;
@@ -95,8 +123,7 @@ public:
         initStyleOption(&opt, index);
         const DeedLineParts parts = splitDeedLine(opt.text);
         if (parts.isDeedLine)
-            size.setWidth(layOutDeedLine(parts, QFontMetrics(opt.font)).width + 2 * textMargin(opt.widget) +
-                          2);
+            size.setWidth(layOutDeedLine(parts, opt.font).width + 2 * textMargin(opt.widget) + 2);
         return size;
     }
 

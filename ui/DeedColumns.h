@@ -4,6 +4,7 @@
 // buildings. The lines' text is left exactly as the game writes it.
 #pragma once
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QString>
 
@@ -27,6 +28,8 @@ struct DeedLineLayout {
     int width = 0; // the whole line
 };
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm);
+// The same for `font`, the board's names measured once per font.
+DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFont& font);
 
 // What the mark at the end of a deed line's name means (" *": the deed has an owner, " (จ.)": it is
 // mortgaged), as a tool tip; empty for a line without a mark.

@@ -2,6 +2,10 @@
 // drag and drop at the designed size and made larger, double-clicks on land, the name switch, the
 // pointer timers, the refused close, labels that never hide each other's text and artwork drawn
 // for the board's sizes.
+#include <utility>
+
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -12,6 +16,7 @@
 #include "board/BoardLayout.h"
 #include "board/BoardPainter.h"
 #include "board/BoardWindow.h"
+#include "board/StillLayer.h"
 #include "engine/Game.h"
 #include "tests/ui/QtSupport.h"
 #include "ui/Pictures.h"
@@ -24,6 +29,32 @@ using namespace tavorin;
 using namespace tavorin::board;
 
 namespace {
+
+// Collects the regions a widget is asked to repaint and paints them over an image, as the window
+// keeps what was painted before.
+class RepaintLog : public QObject {
+public:
+    explicit RepaintLog(QWidget& widget) : widget_(widget) { widget.installEventFilter(this); }
+    void layOver(QImage& shown) {
+        const QRegion region = std::exchange(pending_, QRegion());
+        if (region.isEmpty()) return;
+        rendering_ = true;
+        widget_.render(&shown, region.boundingRect().topLeft(), region, QWidget::DrawWindowBackground);
+        rendering_ = false;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == &widget_ && e->type() == QEvent::Paint && !rendering_)
+            pending_ += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+
+private:
+    QWidget& widget_;
+    QRegion pending_;
+    bool rendering_ = false;
+};
 QPoint centre(const Rect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
 } // namespace
 
@@ -409,6 +440,60 @@ private slots:
         game->DropToken(1, 6, 500, 500, 0, 0);
         map->refresh();
         for (int i = 1; i <= 4; ++i) QVERIFY(!map->timer(i).isActive());
+    }
+
+    // The board is shown from its still layer, painted once, and only the pointers' areas are
+    // painted again as they bob. What the view paints for each region it is asked to repaint, laid
+    // over what it showed before as the window keeps it, is what a whole paint of the board gives,
+    // at the screen's density (board_tests_200 runs this at 200 %).
+    void boardShownFromItsStillLayerIsTheWholePaint() {
+        game->s.player(2).Name = "สมหญิงใจดี";
+        game->s.deed(3).Owner = 2;
+        game->s.deed(3).Houses = 2;
+        rollSix();
+        const qreal ratio = view().devicePixelRatioF();
+        const auto wholePaint = [this, ratio] {
+            QImage image(view().size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(kBoardColour);
+            QPainter p(&image);
+            prepareBoardPainter(p, view().scale().factor());
+            paintBoard(p, BoardScene{game->s, game->board, view().look(), {}});
+            return image;
+        };
+        QImage shown(view().size() * ratio, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        // The option frame and the button are widgets of their own and are left out.
+        view().render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        QCOMPARE(shown, wholePaint());
+
+        RepaintLog log(view());
+        const auto shownIsWhole = [&] {
+            log.layOver(shown);
+            return shown == wholePaint();
+        };
+        for (int bob : {-kPointerBob, 0, -kPointerBob}) {
+            QTRY_COMPARE_WITH_TIMEOUT(view().look().bob2, bob, 5000);
+            // The pointers held still while the repaints asked for so far arrive.
+            std::vector<int> running;
+            for (int i = 1; i <= 4; ++i)
+                if (map->timer(i).isActive()) {
+                    running.push_back(i);
+                    map->timer(i).stop();
+                }
+            QTRY_VERIFY_WITH_TIMEOUT(shownIsWhole(), 1000);
+            for (int i : running) map->timer(i).start();
+        }
+        // What the game changes, and the outline of a carried token's square, show at once.
+        game->s.deed(3).Mortgaged = kTrue;
+        map->refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(shownIsWhole(), 1000);
+        game->s.tokenLeft[1] += 400;
+        map->refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(shownIsWhole(), 1000);
+        view().look().outlinedSquare = 6;
+        view().update();
+        QTRY_VERIFY_WITH_TIMEOUT(shownIsWhole(), 1000);
     }
 
     // With every deed owned by players with long names and the names and prices shown, no label

@@ -13,6 +13,7 @@
 #include "dealings/DealingsWindows.h"
 #include "engine/EndFile.h"
 #include "engine/RecordFile.h"
+#include "engine/WealthFile.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
 #include "setup/SaveRecord.h"
@@ -105,6 +106,8 @@ bool MainWindow::saveGame() {
         sideFileLost(kEndFileExtension, "เกมนี้จะไม่มีกติกาจบเกมเมื่อโหลด");
     if (!saveLog(files_->path(), game_.state().FileName, log_, *files_->writer))
         sideFileLost(kLogFileExtension, "บันทึกการเล่นจะว่างเปล่าเมื่อโหลดเกมนี้");
+    if (!saveWealth(files_->path(), game_.s.FileName, wealth_, *files_->writer))
+        sideFileLost(kWealthFileExtension, "กราฟความมั่งคั่งจะเริ่มที่การโหลดเมื่อโหลดเกมนี้");
     return true;
 }
 
@@ -119,6 +122,18 @@ void MainWindow::loadGameLog(const std::string& name) {
         log_.note(0, note);
     }
     logView_->reset(log_.lines());
+}
+
+void MainWindow::loadWealthHistory(const std::string& name) {
+    // Without the history, the chart begins with the game as loaded.
+    wealth_.clear();
+    if (loadWealth(files_->path(), name, game_.s.NumOfPlayer, wealth_) == WealthFileStatus::Damaged) {
+        std::string note = "อ่านไฟล์ ";
+        note += name;
+        note += kWealthFileExtension;
+        note += " ไม่ได้ กราฟความมั่งคั่งจึงเริ่มที่การโหลดครั้งนี้";
+        log_.note(0, note);
+    }
 }
 
 namespace {

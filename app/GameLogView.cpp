@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "ui/Text.h"
@@ -19,12 +20,15 @@ GameLogView::GameLogView(QWidget* parent) : QWidget(parent, parent ? Qt::WindowF
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Every line wraps into the width it has, docked in a narrow column too.
+    text_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A window of text holds far more memory per line than the log itself: it shows the newest.
     text_->setMaximumBlockCount(kShownLines);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
-    resize(560, 320);
+    resize(kWindowSize);
 }
 
 void GameLogView::append(const std::string& line) {
@@ -40,6 +44,14 @@ void GameLogView::reset(const std::vector<std::string>& lines) {
     }
     text_->setPlainText(all);
     showNewest();
+}
+
+void GameLogView::setDocked(bool docked) {
+    text_->setToolTip(docked ? windowTitle() : QString());
+    // Two lines and the box's frame.
+    const int lines = 2 * text_->fontMetrics().lineSpacing() + 2 * text_->frameWidth() +
+                      2 * int(text_->document()->documentMargin());
+    text_->setMinimumHeight(docked ? lines : 0);
 }
 
 void GameLogView::showNewest() {

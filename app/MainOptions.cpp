@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
 
 #include "app/GameLogView.h"
@@ -21,6 +22,9 @@ namespace {
 const QString kMainPlace = QStringLiteral("MAIN");
 const QString kBoardPlace = QStringLiteral("Map");
 const QString kOneWindowPlace = QStringLiteral("OneWindow");
+const QString kLogPlace = QStringLiteral("ComReport");
+// How the one window's right column is shared between the question and the docked log.
+const QString kDockedLogPlace = QStringLiteral("OneWindowLog");
 
 // The desktop's own text size, whatever font the game gives its widgets.
 double desktopPointSize() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(); }
@@ -82,9 +86,8 @@ void MainWindow::setSettings(Settings& settings) {
 void MainWindow::showGameLog(bool shown) {
     settings_->setGameLogShown(shown);
     menus_->setGameLogShown(shown);
-    if (!logView_->isWindow()) return; // docked: its dock shows it
     logView_->setVisible(shown);
-    if (shown) logView_->raise();
+    if (shown && logView_->isWindow()) logView_->raise();
 }
 
 void MainWindow::applyTextSize() {
@@ -99,10 +102,18 @@ void MainWindow::applyTextSize() {
 }
 
 void MainWindow::arrange() {
-    if (layout_ == WindowLayout::OneWindow)
-        arrangeOneWindow(*panel_, parts_, *board_, textScale_);
+    const bool docked = layout_ == WindowLayout::OneWindow;
+    if (!docked && !logView_->isWindow()) {
+        logView_->setParent(nullptr, Qt::Window);
+        // Where no place is remembered, it takes its own size again.
+        logView_->resize(GameLogView::kWindowSize);
+    }
+    if (docked)
+        arrangeOneWindow(*panel_, parts_, *board_, logView_.get(), textScale_);
     else
         arrangeTwoWindows(*panel_, parts_, textScale_);
+    logView_->setDocked(docked);
+    logView_->setVisible(settings_->gameLogShown());
 }
 
 void MainWindow::setWindowLayout(WindowLayout layout) {
@@ -135,16 +146,22 @@ void MainWindow::setWindowLayout(WindowLayout layout) {
 void MainWindow::rememberWindowPlaces() {
     if (layout_ == WindowLayout::OneWindow) {
         settings_->setWindowPlace(kOneWindowPlace, saveGeometry());
+        if (const auto* split = panel_->findChild<QSplitter*>(QStringLiteral("QuestionAndLog")))
+            settings_->setWindowPlace(kDockedLogPlace, split->saveState());
         return;
     }
     settings_->setWindowPlace(kMainPlace, saveGeometry());
     settings_->setWindowPlace(kBoardPlace, board_->saveGeometry());
+    settings_->setWindowPlace(kLogPlace, logView_->saveGeometry());
 }
 
 // Without a remembered place a window stands where the desktop puts it, as it always has; the one
 // window, the first time, takes as much of the screen as it has a use for.
 void MainWindow::restoreWindowPlaces() {
     if (layout_ == WindowLayout::OneWindow) {
+        if (const QByteArray share = settings_->windowPlace(kDockedLogPlace); !share.isEmpty())
+            if (auto* split = panel_->findChild<QSplitter*>(QStringLiteral("QuestionAndLog")))
+                split->restoreState(share);
         if (const QByteArray place = settings_->windowPlace(kOneWindowPlace); !place.isEmpty())
             if (restoreGeometry(place)) return;
         QSize size = sizeHint().expandedTo(minimumSizeHint());
@@ -161,6 +178,8 @@ void MainWindow::restoreWindowPlaces() {
     if (const QByteArray place = settings_->windowPlace(kMainPlace); !place.isEmpty()) restoreGeometry(place);
     if (const QByteArray place = settings_->windowPlace(kBoardPlace); !place.isEmpty())
         board_->restoreGeometry(place);
+    if (const QByteArray place = settings_->windowPlace(kLogPlace); !place.isEmpty())
+        logView_->restoreGeometry(place);
 }
 
 // The rules page stands on its own, so that it stays usable while a sale window locks MAIN.

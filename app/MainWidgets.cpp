@@ -1,5 +1,6 @@
 #include "app/MainWidgets.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,8 +10,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/DecisionFrames.h"
@@ -196,8 +199,9 @@ void nameControls(QWidget& root) {
 // players, the computer's speed and the window buttons.
 void orderTabs(QWidget& root, const MainParts& parts) {
     std::vector<QWidget*> chain;
+    // A drop-down's list is a window of its own, which the chain of this one must not reach.
     const auto add = [&](QWidget* w) {
-        if (w && (w->focusPolicy() & Qt::TabFocus)) chain.push_back(w);
+        if (w && (w->focusPolicy() & Qt::TabFocus) && w->window() == root.window()) chain.push_back(w);
     };
     const auto addAll = [&](QWidget* parent) {
         for (QWidget* w : parent->findChildren<QWidget*>()) add(w);
@@ -244,6 +248,51 @@ void fitToText(const MainParts& parts, double textScale) {
         ->setMinimumWidth(qRound(250 * textScale));
 }
 
+const QString kQuestionAndLog = QStringLiteral("QuestionAndLog");
+
+// The question and the log docked under it share the right column; the player may move the line
+// between them. Without the one window, the question stands alone again.
+QSplitter* questionAndLog(QWidget& root) {
+    return root.findChild<QSplitter*>(kQuestionAndLog, Qt::FindDirectChildrenOnly);
+}
+
+// A splitter gives its widgets their minimum height, not the height their wrapped sentences need
+// at the width they have: the question asks for that height as its minimum, whichever frame is
+// open, so that sharing the column with the log never cuts a line of it.
+class WrappedHeight : public QObject {
+public:
+    static inline const QString kName = QStringLiteral("WrappedHeight");
+
+    explicit WrappedHeight(QWidget& question) : QObject(&question), question_(question) {
+        setObjectName(kName);
+        question.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == &question_ && (e->type() == QEvent::Resize || e->type() == QEvent::LayoutRequest))
+            fit();
+        return false;
+    }
+    void fit() {
+        const QLayout* layout = question_.layout();
+        int height = layout->totalMinimumSize().height();
+        if (layout->hasHeightForWidth())
+            height = std::max(height, layout->totalHeightForWidth(question_.width()));
+        if (question_.minimumHeight() != height) question_.setMinimumHeight(height);
+    }
+
+private:
+    QWidget& question_;
+};
+
+void undock(QWidget& root, const MainParts& parts) {
+    delete parts.decisions->findChild<QObject*>(WrappedHeight::kName, Qt::FindDirectChildrenOnly);
+    if (QSplitter* split = questionAndLog(root)) {
+        parts.decisions->setParent(&root);
+        parts.decisions->show();
+        delete split;
+    }
+}
+
 // The rows of the players' two frames, the style's distance apart or closer; where room is short,
 // the players' names are the last to give any up.
 void spacePlayerRows(const MainParts& parts, int spacing, QSizePolicy::Policy width) {
@@ -256,6 +305,7 @@ void spacePlayerRows(const MainParts& parts, int spacing, QSizePolicy::Policy wi
 
 void arrangeTwoWindows(QWidget& root, const MainParts& parts, double textScale) {
     delete root.layout();
+    undock(root, parts);
     auto* columns = new QHBoxLayout(&root);
     spacePlayerRows(parts, -1, QSizePolicy::Preferred);
     fitToText(parts, textScale);
@@ -286,7 +336,7 @@ void arrangeTwoWindows(QWidget& root, const MainParts& parts, double textScale) 
 // Everything has to fit a 1366x768 screen without the board going below the size at which its names
 // stay legible: the six player rows stand side by side under the board rather than over each other,
 // and the dice share a row with the window's buttons.
-void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, double textScale) {
+void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, QWidget* log, double textScale) {
     delete root.layout();
     auto* columns = new QHBoxLayout(&root);
     columns->setContentsMargins(4, 4, 4, 4);
@@ -317,7 +367,27 @@ void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, dou
     // a little less width than there: their sentences wrap onto another line.
     parts.decisions->setMinimumSize(qRound(440 * textScale), 0);
     parts.decisions->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    right->addWidget(parts.decisions, 1);
+    QWidget* question = parts.decisions;
+    if (log) {
+        QSplitter* split = questionAndLog(root);
+        if (!split) {
+            split = new QSplitter(Qt::Vertical, &root);
+            split->setObjectName(kQuestionAndLog);
+            split->setChildrenCollapsible(false);
+            const bool shown = !log->isHidden();
+            split->addWidget(parts.decisions);
+            split->addWidget(log);
+            log->setVisible(shown);
+            // The question keeps the larger share: its sentences wrap in the column's width.
+            split->setStretchFactor(0, 3);
+            split->setStretchFactor(1, 2);
+            new WrappedHeight(*parts.decisions);
+            // A child made after its window was shown waits for a show of its own.
+            split->show();
+        }
+        question = split;
+    }
+    right->addWidget(question, 1);
     right->addWidget(parts.bonus);
     columns->addLayout(right);
 }

@@ -29,12 +29,15 @@ struct MainParts {
 // Builds every control as a child of `root`, not yet laid out.
 MainParts buildMainWidgets(QWidget& root);
 
-// The main window of its own, three columns beside the board's window. Replaces any layout `root` had.
+// The main window of its own, three columns beside the board's window. Replaces any layout `root` had;
+// a log docked by arrangeOneWindow must have been taken out of `root` first.
 void arrangeTwoWindows(QWidget& root, const MainParts& parts, double textScale = 1);
 // The board and the controls in one window: the board with the players, the speed and the deed list
 // beneath it; the dice, the window's buttons, the question and the bonus beside it. `board` becomes a
-// child of `root`. Replaces any layout `root` had.
-void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, double textScale = 1);
+// child of `root`, and so does `log`, docked under the question, the two sharing the room the column
+// has (shown or hidden as it was). Replaces any layout `root` had.
+void arrangeOneWindow(QWidget& root, const MainParts& parts, QWidget& board, QWidget* log = nullptr,
+                      double textScale = 1);
 // The decision frames' room in the main window of its own, for text `textScale` times as designed.
 QSize decisionAreaSize(double textScale);
 

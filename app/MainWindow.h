@@ -95,7 +95,8 @@ public:
     halloffame::HallOfFameWindow& hallOfFame();
     // The winner window, created the first time it is needed.
     halloffame::WinWindow& winForm();
-    // Every player's worth after every turn since the game was started or loaded.
+    // Every player's worth after every turn since the game was started (or loaded, when its history
+    // was not saved with it).
     const WealthHistory& wealthHistory() const { return wealth_; }
     // Every event of the game as a line, and the widget that shows it: a window of its own, or
     // docked in MAIN by whoever arranges the one-window layout.
@@ -103,6 +104,9 @@ public:
     GameLogView& gameLogView() { return *logView_; }
     // The log of the saved game `name`, from the file beside it; without one the log starts empty.
     void loadGameLog(const std::string& name);
+    // The wealth chart's history of the saved game `name`, from the file beside it; without one the
+    // chart begins at the load. A damaged file is noted in the log: load the log first.
+    void loadWealthHistory(const std::string& name);
     // Shows or hides the log's window; the choice is remembered.
     void showGameLog(bool shown);
     // The wealth chart's window (มุมมอง > กราฟความมั่งคั่ง), in front and up to date.

@@ -131,6 +131,7 @@ void Program::loadGame(const QByteArray& fileName) {
         if (main.game().state().player(k).IsComputer != kTrue) seats[std::size_t(k)] = StrategyKind::Classic;
     main.computer().setSeats(seats);
     main.loadGameLog(name);
+    main.loadWealthHistory(name);
     const SavedEnd end = loadEndRule(std::filesystem::path(folder_.toStdU16String()), name);
     main.game().resumeEndRule(end.rule, end.progress);
     main.markSaved();

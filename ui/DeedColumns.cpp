@@ -40,9 +40,12 @@ DeedLineLayout layOut(const DeedLineParts& parts, const QFontMetrics& fm, int wi
     out.name = fm.horizontalAdvance(QStringLiteral("29")) + space;
     // The buildings column starts past the longest name of the board with its mortgage mark, so it
     // stands in the same place in every list; a longer name from elsewhere pushes only its own line.
-    const int nameEnd = out.name + fm.horizontalAdvance(parts.name);
+    out.numberWidth = fm.horizontalAdvance(parts.number);
+    out.nameWidth = fm.horizontalAdvance(parts.name);
+    out.buildingsWidth = parts.buildings.isEmpty() ? 0 : fm.horizontalAdvance(parts.buildings);
+    const int nameEnd = out.name + out.nameWidth;
     out.buildings = std::max(out.name + widest, nameEnd) + 2 * space;
-    out.width = parts.buildings.isEmpty() ? nameEnd : out.buildings + fm.horizontalAdvance(parts.buildings);
+    out.width = parts.buildings.isEmpty() ? nameEnd : out.buildings + out.buildingsWidth;
     return out;
 }
 
@@ -53,18 +56,22 @@ DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm
 }
 
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFont& font) {
-    // Shaping the board's 29 Thai names costs far more than drawing a line, and a list measures and
-    // paints its lines again whenever one of them changes: the widest is measured once per font.
+    // Shaping Thai text costs far more than drawing it, and a list measures and paints its lines
+    // again whenever one of them changes: the board's names are measured once per font, and each
+    // line once.
     static QHash<QString, int> widest;
+    static QHash<QString, DeedLineLayout> lines;
+    const QString fontKey = font.key();
+    const QString lineKey =
+        fontKey + QChar(0x1f) + parts.number + QChar(0x1f) + parts.name + QChar(0x1f) + parts.buildings;
+    if (const auto known = lines.constFind(lineKey); known != lines.constEnd()) return known.value();
+    // A window resized step by step meets a new font size at each step; a long game, new lines.
+    if (widest.size() >= 64) widest.clear();
+    if (lines.size() >= 1024) lines.clear();
     const QFontMetrics fm(font);
-    const QString key = font.key();
-    auto it = widest.constFind(key);
-    if (it == widest.constEnd()) {
-        // A window resized step by step meets a new font size at each step.
-        if (widest.size() >= 64) widest.clear();
-        it = widest.insert(key, widestBoardName(fm));
-    }
-    return layOut(parts, fm, it.value());
+    auto it = widest.constFind(fontKey);
+    if (it == widest.constEnd()) it = widest.insert(fontKey, widestBoardName(fm));
+    return lines.insert(lineKey, layOut(parts, fm, it.value())).value();
 }
 
 QString deedMarkTip(const QString& line) {
@@ -97,7 +104,6 @@ public:
 
         const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget)
                                .adjusted(textMargin(widget), 0, -textMargin(widget), 0);
-        const QFontMetrics fm(opt.font);
         const DeedLineLayout at = layOutDeedLine(parts, opt.font);
         const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                            : (opt.state & QStyle::State_Active) ? QPalette::Normal
@@ -107,13 +113,13 @@ public:
         p->setFont(opt.font);
         p->setPen(opt.palette.color(group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
                                                                                 : QPalette::Text));
-        const auto put = [&](int x, const QString& s) {
-            p->drawText(QRect(text.left() + x, text.top(), fm.horizontalAdvance(s) + 1, text.height()),
+        const auto put = [&](int x, int width, const QString& s) {
+            p->drawText(QRect(text.left() + x, text.top(), width + 1, text.height()),
                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, s);
         };
-        put(0, parts.number);
-        put(at.name, parts.name);
-        if (!parts.buildings.isEmpty()) put(at.buildings, parts.buildings);
+        put(0, at.numberWidth, parts.number);
+        put(at.name, at.nameWidth, parts.name);
+        if (!parts.buildings.isEmpty()) put(at.buildings, at.buildingsWidth, parts.buildings);
         p->restore();
     }
 

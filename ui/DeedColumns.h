@@ -26,9 +26,13 @@ struct DeedLineLayout {
     int name = 0;
     int buildings = 0;
     int width = 0; // the whole line
+    // How wide each part's text is.
+    int numberWidth = 0;
+    int nameWidth = 0;
+    int buildingsWidth = 0;
 };
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm);
-// The same for `font`, the board's names measured once per font.
+// The same for `font`, each line and the board's names measured once per font.
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFont& font);
 
 // What the mark at the end of a deed line's name means (" *": the deed has an owner, " (จ.)": it is

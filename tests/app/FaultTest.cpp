@@ -129,8 +129,8 @@ private slots:
         QCOMPARE(run.messages.lastText(), q("ไม่สามารถบันทึกเกมลงไฟล์ เกมของฉัน.dat ได้"));
         QCOMPARE(run.messages.lastTitle(), q("Player2"));
         QCOMPARE(bytesOf(file), previous);
-        // The game and the log of the first save, and nothing half-written beside them.
-        QCOMPARE(run.files(), (QStringList{q("เกมของฉัน.dat"), q("เกมของฉัน.log")}));
+        // The game, its log and its wealth history of the first save, and nothing half-written beside them.
+        QCOMPARE(run.files(), (QStringList{q("เกมของฉัน.dat"), q("เกมของฉัน.log"), q("เกมของฉัน.wealth")}));
         // The turn waits for its roll as before, and a save that works replaces the old one.
         QVERIFY(in(run.main(), "RunButton")->isEnabled());
         QVERIFY(in(run.main(), "SaveButton")->isEnabled());

@@ -4,7 +4,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSplitter>
 
+#include "app/GameLogView.h"
 #include "app/Settings.h"
 #include "tests/app/AppHarness.h"
 
@@ -79,6 +83,8 @@ void checkEveryControlFits(QWidget& window) {
         if (!window.rect().contains(r))
             QFAIL(qPrintable(nameOf(w) + QStringLiteral(" is not wholly inside the window")));
         QSize needs = w->minimumSizeHint().expandedTo(QSize(0, 0));
+        // A list or a text box scrolls: the least it needs is what it says, where it says one.
+        if (isWhole(w) && w->minimumHeight() > 0) needs.setHeight(w->minimumHeight());
         const auto* label = qobject_cast<const QLabel*>(w);
         if (onTheBoard(w))
             // The board draws its controls to its own scale; their line of text is whole.
@@ -117,20 +123,32 @@ class OneWindowTest : public QObject {
 
 private slots:
     // At a laptop's 1366x768 nothing is cut, covered or squeezed, whichever question is open, the
-    // bonus beside it, and the board keeps at least the size at which its names stay legible. On
-    // larger screens the board grows and the rest still fits.
+    // bonus beside it and the game's log docked or not, and the board keeps at least the size at
+    // which its names stay legible. On larger screens the board grows and the rest still fits.
     void fitsTheScreenWhole_data() {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<double>("leastZoom");
-        QTest::newRow("1366x768") << QSize(1366, 768) << 0.75;
-        QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.1;
-        QTest::newRow("3840x2160") << QSize(3840, 2160) << 2.3;
+        QTest::addColumn<bool>("log");
+        for (bool log : {false, true}) {
+            const char* with = log ? " with the log" : "";
+            QTest::addRow("1366x768%s", with) << QSize(1366, 768) << 0.75 << log;
+            QTest::addRow("1920x1080%s", with) << QSize(1920, 1080) << 1.1 << log;
+            QTest::addRow("3840x2160%s", with) << QSize(3840, 2160) << 2.3 << log;
+        }
     }
     void fitsTheScreenWhole() {
         QFETCH(QSize, screen);
         QFETCH(double, leastZoom);
+        QFETCH(bool, log);
         AppHarness h(sixLongNames());
         h.main.setWindowLayout(app::WindowLayout::OneWindow);
+        if (log) {
+            action(h.main, "GameLogAction")->trigger();
+            QVERIFY(h.main.gameLogView().isVisibleTo(&h.main));
+            QCOMPARE(h.main.gameLogView().window(), &h.main);
+            // A line wider than the column wraps rather than being cut.
+            h.main.gameLogView().append(std::string(30, 'x') + " " + std::string(200, 'y'));
+        }
         QVERIFY(h.main.board().parentWidget());
         QCOMPARE(h.main.board().window(), &h.main);
         const QSize room = roomOn(screen);
@@ -147,7 +165,8 @@ private slots:
         for (Ctl frame : Game::kDecisionFrames) {
             for (Ctl other : Game::kDecisionFrames) h.game().ui[other].visible = other == frame;
             h.main.sync();
-            QCoreApplication::processEvents();
+            // The question's new height reaches the column, then the column's the log.
+            for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
             checkEveryControlFits(h.main);
             if (QTest::currentTestFailed()) qWarning("with %s open", std::string(controlName(frame)).c_str());
         }
@@ -156,6 +175,8 @@ private slots:
     // Switching in the middle of a turn leaves the game where it was, and it plays on in the other
     // layout.
     void switchingKeepsTheGame() {
+        // The Tab chain is built within the window, whichever window the controls stand in.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("setTabOrder")));
         AppHarness h;
         QVERIFY(h.roll(3, 3));
         h.carryToSquare(1, 6);
@@ -185,6 +206,95 @@ private slots:
         QVERIFY(h.roll(2, 3));
         h.carryToSquare(2, 5);
         QCOMPARE(h.s().player(2).Position, 5);
+    }
+
+    // The log docks under the question in the one window and is a window of its own in the other;
+    // whether it shows goes with it, and its entry shows it or hides it in both.
+    void theLogDocksInTheOneWindow() {
+        AppHarness h;
+        app::GameLogView& log = h.main.gameLogView();
+        QAction* entry = action(h.main, "GameLogAction");
+        entry->trigger();
+        QVERIFY(log.isWindow());
+        QVERIFY(log.isVisible());
+
+        action(h.main, "OneWindowAction")->trigger();
+        QVERIFY(!log.isWindow());
+        QCOMPARE(log.window(), &h.main);
+        QVERIFY(log.isVisible());
+        // Beside the board: to its right, in the column of the question, below it.
+        const QRect board(h.main.board().mapTo(&h.main, QPoint(0, 0)), h.main.board().size());
+        const QRect question(h.find("FreeLandFrame")->parentWidget()->mapTo(&h.main, QPoint(0, 0)),
+                             h.find("FreeLandFrame")->parentWidget()->size());
+        const QRect docked(log.mapTo(&h.main, QPoint(0, 0)), log.size());
+        QVERIFY(docked.left() >= board.right());
+        QVERIFY(docked.top() >= question.bottom());
+        entry->trigger();
+        QVERIFY(!entry->isChecked());
+        QVERIFY(log.isHidden());
+        QVERIFY(!h.main.settings().gameLogShown());
+        entry->trigger();
+        QVERIFY(log.isVisible());
+
+        // The lines written while docked are there in the window again.
+        QVERIFY(h.roll(3, 3));
+        action(h.main, "TwoWindowsAction")->trigger();
+        QVERIFY(log.isWindow());
+        QVERIFY(log.isVisible());
+        QVERIFY(log.text().toPlainText().contains(q("ทอยลูกเต๋าได้ 3 กับ 3")));
+        QVERIFY(h.find("FreeLandFrame")->parentWidget()->window() == &h.main);
+    }
+
+    // The log's window keeps its place and size from one run to the next, and so does the share of
+    // the column it has when docked; a place the game cannot use gives the log its own.
+    void theLogsPlaceIsRemembered() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("tavorin.ini"));
+        const QRect place(40, 50, 700, 410);
+        QList<int> shares;
+        {
+            app::Settings settings(file);
+            AppHarness h;
+            h.main.setSettings(settings);
+            action(h.main, "GameLogAction")->trigger();
+            h.main.gameLogView().setGeometry(place);
+            action(h.main, "OneWindowAction")->trigger();
+            h.main.resize(1366, 698);
+            auto* split = h.main.findChild<QSplitter*>(QStringLiteral("QuestionAndLog"));
+            QVERIFY(split);
+            QTRY_VERIFY(split->sizes().value(1) > 0);
+            split->setSizes({split->sizes()[0] + 40, split->sizes()[1] - 40});
+            shares = split->sizes();
+            action(h.main, "TwoWindowsAction")->trigger();
+            QCOMPARE(h.main.gameLogView().geometry(), place);
+            h.messages.answers = {MsgResult::Ok};
+            h.click("ExitButton");
+        }
+        {
+            app::Settings settings(file);
+            AppHarness h;
+            h.main.setSettings(settings);
+            QVERIFY(h.main.gameLogView().isVisible());
+            QCOMPARE(h.main.gameLogView().geometry(), place);
+            action(h.main, "OneWindowAction")->trigger();
+            QCOMPARE(h.main.findChild<QSplitter*>(QStringLiteral("QuestionAndLog"))->sizes(), shares);
+        }
+        const char* damaged[] = {"not a place", "@ByteArray(\\x1\\x2\\x3)"};
+        for (const char* value : damaged) {
+            {
+                QSettings raw(file, QSettings::IniFormat);
+                raw.setValue(QStringLiteral("windows/ComReport"), QString::fromLatin1(value));
+                raw.setValue(QStringLiteral("windows/OneWindowLog"), QString::fromLatin1(value));
+                raw.setValue(QStringLiteral("view/layout"), QStringLiteral("two"));
+            }
+            app::Settings settings(file);
+            AppHarness h;
+            h.main.setSettings(settings);
+            QVERIFY(h.main.gameLogView().isVisible());
+            QCOMPARE(h.main.gameLogView().size(), app::GameLogView::kWindowSize);
+            action(h.main, "OneWindowAction")->trigger();
+            QVERIFY(h.main.gameLogView().isVisibleTo(&h.main));
+        }
     }
 
     // The menus' shortcuts work from the board as well, once each, with the board inside MAIN.

@@ -380,9 +380,10 @@ private slots:
         QCOMPARE(messages.lastText(), q("ไม่สามารถบันทึกเกมลงไฟล์ เกมของฉัน.dat ได้"));
         QCOMPARE(messages.lastTitle(), q("Player2"));
         QCOMPARE(readBytes(file), previous);
-        // The game and its log as the first save left them, and nothing half-written beside them.
+        // The game, its log and its wealth history as the first save left them, and nothing
+        // half-written beside them.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-                 (QStringList{q("เกมของฉัน.dat"), q("เกมของฉัน.log")}));
+                 (QStringList{q("เกมของฉัน.dat"), q("เกมของฉัน.log"), q("เกมของฉัน.wealth")}));
         // The turn waits for its roll as before.
         QVERIFY(run.main().isVisible());
         QVERIFY(run.turn(1, 2));
@@ -477,7 +478,7 @@ private slots:
         for (const auto& e : std::filesystem::directory_iterator(pathOf(dir.path())))
             names.push_back(e.path().filename());
         std::sort(names.begin(), names.end());
-        QCOMPARE(names, (std::vector<std::string>{odd + ".dat", odd + ".log"}));
+        QCOMPARE(names, (std::vector<std::string>{odd + ".dat", odd + ".log", odd + ".wealth"}));
     }
 
     // A token picture whose file has gone keeps the default token and says so; its path stays in
@@ -756,6 +757,57 @@ private slots:
             again.load(QStringLiteral("g.dat"));
             QVERIFY2(again.program.main(), c.what);
             QCOMPARE(again.main().gameLogView().text().toPlainText(), c.shown);
+        }
+        QVERIFY(messages.shown.empty());
+    }
+
+    // The wealth chart's history is saved beside the game and read back with it, so that a loaded
+    // game's chart goes back to its first turn; without the file, or with a damaged one, the game
+    // loads all the same and its chart begins at the load.
+    void wealthHistoryIsSavedAndLoadedWithTheGame() {
+        QTemporaryDir dir;
+        {
+            Run run(dir.path());
+            run.newGame(QStringLiteral("g"));
+            QVERIFY(run.turn(3, 3)); // player 1 buys deed 5 for 1000: worth as it was
+            QVERIFY(run.turn(3, 3)); // player 2 pays player 1 its rent of 100
+            click(run.main(), "SaveButton");
+        }
+        const QString file = dir.filePath(QStringLiteral("g.wealth"));
+        QVERIFY(QFile::exists(file));
+        QVERIFY(QFile::copy(file, dir.filePath(QStringLiteral("kept.wealth"))));
+        using Worths = QList<std::pair<std::int64_t, std::int64_t>>;
+        const Worths whole = {{15000, 15000}, {15000, 15000}, {15100, 14900}};
+        const Worths fromTheLoad = {{15100, 14900}};
+        struct Case {
+            const char* what;
+            QByteArray file; // empty: as saved; "-": no file
+            Worths worths;
+            QString note;
+        } cases[] = {{"as saved", QByteArray(), whole, QString()},
+                     {"no file", "-", fromTheLoad, QString()},
+                     {"damaged", "tavorin wealth 1\n0 1 1\n", fromTheLoad,
+                      q("อ่านไฟล์ g.wealth ไม่ได้ กราฟความมั่งคั่งจึงเริ่มที่การโหลดครั้งนี้")}};
+        for (const Case& c : cases) {
+            QFile::remove(file);
+            if (c.file.isEmpty())
+                QVERIFY(QFile::copy(dir.filePath(QStringLiteral("kept.wealth")), file));
+            else if (c.file != "-") {
+                QFile f(file);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(c.file);
+            }
+            Run again(dir.path());
+            again.load(QStringLiteral("g.dat"));
+            QVERIFY2(again.program.main(), c.what);
+            Worths worths;
+            int turn = 0;
+            for (const WealthPoint& p : again.main().wealthHistory().upToNow()) {
+                QCOMPARE(p.turn, turn++);
+                worths.append({p.worth[1], p.worth[2]});
+            }
+            QVERIFY2(worths == c.worths, c.what);
+            QCOMPARE(again.main().gameLog().lines().back() == ui::toUtf8(c.note), !c.note.isEmpty());
         }
         QVERIFY(messages.shown.empty());
     }

@@ -141,13 +141,15 @@ void gameInProgress() {
     w.sync();
     save(w, "main");
     // The same moment with the board and the controls in one window, as large as a laptop's and a
-    // full-HD screen leave room for under a title bar and a panel.
+    // full-HD screen leave room for under a title bar and a panel, with the game's log docked.
     w.setWindowLayout(app::WindowLayout::OneWindow);
+    w.showGameLog(true);
     for (const auto& [size, name] : {std::pair{QSize(1366, 768), "one-window-1366x768"},
                                      std::pair{QSize(1920, 1080), "one-window-1920x1080"}}) {
         w.resize(size - QSize(0, 70));
         save(w, name);
     }
+    w.showGameLog(false);
     w.setWindowLayout(app::WindowLayout::TwoWindows);
     w.board().hide();
     w.hide();
@@ -204,6 +206,8 @@ void theWinner() {
     }
     halloffame::WinWindow win;
     win.setQuitHandler([] {});
+    // As the program shows it, with a new game and the start window beside the ways out.
+    win.setNextGameAvailable(true);
     win.SetValueInWinForm(r);
     save(win, "winner");
     win.hide();

@@ -4,6 +4,7 @@
 #include "dealings/HoldingsViews.h"
 #include "dealings/MortgageViews.h"
 #include "dealings/SellBankView.h"
+#include "ui/ControlNames.h"
 #include "ui/WindowPlace.h"
 
 namespace tavorin {
@@ -14,7 +15,34 @@ DealingsWindows::DealingsWindows(Game& game)
       mortgage_(std::make_unique<MortgageView>(*this)), redeem_(std::make_unique<RedeemView>(*this)),
       sellBank_(std::make_unique<SellBankView>(*this)), bid_(std::make_unique<BidView>(*this)),
       confirmBid_(std::make_unique<ConfirmBidView>(*this)) {
+    nameControls();
     refresh();
+}
+
+// A screen reader's Thai names for the controls whose captions do not say what they are for, and
+// the windows' own Thai captions for the rest.
+void DealingsWindows::nameControls() {
+    ui::nameControls(playerForm(), {{"PDeedList", "โฉนดของผู้เล่น"}});
+    ui::nameControls(sellForm(), {});
+    ui::nameControls(
+        mortgage(),
+        {{"DeedList1", "ที่ดินที่จำนองได้"}, {"TransButton", "ย้ายไปรายการที่จะจำนอง"}, {"DeedList2", "ที่ดินที่จะจำนอง"}});
+    ui::nameControls(
+        redeem(),
+        {{"DeedList1", "ที่ดินที่จำนองไว้"}, {"TransButton", "ย้ายไปรายการที่จะไถ่คืน"}, {"DeedList2", "ที่ดินที่จะไถ่คืน"}});
+    ui::nameControls(sellBank(), {{"DeedList1", "ทรัพย์สินที่ขายคืนธนาคารได้"},
+                                  {"TransButton", "ย้ายไปรายการที่จะขาย"},
+                                  {"DeedList2", "ที่ดินที่จะขาย"},
+                                  {"DeedList3", "สิ่งปลูกสร้างที่จะขาย"}});
+    ui::nameControls(bid(), {{"DeedList", "โฉนดที่จะขาย"},
+                             {"OpgPlayer1", "ขายให้ผู้เล่นคนที่ 1"},
+                             {"OpgPlayer2", "ขายให้ผู้เล่นคนที่ 2"},
+                             {"OpgPlayer3", "ขายให้ผู้เล่นคนที่ 3"},
+                             {"OpgPlayer4", "ขายให้ผู้เล่นคนที่ 4"},
+                             {"OpgPlayer5", "ขายให้ผู้เล่นคนที่ 5"},
+                             {"OpgPlayer6", "ขายให้ผู้เล่นคนที่ 6"},
+                             {"BidAmount", "ราคาที่เสนอขาย"}});
+    ui::nameControls(confirmBid(), {});
 }
 
 DealingsWindows::~DealingsWindows() = default;

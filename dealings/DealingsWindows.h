@@ -59,6 +59,8 @@ public:
     QWidget& confirmBid() const;
 
 private:
+    void nameControls();
+
     Dealings dealings_;
     Runner runner_;
     std::function<void(int)> openDeed_;

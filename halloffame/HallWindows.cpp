@@ -14,6 +14,7 @@
 
 #include "halloffame/HallPictures.h"
 #include "ui/ChosenLine.h"
+#include "ui/ControlNames.h"
 #include "ui/DeedColumns.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
@@ -172,6 +173,7 @@ WinWindow::WinWindow(QWidget* parent)
         leaving_ = true;
         quit_();
     });
+    ui::nameControls(*this, {{"Text1", "ทรัพย์สินทั้งหมด"}, {"Text2", "เงินสด"}, {"List1", "โฉนดของผู้ชนะ"}});
 }
 
 void WinWindow::setNextGameAvailable(bool available) {
@@ -223,6 +225,8 @@ HallOfFameDetailWindow::HallOfFameDetailWindow(QWidget* parent) : QWidget(parent
     column->addLayout(top);
     deeds_ = deedList(this);
     column->addWidget(deeds_, 1);
+    ui::nameControls(*this,
+                     {{"TtotalAssetText", "ทรัพย์สินทั้งหมด"}, {"TCashText", "เงินสด"}, {"List1", "โฉนดที่มีอยู่"}});
 }
 
 void HallOfFameDetailWindow::showDetail(const HallDetail& detail) {
@@ -259,6 +263,7 @@ HallOfFameWindow::HallOfFameWindow(const QString& folder, QWidget* parent)
 
     connect(details, &QPushButton::clicked, this, &HallOfFameWindow::DButton_Click);
     connect(topList_, &QListWidget::itemDoubleClicked, this, &HallOfFameWindow::DButton_Click);
+    ui::nameControls(*this, {{"TopList", "สิบอันดับแรก"}});
 }
 
 HallOfFameWindow::~HallOfFameWindow() = default;

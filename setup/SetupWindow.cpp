@@ -20,6 +20,7 @@
 #include "setup/PictureChooser.h"
 #include "setup/SetupPictures.h"
 #include "setup/TwipLayout.h"
+#include "ui/ControlNames.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/TextFit.h"
@@ -102,6 +103,27 @@ SetupWindow::SetupWindow(const QString& startFolder, QWidget* parent)
     }
     option_[2]->setChecked(true);
     Option_Click(2);
+    nameControls();
+}
+
+// A screen reader's Thai names for the controls whose captions do not say what they are for; the
+// rest are named after their own Thai captions.
+void SetupWindow::nameControls() {
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        const QString who = QStringLiteral(" ของผู้เล่นคนที่ %1").arg(k);
+        name_[k]->setAccessibleName(QStringLiteral("ชื่อ") + who);
+        type_[k]->setAccessibleName(QStringLiteral("ผู้เล่นเป็นคนหรือคอมพิวเตอร์") + who);
+        opgD_[k]->setAccessibleName(QStringLiteral("ตัวเดินแบบเดิม") + who);
+        opgC_[k]->setAccessibleName(QStringLiteral("ตัวเดินจากรูปที่เลือก") + who);
+        fImg_[k]->setAccessibleName(QStringLiteral("ไฟล์รูปตัวเดิน") + who);
+        cImgButton_[k]->setAccessibleName(QStringLiteral("เลือกรูปตัวเดิน") + who);
+    }
+    ui::nameControls(*this, {{"CmbINInumofdeed", "จำนวนโฉนดเริ่มต้นที่แจก"},
+                             {"SpinEndLimit", "จำนวนที่จะจบเกม"},
+                             {"CmbEndKind", "จบเกมตามรอบหรือตามนาที"}});
+    // The spin box's own text box is the spin box to a player.
+    if (auto* box = spinEndLimit_->findChild<QLineEdit*>())
+        box->setAccessibleName(spinEndLimit_->accessibleName());
 }
 
 SetupWindow::~SetupWindow() = default;

@@ -65,6 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void nameControls();
     void buildRow(int k);
     void buildPictureFrame(int k);
     void Option_Click(int n);

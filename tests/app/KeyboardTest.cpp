@@ -9,7 +9,10 @@
 #include "app/HelpWindow.h"
 #include "app/Settings.h"
 #include "board/BoardPainter.h"
+#include "dealings/DealingsWindows.h"
 #include "dealings/DeedCardWindow.h"
+#include "halloffame/HallWindows.h"
+#include "setup/SetupWindow.h"
 #include "setup/StartWindow.h"
 #include "tests/app/AppHarness.h"
 #include "ui/ControlNames.h"
@@ -268,7 +271,26 @@ private slots:
     void everyControlHasAThaiName() {
         AppHarness h;
         setupui::StartWindow start(h.folder.path());
-        QWidget* windows[] = {&h.main, &h.main.board(), &start, &h.main.helpWindow()};
+        setupui::SetupWindow setup(h.folder.path());
+        halloffame::HallOfFameWindow hall(h.folder.path());
+        DealingsWindows& d = h.main.dealings();
+        QWidget* windows[] = {&h.main,
+                              &h.main.board(),
+                              &start,
+                              &h.main.helpWindow(),
+                              &setup,
+                              &d.playerForm(),
+                              &d.sellForm(),
+                              &d.mortgage(),
+                              &d.redeem(),
+                              &d.sellBank(),
+                              &d.bid(),
+                              &d.confirmBid(),
+                              &h.main.winForm(),
+                              &hall,
+                              &hall.detailWindow(),
+                              &h.main.deedCard()};
+        QStringList unnamed;
         for (QWidget* window : windows)
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 // A combo box's drop-down and the menus are windows of their own.
@@ -276,10 +298,12 @@ private slots:
                 if (w->parentWidget() && (w->parentWidget()->inherits("QAbstractScrollArea") ||
                                           w->parentWidget()->inherits("QComboBox")))
                     continue; // a list's or a box's own inner parts
-                QVERIFY2(ui::isThai(w->accessibleName()),
-                         qPrintable(window->objectName() + '/' + w->objectName() + '/' +
-                                    QString::fromLatin1(w->metaObject()->className())));
+                if (!ui::isThai(w->accessibleName()))
+                    unnamed << window->objectName() + '/' + w->objectName() + '/' +
+                                   QString::fromLatin1(w->metaObject()->className());
             }
+        for (const QString& control : unnamed) qWarning("no Thai name: %s", qPrintable(control));
+        QVERIFY(unnamed.isEmpty());
     }
 
     void deedCardIsPutAwayByEnterOrEscape() {

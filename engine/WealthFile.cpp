@@ -79,24 +79,21 @@ std::string wealthText(const std::vector<WealthPoint>& points) {
 
 std::optional<std::vector<WealthPoint>> parseWealth(std::string_view text, int numPlayers) {
     if (numPlayers < 1 || numPlayers > kMaxPlayers) return std::nullopt;
+    // Every line is ended: a file cut short is not taken for a shorter history.
+    if (!text.empty() && text.back() != '\n') return std::nullopt;
     std::vector<WealthPoint> points;
     bool header = true;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        // Every line is ended: a file cut short is not taken for a shorter history.
-        if (end == std::string_view::npos) return std::nullopt;
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const bool read = eachLine(text, [&](std::string_view line) {
         if (header) {
-            if (line != kHeader) return std::nullopt;
             header = false;
-            continue;
+            return line == kHeader;
         }
         std::optional<WealthPoint> p = parsePoint(line, numPlayers);
-        if (!p || (!points.empty() && p->turn != points.back().turn + 1)) return std::nullopt;
+        if (!p || (!points.empty() && p->turn != points.back().turn + 1)) return false;
         points.push_back(*p);
-    }
+        return true;
+    });
+    if (!read) return std::nullopt;
     if (points.empty()) return std::nullopt;
     return points;
 }

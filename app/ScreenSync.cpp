@@ -10,6 +10,7 @@
 #include <QListWidget>
 
 #include "ui/ChosenLine.h"
+#include "ui/DeedColumns.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
 
@@ -42,7 +43,7 @@ void setColours(QWidget* w, const QColor& window, const QColor& text = {}) {
 bool isPlayerName(Ctl c) { return c >= Ctl::LabelName1 && c <= Ctl::LabelName6; }
 bool isBonusLook(Ctl c) { return c == Ctl::BonusFrame || c == Ctl::OpgBonus1 || c == Ctl::OpgBonus2; }
 
-bool replaceIfChanged(std::vector<std::string>& shown, std::vector<std::string> now) {
+bool replaceIfChanged(std::vector<DeedLine>& shown, std::vector<DeedLine> now) {
     if (now == shown) return false;
     shown = std::move(now);
     return true;
@@ -111,13 +112,20 @@ void ScreenSync::applyLists(const Game& g) {
         // does not become chosen by the refill.
         const int row = ui::chosenRow(list);
         list->clear();
-        for (const std::string& line : deedLines_) list->addItem(ui::qs(line));
+        for (const DeedLine& line : deedLines_) {
+            auto* item = new QListWidgetItem;
+            ui::setDeedLine(*item, line);
+            list->addItem(item);
+        }
         if (row >= 0) list->setCurrentRow(row);
     }
     auto* combo = static_cast<QComboBox*>(widget(Ctl::CmbBonus));
     if (replaceIfChanged(bonusLines_, g.BonusListLines())) {
         combo->clear();
-        for (const std::string& line : bonusLines_) combo->addItem(ui::qs(line));
+        for (const DeedLine& line : bonusLines_) {
+            combo->addItem(ui::qs(line.text()));
+            ui::setDeedLine(*combo, combo->count() - 1, line);
+        }
     }
     if (combo->currentIndex() != g.screen().bonusSelection) combo->setCurrentIndex(g.screen().bonusSelection);
 }

@@ -47,7 +47,7 @@ private:
     // built-in caption: the engine's texts start out empty.
     std::array<std::string, kControlCount> written_{};
     std::array<std::array<QWidget*, 7>, 3> dice_{}; // [die][face]
-    std::vector<std::string> deedLines_, bonusLines_;
+    std::vector<DeedLine> deedLines_, bonusLines_;
 };
 
 } // namespace tavorin::app

@@ -1,36 +1,12 @@
 #include "dealings/BankSale.h"
 
 #include "engine/Holdings.h"
-#include "engine/HoldingsLine.h"
 #include "engine/Money.h"
 #include "engine/Text.h"
 
 namespace tavorin {
 
 namespace {
-
-std::string buildingsPart(int houses, int towers) {
-    std::string part = "บ้าน ";
-    appendNumber(part, houses);
-    part += " ตึก ";
-    appendNumber(part, towers);
-    return part;
-}
-
-SaleLine saleLine(const GameState& s, int deed) {
-    const DeedRecord& D = s.deed(deed);
-    SaleLine line;
-    line.deed = deed;
-    line.head = HoldingsLine(deed, D, kBankSaleWidth);
-    line.mortgaged = D.Mortgaged == kTrue;
-    if (D.Houses != 0) {
-        line.houses = D.Houses;
-        line.towers = D.Towers;
-        const std::string part = buildingsPart(D.Houses, D.Towers);
-        if (line.head.ends_with(part)) line.head.resize(line.head.size() - part.size());
-    }
-    return line;
-}
 
 std::string oneBuilding(std::string_view kind, std::int64_t price) {
     std::string text(kind);
@@ -40,10 +16,6 @@ std::string oneBuilding(std::string_view kind, std::int64_t price) {
     return text;
 }
 } // namespace
-
-std::string SaleLine::text() const {
-    return carriesBuildings() ? head + buildingsPart(houses, towers) : head;
-}
 
 void BankSaleWindow::SellbankShow(int p) {
     const GameState& s = game_->state();
@@ -55,7 +27,7 @@ void BankSaleWindow::SellbankShow(int p) {
     DeedList3.clear();
     selected = -1;
     moneyland = moneybuild = 0;
-    for (int d : heldDeeds(s, p)) DeedList1.push_back(saleLine(s, d));
+    for (int d : heldDeeds(s, p)) DeedList1.push_back(HoldingsLine(d, s.deed(d), kBankSaleWidth));
     game_->fixSaleTax(saleTaxPercent(s));
     VATPercent = s.vat;
     recompute();
@@ -74,23 +46,23 @@ void BankSaleWindow::recompute() {
 
 void BankSaleWindow::PressTransButtonInSellBank() {
     if (selected < 0 || selected >= int(DeedList1.size())) return;
-    SaleLine& line = DeedList1[std::size_t(selected)];
-    if (line.mortgaged) {
+    DeedLine& line = DeedList1[std::size_t(selected)];
+    if (line.mortgaged()) {
         game_->message(game_->playerName(player), kMortgagedCannotSell);
         return;
     }
     const DeedRecord& D = game_->state().deed(line.deed);
-    if (line.carriesBuildings() && line.towers == 1) {
+    if (line.houses != 0 && line.towers == 1) {
         DeedList3.push_back(oneBuilding("ตึก", D.TowerPrice));
         moneybuild += D.TowerPrice;
         line.towers = 0;
-    } else if (line.carriesBuildings()) {
+    } else if (line.houses != 0) {
         DeedList3.push_back(oneBuilding("บ้าน", D.HousePrice));
         moneybuild += D.HousePrice;
         --line.houses;
         line.towers = 0;
     } else {
-        DeedList2.push_back({line.deed, line.text(), false});
+        DeedList2.push_back(line);
         moneyland += D.Price;
         DeedList1.erase(DeedList1.begin() + selected);
     }
@@ -126,13 +98,13 @@ void BankSaleWindow::ChangeDeedOnPlayerFromSellBankForm() {
     // its new owner.
     auto held = [&](int d) { return validPlayer(player) && validDeed(d) && s.deed(d).Owner == player; };
     std::int64_t gross = 0;
-    for (const SaleLine& line : DeedList1) {
+    for (const DeedLine& line : DeedList1) {
         if (!held(line.deed)) continue;
-        const int towers = line.carriesBuildings() ? line.towers : 0;
+        const int towers = line.houses != 0 ? line.towers : 0;
         gross += reportBuildingsSold(*game_, player, line.deed, line.houses, towers);
         game_->sellBuildingsToBank(line.deed, line.houses, towers);
     }
-    for (const DealLine& land : DeedList2) {
+    for (const DeedLine& land : DeedList2) {
         if (!held(land.deed)) continue;
         gross += reportBuildingsSold(*game_, player, land.deed, 0, 0);
         game_->report({.kind = EventKind::Sold,

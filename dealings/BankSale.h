@@ -14,20 +14,6 @@ namespace tavorin {
 
 inline constexpr std::string_view kMortgagedCannotSell = "ที่ดินนี้ติดจำนองอยู่ท่านไม่สามารถขายได้";
 
-// A line of DeedList1: a held deed as the sale has left it so far.
-struct SaleLine {
-    int deed = 0;
-    // The holdings line without its buildings part; once the deed had buildings this keeps the
-    // padding that aligned them, so a deed stripped in this window keeps its trailing spaces.
-    std::string head;
-    int houses = 0;
-    int towers = 0;
-    bool mortgaged = false;
-
-    bool carriesBuildings() const { return houses != 0; }
-    std::string text() const;
-};
-
 // SELLBANK. The members named after controls hold what those controls show: `vat` is the tax on
 // the chosen items, `VATPercent` the rate.
 class BankSaleWindow : public WindowModel {
@@ -35,8 +21,10 @@ public:
     explicit BankSaleWindow(Game& game) : game_(&game) {}
 
     int player = 0;
-    std::vector<SaleLine> DeedList1;
-    std::vector<DealLine> DeedList2;    // land chosen for sale
+    // The held deeds as the sale has left them so far: a deed stripped of its buildings keeps the
+    // padding that aligned them.
+    std::vector<DeedLine> DeedList1;
+    std::vector<DeedLine> DeedList2;    // land chosen for sale
     std::vector<std::string> DeedList3; // one line per building chosen
     int selected = -1;                  // line of DeedList1, -1 for none
     std::int64_t moneyland = 0;

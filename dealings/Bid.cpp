@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "engine/Holdings.h"
-#include "engine/HoldingsLine.h"
 #include "engine/Money.h"
 #include "engine/Text.h"
 
@@ -94,8 +93,7 @@ void BidWindow::BidShow(int seller) {
     DeedList.clear();
     selected = -1;
     for (int d : heldDeeds(s, seller)) {
-        DeedList.push_back({d, HoldingsLine(d, s.deed(d), kHoldingsWidth, NumberGap::AsManyAsDigits),
-                            s.deed(d).Mortgaged == kTrue});
+        DeedList.push_back(HoldingsLine(d, s.deed(d), kHoldingsWidth, NumberGap::AsManyAsDigits));
     }
 }
 
@@ -134,8 +132,8 @@ bool BidWindow::OKButtonClickInBid(ConfirmBidWindow& confirm) {
         game_->message(title, buyerCannotPayText(s.player(buyer).Name));
         return false;
     }
-    const DealLine& line = DeedList[std::size_t(selected)];
-    if (line.mortgaged) {
+    const DeedLine& line = DeedList[std::size_t(selected)];
+    if (line.mortgaged()) {
         game_->message(title, kMortgagedCannotBid);
         return false;
     }

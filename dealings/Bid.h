@@ -71,7 +71,7 @@ public:
     explicit BidWindow(Game& game) : game_(&game) {}
 
     int player = 0;                 // the seller
-    std::vector<DealLine> DeedList; // in the order of the seller's Deeds
+    std::vector<DeedLine> DeedList; // in the order of the seller's Deeds
     int selected = -1;
     std::array<OptionButton, kMaxPlayers + 1> OpgPlayer{}; // 1..6
     std::string BidAmount;

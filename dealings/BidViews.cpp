@@ -69,7 +69,7 @@ BidView::BidView(DealingsHub& hub) : DealingWindow(hub, "BID", [](Dealings& d) {
 
 void BidView::bind() {
     const BidWindow& m = model().bid;
-    bindLines(deeds_, lineTexts(m.DeedList), m.selected);
+    bindLines(deeds_, m.DeedList, m.selected);
     for (int n = 1; n <= kMaxPlayers; ++n) {
         const OptionButton& o = m.OpgPlayer[std::size_t(n)];
         QRadioButton* b = buyers_[std::size_t(n)];

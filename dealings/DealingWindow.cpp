@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "engine/Text.h"
+#include "ui/DeedColumns.h"
 #include "ui/Text.h"
 #include "ui/ThaiFont.h"
 
@@ -81,13 +82,24 @@ void bindText(QLineEdit* box, const std::string& text) {
 void bindAmount(QLineEdit* box, std::int64_t amount) { bindText(box, numberText(amount)); }
 
 void bindLines(QListWidget* list, const std::vector<std::string>& lines, int selected) {
+    std::vector<DeedLine> plain;
+    plain.reserve(lines.size());
+    for (const std::string& line : lines) plain.push_back(plainLine(line));
+    bindLines(list, plain, selected);
+}
+
+void bindLines(QListWidget* list, const std::vector<DeedLine>& lines, int selected) {
     const QSignalBlocker quiet(list);
     bool same = list->count() == int(lines.size());
     for (int i = 0; same && i < list->count(); ++i)
-        same = list->item(i)->text() == ui::qs(lines[std::size_t(i)]);
+        same = list->item(i)->text() == ui::qs(lines[std::size_t(i)].text());
     if (!same) {
         list->clear();
-        for (const std::string& line : lines) list->addItem(ui::qs(line));
+        for (const DeedLine& line : lines) {
+            auto* item = new QListWidgetItem;
+            ui::setDeedLine(*item, line);
+            list->addItem(item);
+        }
     }
     if (selected == kKeepSelection) return;
     if (selected < 0 || selected >= list->count()) {

@@ -79,6 +79,8 @@ void bindAmount(QLineEdit* box, std::int64_t amount);
 // Replaces the lines when they differ and shows `selected` (-1: no line) as the current line;
 // kKeepSelection leaves a list whose model keeps no selection as the person left it.
 inline constexpr int kKeepSelection = -2;
+// Deed lines are drawn in columns.
+void bindLines(QListWidget* list, const std::vector<DeedLine>& lines, int selected);
 void bindLines(QListWidget* list, const std::vector<std::string>& lines, int selected);
 
 } // namespace tavorin

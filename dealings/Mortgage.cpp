@@ -8,8 +8,8 @@ namespace tavorin {
 namespace {
 
 // The held deeds of `player` in the order of `Deeds` that pass `keep`.
-template <class Keep> std::vector<DealLine> heldLines(const GameState& s, int player, Keep keep) {
-    std::vector<DealLine> lines;
+template <class Keep> std::vector<DeedLine> heldLines(const GameState& s, int player, Keep keep) {
+    std::vector<DeedLine> lines;
     for (int d : heldDeeds(s, player))
         if (keep(s.deed(d))) lines.push_back(mortgageLine(s, d));
     return lines;
@@ -20,15 +20,12 @@ bool heldBy(const GameState& s, int player, int deed) {
 }
 } // namespace
 
-DealLine mortgageLine(const GameState& s, int deed) {
-    DealLine line;
-    line.deed = deed;
-    appendNumber(line.text, deed);
-    line.text += ' ';
-    line.text += s.deed(deed).Name;
-    line.mortgaged = s.deed(deed).Mortgaged == kTrue;
-    if (line.mortgaged) line.text += " (จ.)";
-    return line;
+DeedLine mortgageLine(const GameState& s, int deed) {
+    const DeedRecord& D = s.deed(deed);
+    return {.deed = deed,
+            .name = D.Name,
+            .mark = D.Mortgaged == kTrue ? DeedMark::Mortgaged : DeedMark::None,
+            .gap = NumberGap::OneSpace};
 }
 
 // ------------------------------------------------------------------ MORTGAGE
@@ -52,8 +49,8 @@ void MortgageWindow::select(int index) {
 
 void MortgageWindow::PressTransButtonInMortgage() {
     if (selected < 0 || selected >= int(DeedList1.size())) return;
-    const DealLine& line = DeedList1[std::size_t(selected)];
-    if (line.mortgaged) {
+    const DeedLine& line = DeedList1[std::size_t(selected)];
+    if (line.mortgaged()) {
         game_->message(game_->playerName(player), kAlreadyMortgaged);
         return;
     }
@@ -69,7 +66,7 @@ void MortgageWindow::ChangeMortgagestatusOnPlayerFromMortgage() {
     // Pays for what is actually pledged: a deed that has meanwhile left the player, or been pledged
     // or built on, is skipped rather than paid for.
     std::int64_t paid = 0;
-    for (const DealLine& line : DeedList2) {
+    for (const DeedLine& line : DeedList2) {
         if (!heldBy(s, player, line.deed)) continue;
         const DeedRecord& d = s.deed(line.deed);
         if (d.Mortgaged == kTrue || d.Houses != 0) continue;
@@ -101,17 +98,15 @@ void RedeemWindow::select(int index) {
 
 void RedeemWindow::PressTransButtonInRedeem() {
     if (selected < 0 || selected >= int(DeedList1.size())) return;
-    const DealLine& line = DeedList1[std::size_t(selected)];
+    const DeedLine& line = DeedList1[std::size_t(selected)];
     // The test is against the cash shown, so all chosen deeds together, fee included, stay payable.
     const std::int64_t paid = PaidMoney + mortgageValue(game_->state().deed(line.deed));
     if (Money - (paid + redemptionFee(paid)) < 0) {
         game_->message(game_->playerName(player), kCannotAffordRedeem);
         return;
     }
-    DealLine moved = line;
-    if (moved.mortgaged) {
-        moved.text.erase(moved.text.size() - std::string_view("(จ.)").size()); // the space stays
-    }
+    DeedLine moved = line;
+    if (moved.mortgaged()) moved.mark = DeedMark::Redeeming;
     DeedList2.push_back(std::move(moved));
     PaidMoney = paid;
     ChargeMoney = redemptionFee(PaidMoney);
@@ -124,7 +119,7 @@ void RedeemWindow::PressTransButtonInRedeem() {
 bool RedeemWindow::ChangeMortgagestatusOnPlayerFromRedeem() {
     const GameState& s = game_->state();
     std::int64_t values = 0;
-    for (const DealLine& line : DeedList2)
+    for (const DeedLine& line : DeedList2)
         if (heldBy(s, player, line.deed) && s.deed(line.deed).Mortgaged == kTrue)
             values += mortgageValue(s.deed(line.deed));
     const std::int64_t cost = values + redemptionFee(values);
@@ -133,7 +128,7 @@ bool RedeemWindow::ChangeMortgagestatusOnPlayerFromRedeem() {
         game_->message(game_->playerName(player), kCannotAffordRedeem);
         return false;
     }
-    for (const DealLine& line : DeedList2) {
+    for (const DeedLine& line : DeedList2) {
         if (!heldBy(s, player, line.deed) || s.deed(line.deed).Mortgaged != kTrue) continue;
         game_->redeemDeed(player, line.deed);
     }

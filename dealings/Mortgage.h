@@ -17,7 +17,7 @@ inline constexpr std::string_view kAlreadyMortgaged = "ที่ดินนี�
 inline constexpr std::string_view kCannotAffordRedeem = "เงินของท่านมีไม่พอชำระกรุณาเลือกใหม่";
 
 // A deed line of these windows: the number, one space, the name, and " (จ.)" while mortgaged.
-DealLine mortgageLine(const GameState& s, int deed);
+DeedLine mortgageLine(const GameState& s, int deed);
 
 // MORTGAGE.
 class MortgageWindow : public WindowModel {
@@ -25,8 +25,8 @@ public:
     explicit MortgageWindow(Game& game) : game_(&game) {}
 
     int player = 0;
-    std::vector<DealLine> DeedList1; // held deeds without houses, mortgaged or not
-    std::vector<DealLine> DeedList2; // chosen for mortgage
+    std::vector<DeedLine> DeedList1; // held deeds without houses, mortgaged or not
+    std::vector<DeedLine> DeedList2; // chosen for mortgage
     int selected = -1;               // line of DeedList1, -1 for none
     std::int64_t totalsell = 0;
     std::int64_t money = 0; // the cash when the window was filled
@@ -49,8 +49,8 @@ public:
     explicit RedeemWindow(Game& game) : game_(&game) {}
 
     int player = 0;
-    std::vector<DealLine> DeedList1; // mortgaged deeds
-    std::vector<DealLine> DeedList2; // chosen for redemption
+    std::vector<DeedLine> DeedList1; // mortgaged deeds
+    std::vector<DeedLine> DeedList2; // chosen for redemption
     int selected = -1;
     std::int64_t PaidMoney = 0;
     std::int64_t ChargeMoney = 0;

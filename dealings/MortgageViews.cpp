@@ -10,13 +10,6 @@
 
 namespace tavorin {
 
-std::vector<std::string> lineTexts(const std::vector<DealLine>& lines) {
-    std::vector<std::string> texts;
-    texts.reserve(lines.size());
-    for (const DealLine& l : lines) texts.push_back(l.text);
-    return texts;
-}
-
 namespace {
 // The two lists with the ">>" button between them; rows 0 and 1 of `grid`.
 struct TransferLists {
@@ -82,8 +75,8 @@ MortgageView::MortgageView(DealingsHub& hub)
 
 void MortgageView::bind() {
     const MortgageWindow& m = model().mortgage;
-    bindLines(candidates_, lineTexts(m.DeedList1), m.selected);
-    bindLines(chosen_, lineTexts(m.DeedList2), -1);
+    bindLines(candidates_, m.DeedList1, m.selected);
+    bindLines(chosen_, m.DeedList2, -1);
     bindAmount(totalsell_, m.totalsell);
     bindAmount(money_, m.money);
     bindAmount(totalmoney_, m.totalmoney);
@@ -134,8 +127,8 @@ RedeemView::RedeemView(DealingsHub& hub)
 
 void RedeemView::bind() {
     const RedeemWindow& m = model().redeem;
-    bindLines(candidates_, lineTexts(m.DeedList1), m.selected);
-    bindLines(chosen_, lineTexts(m.DeedList2), -1);
+    bindLines(candidates_, m.DeedList1, m.selected);
+    bindLines(chosen_, m.DeedList2, -1);
     bindAmount(paid_, m.PaidMoney);
     bindAmount(charge_, m.ChargeMoney);
     bindAmount(total_, m.TotalPaid);

@@ -13,8 +13,6 @@ class QPushButton;
 
 namespace tavorin {
 
-std::vector<std::string> lineTexts(const std::vector<DealLine>& lines);
-
 class MortgageView : public DealingWindow {
     Q_OBJECT
 public:

@@ -1,7 +1,6 @@
 #include "dealings/PlayerPanel.h"
 
 #include "engine/Holdings.h"
-#include "engine/HoldingsLine.h"
 #include "engine/Text.h"
 
 namespace tavorin {
@@ -22,7 +21,7 @@ void fillPlayerForm(PlayerFormModel& form, const GameState& s, int player) {
         form.RedeemButton = anyMortgaged;
         form.SellButton = true;
     } else {
-        form.PDeedList.emplace_back(kNoDeedsLeft);
+        form.PDeedList.push_back(plainLine(kNoDeedsLeft));
         form.RedeemButton = false;
         form.SellButton = false;
     }

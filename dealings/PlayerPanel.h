@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/DeedLine.h"
 #include "engine/State.h"
 
 namespace tavorin {
@@ -19,18 +20,11 @@ struct WindowModel {
     std::string caption;
 };
 
-// One line of a dealing list, with the deed it names; the text is what the list shows.
-struct DealLine {
-    int deed = 0;
-    std::string text;
-    bool mortgaged = false; // the line carries the mark " (จ.)"
-};
-
 // PLAYERFORM.
 struct PlayerFormModel : WindowModel {
     std::string Pname;
     std::string Pmoney;
-    std::vector<std::string> PDeedList; // HoldingsLine (width 40) per held deed, or the no-deeds line
+    std::vector<DeedLine> PDeedList; // HoldingsLine (width 40) per held deed, or the no-deeds line
     bool SellButton = false;
     bool RedeemButton = false;
 };

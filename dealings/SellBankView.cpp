@@ -97,11 +97,8 @@ SellBankView::SellBankView(DealingsHub& hub)
 
 void SellBankView::bind() {
     const BankSaleWindow& m = model().sellBank;
-    std::vector<std::string> holdings;
-    holdings.reserve(m.DeedList1.size());
-    for (const SaleLine& l : m.DeedList1) holdings.push_back(l.text());
-    bindLines(holdings_, holdings, m.selected);
-    bindLines(land_, lineTexts(m.DeedList2), -1);
+    bindLines(holdings_, m.DeedList1, m.selected);
+    bindLines(land_, m.DeedList2, -1);
     bindLines(buildings_, m.DeedList3, -1);
     bindAmount(moneyland_, m.moneyland);
     bindAmount(moneybuild_, m.moneybuild);

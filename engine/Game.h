@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/DeedLine.h"
 #include "engine/EndRule.h"
 #include "engine/Events.h"
 #include "engine/Random.h"
@@ -248,10 +249,10 @@ public:
     // --- Views of the deed table ---
     void ChangeDeedOnMain();
     void ChangeDeedOnBonus();
-    std::vector<std::string> DeedListLines() const;
-    std::vector<std::string> BonusListLines() const; // the current player's CmbBonus lines
-    std::string DeedListLine(int deed) const;
-    std::string BonusLine(int deed) const;
+    std::vector<DeedLine> DeedListLines() const;
+    std::vector<DeedLine> BonusListLines() const; // the current player's CmbBonus lines
+    DeedLine DeedListLine(int deed) const;
+    DeedLine BonusLine(int deed) const;
 
     // --- Shared rules, used by the person's handlers and by the computer ---
     int currentDeed() const;                 // deed number in `Number`, 0 when it is not one

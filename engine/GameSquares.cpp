@@ -107,18 +107,16 @@ void Game::OKButtonInBonus_Click() {
         return;
     } else if (ui[Ctl::OpgBonus2].checked) {
         const int sel = ui.bonusSelection;
-        if (sel < 0 || sel >= int(BonusListLines().size())) {
+        const std::vector<DeedLine> lines = BonusListLines();
+        if (sel < 0 || sel >= int(lines.size())) {
             message(name, "ยังไม่ได้เลือกโฉนด");
             return;
         }
-        if (s.player(P).DeedCount == 0) { // the list's one line says there is no deed
+        if (!lines[std::size_t(sel)].isDeed()) { // the list's one line says there is no deed
             message(kAppTitle, "เลือกไม่ได้");
             return;
         }
-        // The list shows the player's deeds in the order of his list, one line each.
-        std::vector<int> deeds;
-        for (int d : heldDeeds(s, P)) deeds.push_back(d);
-        takeBonusHouse(deeds[std::size_t(sel)]);
+        takeBonusHouse(lines[std::size_t(sel)].deed);
         return;
     }
     handOverIfDone();

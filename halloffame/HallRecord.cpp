@@ -1,10 +1,10 @@
 #include "halloffame/HallRecord.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
 #include "engine/Cp874.h"
-#include "engine/HoldingsLine.h"
 #include "engine/Text.h"
 
 namespace tavorin {
@@ -122,7 +122,7 @@ HallRecord SET_WR(const GameState& s, int winner) {
         if (D.Mortgaged != kTrue)
             total += std::int64_t(D.Price) + std::int64_t(D.Houses) * D.HousePrice +
                      std::int64_t(D.Towers) * D.TowerPrice;
-        wr.DeedLines[std::size_t(k)] = HoldingsLine(d, D, kHoldingsWidth);
+        wr.DeedLines[std::size_t(k)] = HoldingsLine(d, D, kHoldingsWidth).text();
     }
     wr.TotalAsset = saturate(total);
     return wr;
@@ -215,8 +215,39 @@ HallDetail hallDetail(const HallRecord& r) {
     d.deedCount = numberText(r.DeedCount);
     // A damaged count above 29 lists the 29 lines there are.
     const std::size_t n = r.DeedCount <= kDeeds ? r.DeedCount : kDeeds;
-    for (std::size_t i = 1; i <= n; ++i) d.deedLines.push_back(r.DeedLines[i]);
+    for (std::size_t i = 1; i <= n; ++i) d.deedLines.push_back(recordedDeedLine(r.DeedLines[i]));
     return d;
+}
+
+// The file keeps only the text of a line; its parts are found again by writing the line they would
+// make and comparing, so a line of any other shape is shown as it stands.
+DeedLine recordedDeedLine(std::string_view line) {
+    DeedLine parsed{.width = kHoldingsWidth};
+    std::size_t at = 0;
+    while (at < line.size() && at < 2 && line[at] >= '0' && line[at] <= '9') ++at;
+    if (at == 0 || !parseDigits(line.substr(0, at), parsed.deed) || parsed.deed == 0) return plainLine(line);
+    std::string_view rest = line.substr(at);
+    rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
+    if (const std::size_t b = rest.rfind("บ้าน "); b != std::string_view::npos) {
+        std::string_view buildings = rest.substr(b + std::string_view("บ้าน ").size());
+        const std::size_t t = buildings.find(" ตึก ");
+        if (t != std::string_view::npos && parseDigits(buildings.substr(0, t), parsed.houses) &&
+            parseDigits(buildings.substr(t + std::string_view(" ตึก ").size()), parsed.towers)) {
+            rest = rest.substr(0, b);
+            parsed.padded = true;
+        }
+    }
+    rest = rest.substr(0, rest.find_last_not_of(' ') + 1);
+    for (const DeedMark mark : {DeedMark::Mortgaged, DeedMark::Owned}) {
+        parsed.mark = mark;
+        if (rest.ends_with(parsed.markText())) {
+            rest.remove_suffix(parsed.markText().size());
+            break;
+        }
+        parsed.mark = DeedMark::None;
+    }
+    parsed.name = std::string(rest);
+    return parsed.text() == line ? parsed : plainLine(line);
 }
 
 std::vector<HallLine> HallOfFrameLines(const HallOfFame& ranks) {

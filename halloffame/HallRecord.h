@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/DeedLine.h"
 #include "engine/RecordFile.h"
 #include "engine/State.h"
 
@@ -73,9 +74,13 @@ struct HallDetail {
     std::string totalAsset; // decimal
     std::string cash;
     std::string deedCount;
-    std::vector<std::string> deedLines; // DeedLines[1..DeedCount]
+    std::vector<DeedLine> deedLines; // DeedLines[1..DeedCount]
 };
 HallDetail hallDetail(const HallRecord& r);
+
+// A record's deed line as a value whose text is `line` exactly: the holdings line the winner's
+// record is written with, or a line that names no deed when the file holds anything else.
+DeedLine recordedDeedLine(std::string_view line);
 
 // One line of TopList and the rank it stands for.
 struct HallLine {

@@ -96,7 +96,11 @@ void fill(const HallDetail& d, QLabel* name, QLineEdit* total, QLineEdit* cash, 
     cash->setText(ui::qs(d.cash));
     deedCount->setText(ui::qs(d.deedCount));
     deeds->clear();
-    for (const std::string& line : d.deedLines) deeds->addItem(ui::qs(line));
+    for (const DeedLine& line : d.deedLines) {
+        auto* item = new QListWidgetItem;
+        ui::setDeedLine(*item, line);
+        deeds->addItem(item);
+    }
 }
 
 // The Thai captions need more room around them than the style's default button gives.

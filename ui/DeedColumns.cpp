@@ -4,10 +4,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QHash>
 #include <QHelpEvent>
+#include <QListWidgetItem>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -16,12 +17,26 @@
 
 namespace tavorin::ui {
 
-DeedLineParts splitDeedLine(const QString& line) {
-    static const QRegularExpression shape(
-        QStringLiteral("^(\\d{1,2}) +(\\S.*?)(?: +(บ้าน \\d+ ตึก \\d+))? *$"));
-    const QRegularExpressionMatch m = shape.match(line);
-    if (!m.hasMatch()) return {};
-    return {true, m.captured(1), m.captured(2), m.captured(3)};
+namespace {
+// The parts of a deed line, beside its text.
+constexpr int kDeedPartsRole = Qt::UserRole + 0x4445;
+} // namespace
+
+DeedLineParts partsOf(const DeedLine& line) {
+    // The space a deed chosen for redemption keeps of its mark is not drawn.
+    const std::string name =
+        line.mark == DeedMark::Redeeming ? line.name : line.name + std::string(line.markText());
+    return {qs(line.number()), qs(name), qs(line.buildings()), line.mark};
+}
+
+void setDeedLine(QListWidgetItem& item, const DeedLine& line) {
+    item.setText(qs(line.text()));
+    item.setData(kDeedPartsRole, line.isDeed() ? QVariant::fromValue(partsOf(line)) : QVariant());
+}
+
+void setDeedLine(QComboBox& combo, int index, const DeedLine& line) {
+    combo.setItemText(index, qs(line.text()));
+    combo.setItemData(index, line.isDeed() ? QVariant::fromValue(partsOf(line)) : QVariant(), kDeedPartsRole);
 }
 
 namespace {
@@ -74,11 +89,13 @@ DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFont& font) {
     return lines.insert(lineKey, layOut(parts, fm, it.value())).value();
 }
 
-QString deedMarkTip(const QString& line) {
-    const DeedLineParts parts = splitDeedLine(line);
-    if (!parts.isDeedLine) return {};
-    if (parts.name.endsWith(QStringLiteral(" (จ.)"))) return QStringLiteral("(จ.) ที่ดินนี้ติดจำนองอยู่");
-    if (parts.name.endsWith(QStringLiteral(" *"))) return QStringLiteral("* โฉนดนี้มีเจ้าของแล้ว");
+QString deedMarkTip(DeedMark mark) {
+    switch (mark) {
+    case DeedMark::Mortgaged: return QStringLiteral("(จ.) ที่ดินนี้ติดจำนองอยู่");
+    case DeedMark::Owned: return QStringLiteral("* โฉนดนี้มีเจ้าของแล้ว");
+    case DeedMark::None:
+    case DeedMark::Redeeming: break;
+    }
     return {};
 }
 
@@ -91,11 +108,12 @@ public:
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem opt(option);
         initStyleOption(&opt, index);
-        const DeedLineParts parts = splitDeedLine(opt.text);
-        if (!parts.isDeedLine) {
+        const QVariant data = index.data(kDeedPartsRole);
+        if (!data.isValid()) {
             QStyledItemDelegate::paint(p, option, index);
             return;
         }
+        const DeedLineParts parts = data.value<DeedLineParts>();
         // The item's background, selection and focus as the style draws them, then the text by hand.
         opt.text.clear();
         const QWidget* widget = opt.widget;
@@ -127,16 +145,17 @@ public:
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         QStyleOptionViewItem opt(option);
         initStyleOption(&opt, index);
-        const DeedLineParts parts = splitDeedLine(opt.text);
-        if (parts.isDeedLine)
-            size.setWidth(layOutDeedLine(parts, opt.font).width + 2 * textMargin(opt.widget) + 2);
+        if (const QVariant data = index.data(kDeedPartsRole); data.isValid())
+            size.setWidth(layOutDeedLine(data.value<DeedLineParts>(), opt.font).width +
+                          2 * textMargin(opt.widget) + 2);
         return size;
     }
 
     bool helpEvent(QHelpEvent* e, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {
         if (e->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(e, view, option, index);
-        const QString tip = deedMarkTip(index.data(Qt::DisplayRole).toString());
+        const QVariant data = index.data(kDeedPartsRole);
+        const QString tip = data.isValid() ? deedMarkTip(data.value<DeedLineParts>().mark) : QString();
         if (tip.isEmpty()) return QStyledItemDelegate::helpEvent(e, view, option, index);
         QToolTip::showText(e->globalPos(), tip, view);
         return true;

@@ -1,25 +1,31 @@
-// The deed lists (the main window's, the holdings, the sales, the winner's) are plain lines whose
-// columns are aligned with spaces. In a proportional Thai font spaces cannot line them up, so these
-// lists draw each line in three columns instead: the deed's number, its name with its mark, and its
-// buildings. The lines' text is left exactly as the game writes it.
+// The deed lists (the main window's, the bonus list, the holdings, the sales, the winner's) show deed
+// lines whose columns the game aligns with spaces. In a proportional Thai font spaces cannot line
+// them up, so these lists draw each line in three columns instead: the deed's number, its name with
+// its mark, and its buildings. An item keeps the line's text exactly as the game writes it, and the
+// parts of the line beside it.
 #pragma once
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QMetaType>
 #include <QString>
 
+#include "engine/DeedLine.h"
+
 class QAbstractItemView;
+class QComboBox;
+class QListWidgetItem;
 
 namespace tavorin::ui {
 
 struct DeedLineParts {
-    bool isDeedLine = false; // false: the line is not a deed line and is drawn as it stands
-    QString number;          // "12"
+    QString number; // "12"
     QString name; // "เขาใหญ่ *", "กรุงเทพฯ (จ.)": the name with its mark, no padding
     QString buildings; // "บ้าน 3 ตึก 0", or empty
+    DeedMark mark = DeedMark::None;
 };
 
-DeedLineParts splitDeedLine(const QString& line);
+DeedLineParts partsOf(const DeedLine& line);
 
 // Where each part of a deed line starts, in pixels from the text's left edge, for `fm`'s font.
 struct DeedLineLayout {
@@ -35,12 +41,17 @@ DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFontMetrics& fm
 // The same for `font`, each line and the board's names measured once per font.
 DeedLineLayout layOutDeedLine(const DeedLineParts& parts, const QFont& font);
 
-// What the mark at the end of a deed line's name means (" *": the deed has an owner, " (จ.)": it is
-// mortgaged), as a tool tip; empty for a line without a mark.
-QString deedMarkTip(const QString& line);
+// What a deed line's mark means, as a tool tip; empty for a line without a mark.
+QString deedMarkTip(DeedMark mark);
 
-// Makes `view` (a list, or a combo box's drop-down) draw its deed lines in columns, and explain their
-// marks in tool tips.
+// Puts `line` on an item: its text, and for a line that names a deed, its parts.
+void setDeedLine(QListWidgetItem& item, const DeedLine& line);
+void setDeedLine(QComboBox& combo, int index, const DeedLine& line);
+
+// Makes `view` (a list, or a combo box's drop-down) draw the deed lines put on its items by
+// setDeedLine in columns, and explain their marks in tool tips. Other items are drawn as they stand.
 void alignDeedColumns(QAbstractItemView* view);
 
 } // namespace tavorin::ui
+
+Q_DECLARE_METATYPE(tavorin::ui::DeedLineParts)

@@ -26,8 +26,8 @@
 #include "board/BoardLayout.h"
 #include "board/BoardWindow.h"
 #include "dealings/DealingsWindows.h"
+#include "engine/DeedLine.h"
 #include "engine/EndFile.h"
-#include "engine/HoldingsLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
 #include "setup/SaveRecord.h"
@@ -625,7 +625,7 @@ private slots:
         QCOMPARE(child<QLineEdit>(win, "Text2")->text(), q("15000"));
         QCOMPARE(child<QLabel>(win, "WLabelNumOfDeed")->text(), q("1"));
         QCOMPARE(lines(child<QListWidget>(win, "List1")),
-                 QStringList{ui::qs(HoldingsLine(1, run.s().deed(1)))});
+                 QStringList{ui::qs(HoldingsLine(1, run.s().deed(1)).text())});
 
         click(win, "HallOfFrameButton");
         halloffame::HallOfFameWindow& hall = run.program.hallOfFame();

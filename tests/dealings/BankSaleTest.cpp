@@ -23,11 +23,7 @@ protected:
         }
         ADD_FAILURE() << "deed " << d << " is not in DeedList1";
     }
-    std::vector<std::string> leftTexts() const {
-        std::vector<std::string> v;
-        for (const SaleLine& l : b.DeedList1) v.push_back(l.text());
-        return v;
-    }
+    std::vector<std::string> leftTexts() const { return textsOf(b.DeedList1); }
     void expectNothingChosen() {
         EXPECT_TRUE(b.DeedList2.empty());
         EXPECT_TRUE(b.DeedList3.empty());

@@ -37,16 +37,12 @@ protected:
         ASSERT_TRUE(dealings.sellForm.visible);
     }
 
-    static std::vector<int> deedsIn(const std::vector<DealLine>& lines) {
+    static std::vector<int> deedsIn(const std::vector<DeedLine>& lines) {
         std::vector<int> v;
-        for (const DealLine& l : lines) v.push_back(l.deed);
+        for (const DeedLine& l : lines) v.push_back(l.deed);
         return v;
     }
-    static std::vector<std::string> textsIn(const std::vector<DealLine>& lines) {
-        std::vector<std::string> v;
-        for (const DealLine& l : lines) v.push_back(l.text);
-        return v;
-    }
+    static std::vector<std::string> textsIn(const std::vector<DeedLine>& lines) { return textsOf(lines); }
 
     Locks locks() const {
         return {dealings.mainEnabled, dealings.mapEnabled, dealings.playerForm.enabled,

@@ -48,7 +48,7 @@ TEST_F(PlayerPanelTest, HoldingsWindowOfPersonsAndComputers) {
         EXPECT_EQ(f.caption, "รายละเอียดของ Player2");
         EXPECT_EQ(f.Pname, "Player2");
         EXPECT_EQ(f.Pmoney, "4321");
-        EXPECT_EQ(f.PDeedList, c.lines);
+        EXPECT_EQ(textsOf(f.PDeedList), c.lines);
         EXPECT_EQ(f.SellButton, c.sell);
         EXPECT_EQ(f.RedeemButton, c.redeem);
     }
@@ -157,13 +157,13 @@ TEST_F(PlayerPanelTest, SaleMenuKeepsHoldingsCurrentAndClosingItRefreshesMainWin
     dealings.MortgageOKButton_Click();
     EXPECT_EQ(dealings.sellForm.money, "900") << "the sale menu shows the new cash at once";
     EXPECT_EQ(dealings.playerForm.Pmoney, "900") << "the holdings window behind it too";
-    EXPECT_EQ(dealings.playerForm.PDeedList, std::vector<std::string>{"5  กรุงเทพฯ (จ.)"});
+    EXPECT_EQ(textsOf(dealings.playerForm.PDeedList), std::vector<std::string>{"5  กรุงเทพฯ (จ.)"});
     EXPECT_FALSE(dealings.playerForm.RedeemButton) << "its buttons wait until it is back in use";
     const int refreshes = view.deedRefreshes;
     dealings.SellForm_Unload();
     EXPECT_FALSE(dealings.sellForm.visible);
     EXPECT_EQ(dealings.playerForm.Pmoney, "900");
-    EXPECT_EQ(dealings.playerForm.PDeedList, std::vector<std::string>{"5  กรุงเทพฯ (จ.)"});
+    EXPECT_EQ(textsOf(dealings.playerForm.PDeedList), std::vector<std::string>{"5  กรุงเทพฯ (จ.)"});
     EXPECT_TRUE(dealings.playerForm.RedeemButton);
     EXPECT_GT(view.deedRefreshes, refreshes);
 }

@@ -241,7 +241,7 @@ TEST_F(BuyBuildTest, RedeemingOnTheSquareCostsEightyPercent) {
             EXPECT_EQ(s.deed(c.deed).Owner, 1);
             EXPECT_FALSE(visible(Ctl::OwnMortgageLandFrame));
             EXPECT_EQ(s.NV, 2);
-            EXPECT_TRUE(game.DeedListLine(c.deed).ends_with(" *")) << game.DeedListLine(c.deed);
+            EXPECT_TRUE(game.DeedListLine(c.deed).text().ends_with(" *")) << game.DeedListLine(c.deed).text();
         } else {
             ASSERT_EQ(view.messages.size(), 1u);
             EXPECT_EQ(lastMessage().title, "Player1");
@@ -291,8 +291,8 @@ TEST_F(BuyBuildTest, DeedListLines) {
         s.deed(c.deed).Houses = std::int16_t(c.houses);
         s.deed(c.deed).Towers = std::int16_t(c.towers);
         s.deed(c.deed).Mortgaged = c.mortgaged ? kTrue : kFalse;
-        EXPECT_EQ(game.DeedListLine(c.deed), c.line);
-        EXPECT_EQ(game.DeedListLines()[std::size_t(c.deed - 1)], c.line);
+        EXPECT_EQ(game.DeedListLine(c.deed).text(), c.line);
+        EXPECT_EQ(game.DeedListLines()[std::size_t(c.deed - 1)].text(), c.line);
     }
 }
 
@@ -303,7 +303,7 @@ TEST_F(BuyBuildTest, DeedListHasOneLinePerDeedInDeedOrder) {
         std::string want = std::to_string(d);
         want.append(std::size_t(3 - int(want.size())), ' ');
         want += rules::deed(d).name;
-        EXPECT_EQ(lines[std::size_t(d - 1)], want);
+        EXPECT_EQ(lines[std::size_t(d - 1)].text(), want);
     }
 }
 
@@ -328,10 +328,10 @@ TEST_F(BuyBuildTest, EveryChangeOfTheDeedTableRefreshesItsViews) {
 TEST_F(BuyBuildTest, BuyingRefreshesTheBonusListAndTheNewDeedCanTakeTheHouseBonus) {
     landOnDeed(1, true);
     game.OpgBonus2_Click();
-    EXPECT_EQ(game.BonusListLines(), std::vector<std::string>{std::string(kNoDeedLeft)});
+    EXPECT_EQ(textsOf(game.BonusListLines()), std::vector<std::string>{std::string(kNoDeedLeft)});
     game.CmbBonus_Select(0);
     game.OKButtonInFreeLand_Click();
-    EXPECT_EQ(game.BonusListLines(), std::vector<std::string>{"1  บางปะอิน"});
+    EXPECT_EQ(textsOf(game.BonusListLines()), std::vector<std::string>{"1  บางปะอิน"});
     EXPECT_EQ(game.screen().bonusSelection, -1) << "the refreshed list has nothing selected";
     game.CmbBonus_Select(0);
     game.OKButtonInBonus_Click();

@@ -14,6 +14,13 @@
 
 namespace tavorin::test {
 
+// The texts of a list's lines, as the list shows them.
+inline std::vector<std::string> textsOf(const std::vector<DeedLine>& lines) {
+    std::vector<std::string> texts;
+    for (const DeedLine& line : lines) texts.push_back(line.text());
+    return texts;
+}
+
 class RecordingView final : public MainView {
 public:
     struct Message {

@@ -216,7 +216,7 @@ TEST_F(MoneyTest, GoBankruptReturnsTheDeedsAndTakesThePlayerOut) {
     EXPECT_EQ(text(Ctl::LabelMoney1), "ล้มละลาย");
     EXPECT_EQ(s.tokenLeft[1], 1234) << "the token stays where it is";
     EXPECT_EQ(s.tokenTop[1], 2345);
-    EXPECT_EQ(game.DeedListLine(9), "9  การไฟฟ้า");
+    EXPECT_EQ(game.DeedListLine(9).text(), "9  การไฟฟ้า");
     // NV_Process never selects him again.
     for (int i = 0; i < 6; ++i) {
         game.NV_Process();

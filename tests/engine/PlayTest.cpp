@@ -56,7 +56,7 @@ TEST_F(PlayTest, TurnsOfPersonsWithAShortageCuredByMortgaging) {
     game.OKButtonInFreeLand_Click();
     EXPECT_EQ(s.player(1).Money, 13500);
     EXPECT_EQ(s.deed(5).Houses, 1);
-    EXPECT_EQ(game.DeedListLine(5), "5  กรุงเทพฯ *      บ้าน 1 ตึก 0");
+    EXPECT_EQ(game.DeedListLine(5).text(), "5  กรุงเทพฯ *      บ้าน 1 ตึก 0");
 
     // 2. Player 2: 0 -> 3, free land (deed 2), bought alone; 100 left.
     ASSERT_EQ(s.NV, 2);
@@ -120,7 +120,7 @@ TEST_F(PlayTest, TurnsOfPersonsWithAShortageCuredByMortgaging) {
     game.OKButtonInStart_Click();
     EXPECT_EQ(s.NV, 1);
     game.OpgBonus2_Click();
-    EXPECT_EQ(game.BonusListLines(),
+    EXPECT_EQ(textsOf(game.BonusListLines()),
               (std::vector<std::string>{"5  กรุงเทพฯ           บ้าน 1 ตึก 0", "23 หัวลำโพง"}));
     selectBonusDeed(5);
     game.OKButtonInBonus_Click();

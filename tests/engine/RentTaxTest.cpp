@@ -164,7 +164,7 @@ TEST_F(RentTaxTest, TakingOverMortgagedLand) {
         EXPECT_EQ(s.player(1).Money, 0);
         EXPECT_EQ(s.player(2).Money, 100) << "the former owner gets nothing more";
         EXPECT_GT(view.deedRefreshes, refreshes);
-        EXPECT_TRUE(game.DeedListLine(d).ends_with(" *"));
+        EXPECT_TRUE(game.DeedListLine(d).text().ends_with(" *"));
         expectSettled(game, Ctl::NotOwnMortgageLandFrame);
     }
 }

@@ -83,10 +83,7 @@ protected:
     void selectBonusDeed(int d) {
         const auto lines = game.BonusListLines();
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            int n = 0;
-            std::string head = lines[i].substr(0, 2);
-            while (!head.empty() && head.back() == ' ') head.pop_back();
-            if (parseDigits(head, n) && n == d) {
+            if (lines[i].deed == d) {
                 game.CmbBonus_Select(int(i));
                 return;
             }

@@ -169,7 +169,7 @@ TEST_F(SquaresTest, BonusOptionButtonsSwitchTheDeedList) {
     EXPECT_TRUE(enabled(Ctl::CmbBonus));
     EXPECT_TRUE(game.screen()[Ctl::OpgBonus2].checked);
     EXPECT_FALSE(game.screen()[Ctl::OpgBonus1].checked);
-    EXPECT_EQ(game.BonusListLines(), std::vector<std::string>{std::string(kNoDeedLeft)});
+    EXPECT_EQ(textsOf(game.BonusListLines()), std::vector<std::string>{std::string(kNoDeedLeft)});
     game.OpgBonus1_Click();
     EXPECT_FALSE(enabled(Ctl::CmbBonus));
     EXPECT_TRUE(game.screen()[Ctl::OpgBonus1].checked);
@@ -188,7 +188,7 @@ TEST_F(SquaresTest, CmbBonusLinesFollowTheDeedsListOrder) {
     const std::vector<std::string> want = {"29 เกาะสมุย          บ้าน 4 ตึก 1", "3  วัดอรุณฯ",
                                            "7  ข.ศรีนครินทร์ (จ.)", "15 ฟาร์มจระเข้       บ้าน 2 ตึก 0",
                                            "1  บางปะอิน"};
-    EXPECT_EQ(game.BonusListLines(), want);
+    EXPECT_EQ(textsOf(game.BonusListLines()), want);
 }
 
 TEST_F(SquaresTest, TheMoneyBonus) {

@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "engine/HoldingsLine.h"
+#include "engine/DeedLine.h"
 #include "tests/engine/FileSupport.h"
 #include "tests/engine/Fixture.h"
 
@@ -61,7 +61,7 @@ TEST_F(WinRecordTest, TotalAssetCountsCashAndUnmortgagedLandWithBuildings) {
     s.deed(29).Houses = 4;
     s.deed(29).Towers = 1;
     EXPECT_EQ(SET_WR(s, 2).TotalAsset, 21600 + 4000 + 4 * 2000 + 10000);
-    EXPECT_EQ(SET_WR(s, 2).DeedLines[3], HoldingsLine(29, s.deed(29)));
+    EXPECT_EQ(SET_WR(s, 2).DeedLines[3], HoldingsLine(29, s.deed(29)).text());
 }
 
 TEST_F(WinRecordTest, WinnerWithoutDeedsIsWorthHisCash) {
@@ -199,7 +199,7 @@ TEST(HallOfFrameTexts, DetailOfTheSelectedLine) {
     EXPECT_EQ(d->totalAsset, "700");
     EXPECT_EQ(d->cash, "650");
     EXPECT_EQ(d->deedCount, "2");
-    EXPECT_EQ(d->deedLines, (std::vector<std::string>{"1  x", "2  y"}));
+    EXPECT_EQ(textsOf(d->deedLines), (std::vector<std::string>{"1  x", "2  y"}));
     EXPECT_FALSE(HallOfFrameDetailShow(ranks, -1).has_value());
     EXPECT_FALSE(HallOfFrameDetailShow(ranks, 2).has_value());
 }
@@ -219,6 +219,42 @@ TEST(HallOfFrameTexts, LinesMapToTheirRanksWhenARankIsSkipped) {
     ASSERT_TRUE(d.has_value());
     EXPECT_EQ(d->name, "B");
     EXPECT_EQ(d->deedLines.size(), 29u);
+}
+
+// The file keeps a record's deed lines as text: the lines a winner's record is written with come
+// back with their parts, anything else as a line that names no deed, and every text unchanged.
+TEST(HallOfFrameTexts, RecordedDeedLinesComeBackWithTheirParts) {
+    struct Case {
+        std::string line;
+        int deed;
+        std::string name;
+        DeedMark mark;
+        int houses, towers;
+    };
+    const std::string sp31(31, ' ');
+    const Case cases[] = {
+        {"1  บางปะอิน" + sp31 + "บ้าน 2 ตึก 0", 1, "บางปะอิน", DeedMark::None, 2, 0},
+        {"3  วัดอรุณฯ (จ.)", 3, "วัดอรุณฯ", DeedMark::Mortgaged, 0, 0},
+        {"29 เกาะสมุย (จ.)" + std::string(30, ' ') + "บ้าน 4 ตึก 1", 29, "เกาะสมุย", DeedMark::Mortgaged, 4, 1},
+        {"12 วัดสุทัศน์", 12, "วัดสุทัศน์", DeedMark::None, 0, 0},
+        // Not as the game writes them: shown as they stand.
+        {"1 บางปะอิน", 0, "1 บางปะอิน", DeedMark::None, 0, 0},
+        {"1  บางปะอิน บ้าน 2 ตึก 0", 0, "1  บางปะอิน บ้าน 2 ตึก 0", DeedMark::None, 0, 0},
+        {"1  บางปะอิน   ", 0, "1  บางปะอิน   ", DeedMark::None, 0, 0},
+        {"0  x", 0, "0  x", DeedMark::None, 0, 0},
+        {"บ้าน 2 ตึก 0", 0, "บ้าน 2 ตึก 0", DeedMark::None, 0, 0},
+        {"", 0, "", DeedMark::None, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const DeedLine line = recordedDeedLine(c.line);
+        EXPECT_EQ(line.text(), c.line);
+        EXPECT_EQ(line.deed, c.deed);
+        EXPECT_EQ(line.name, c.name);
+        EXPECT_EQ(line.mark, c.mark);
+        EXPECT_EQ(line.houses, c.houses);
+        EXPECT_EQ(line.towers, c.towers);
+    }
 }
 
 // ---------------------------------------------------------------- the file in its folder

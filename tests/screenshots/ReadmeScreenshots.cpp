@@ -17,7 +17,7 @@
 #include "app/MainWindow.h"
 #include "board/BoardWindow.h"
 #include "computer/Headless.h"
-#include "engine/HoldingsLine.h"
+#include "engine/DeedLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
 #include "setup/SaveRecord.h"
@@ -202,7 +202,7 @@ void theWinner() {
         rec.Houses = data.landType == LandType::Single ? std::int16_t(d % 5) : 0;
         rec.Towers = d == 29 ? 1 : 0;
         rec.Mortgaged = d == 22 ? kTrue : kFalse;
-        r.DeedLines[++r.DeedCount] = HoldingsLine(d, rec);
+        r.DeedLines[++r.DeedCount] = HoldingsLine(d, rec).text();
     }
     halloffame::WinWindow win;
     win.setQuitHandler([] {});

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "engine/Board.h"
-#include "engine/HoldingsLine.h"
+#include "engine/DeedLine.h"
 #include "tests/ui/QtSupport.h"
 #include "ui/DeedColumns.h"
 #include "ui/MessageBoxes.h"
@@ -15,6 +15,8 @@
 #include "ui/ThaiFont.h"
 
 using namespace tavorin;
+
+Q_DECLARE_METATYPE(tavorin::DeedLine)
 
 class UiTest : public QObject {
     Q_OBJECT
@@ -104,11 +106,12 @@ private slots:
 
     // The deed lines as the game writes them, split into the columns the lists draw.
     void deedLinesSplitIntoTheirColumns_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("isDeedLine");
+        QTest::addColumn<DeedLine>("line");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("buildings");
+        QTest::addColumn<QString>("tip");
         const auto line = [](int deed, int owner, int houses, int towers, bool mortgaged, int width,
                              NumberGap gap, bool markOwned) {
             DeedRecord r;
@@ -117,52 +120,60 @@ private slots:
             r.Houses = std::uint8_t(houses);
             r.Towers = std::uint8_t(towers);
             r.Mortgaged = mortgaged ? kTrue : kFalse;
-            return ui::qs(HoldingsLine(deed, r, width, gap, markOwned));
+            return HoldingsLine(deed, r, width, gap, markOwned);
         };
         const auto t = [](const char* s) { return QString::fromUtf8(s); };
-        QTest::newRow("main list, free") << line(5, 0, 0, 0, false, 15, NumberGap::ThreeColumns, true) << true
-                                         << t("5") << t("กรุงเทพฯ") << QString();
+        const auto sp = [](int n) { return QString(n, QLatin1Char(' ')); };
+        const QString mortgagedTip = t("(จ.) ที่ดินนี้ติดจำนองอยู่");
+        QTest::newRow("main list, free")
+            << line(5, 0, 0, 0, false, 15, NumberGap::ThreeColumns, true) << t("5  กรุงเทพฯ") << t("5")
+            << t("กรุงเทพฯ") << QString() << QString();
         QTest::newRow("main list, owned and built")
-            << line(1, 2, 2, 0, false, 15, NumberGap::ThreeColumns, true) << true << t("1") << t("บางปะอิน *")
-            << t("บ้าน 2 ตึก 0");
+            << line(1, 2, 2, 0, false, 15, NumberGap::ThreeColumns, true)
+            << t("1  บางปะอิน *") + sp(15 - 9) + t("บ้าน 2 ตึก 0") << t("1") << t("บางปะอิน *") << t("บ้าน 2 ตึก 0")
+            << t("* โฉนดนี้มีเจ้าของแล้ว");
         QTest::newRow("longest name, tower") << line(7, 1, 4, 1, false, 40, NumberGap::ThreeColumns, false)
-                                             << true << t("7") << t("ข.ศรีนครินทร์") << t("บ้าน 4 ตึก 1");
-        QTest::newRow("mortgaged") << line(22, 3, 0, 0, true, 40, NumberGap::ThreeColumns, false) << true
-                                   << t("22") << t("การประปา (จ.)") << QString();
+                                             << t("7  ข.ศรีนครินทร์") + sp(40 - 14) + t("บ้าน 4 ตึก 1") << t("7")
+                                             << t("ข.ศรีนครินทร์") << t("บ้าน 4 ตึก 1") << QString();
+        QTest::newRow("mortgaged") << line(22, 3, 0, 0, true, 40, NumberGap::ThreeColumns, false)
+                                   << t("22 การประปา (จ.)") << t("22") << t("การประปา (จ.)") << QString()
+                                   << mortgagedTip;
         QTest::newRow("bid window gap") << line(12, 1, 3, 0, false, 40, NumberGap::AsManyAsDigits, false)
-                                        << true << t("12") << t("วัดสุทัศน์") << t("บ้าน 3 ตึก 0");
+                                        << t("12  วัดสุทัศน์") + sp(40 - 12) + t("บ้าน 3 ตึก 0") << t("12")
+                                        << t("วัดสุทัศน์") << t("บ้าน 3 ตึก 0") << QString();
         QTest::newRow("bank sale, buildings sold, padding kept")
-            << t("28 ภูเก็ต                  ") << true << t("28") << t("ภูเก็ต") << QString();
-        QTest::newRow("a building for sale is not a deed line")
-            << t("บ้าน  500 หนึ่งหลัง") << false << QString() << QString() << QString();
-        QTest::newRow("empty") << QString() << false << QString() << QString() << QString();
+            << DeedLine{.deed = 28, .name = "ภูเก็ต", .width = 35, .padded = true} << t("28 ภูเก็ต") + sp(35 - 8)
+            << t("28") << t("ภูเก็ต") << QString() << QString();
+        QTest::newRow("chosen for redemption")
+            << DeedLine{.deed = 1, .name = "บางปะอิน", .mark = DeedMark::Redeeming, .gap = NumberGap::OneSpace}
+            << t("1 บางปะอิน ") << t("1") << t("บางปะอิน") << QString() << QString();
     }
     void deedLinesSplitIntoTheirColumns() {
-        QFETCH(QString, line);
-        QFETCH(bool, isDeedLine);
-        const ui::DeedLineParts parts = ui::splitDeedLine(line);
-        QCOMPARE(parts.isDeedLine, isDeedLine);
-        if (!isDeedLine) return;
+        QFETCH(DeedLine, line);
+        QTEST(ui::qs(line.text()), "text");
+        const ui::DeedLineParts parts = ui::partsOf(line);
         QTEST(parts.number, "number");
         QTEST(parts.name, "name");
         QTEST(parts.buildings, "buildings");
+        QTEST(ui::deedMarkTip(parts.mark), "tip");
     }
 
     // Buildings stand in one column whatever the name before them, in any font size.
     void buildingsLineUpInOneColumn() {
         for (int points : {9, 11, 20}) {
             const QFontMetrics fm(ui::thaiFont(points));
-            const auto at = [&](const char* s) {
-                return ui::layOutDeedLine(ui::splitDeedLine(QString::fromUtf8(s)), fm);
+            const auto at = [&](const char* number, const char* name, const char* buildings) {
+                return ui::layOutDeedLine(
+                    {QString::fromUtf8(number), QString::fromUtf8(name), QString::fromUtf8(buildings)}, fm);
             };
-            const ui::DeedLineLayout shortName = at("3  วัดอรุณฯ     บ้าน 1 ตึก 0");
-            const ui::DeedLineLayout longName = at("19 วัดเบญจมบพิตร *  บ้าน 4 ตึก 1");
+            const ui::DeedLineLayout shortName = at("3", "วัดอรุณฯ", "บ้าน 1 ตึก 0");
+            const ui::DeedLineLayout longName = at("19", "วัดเบญจมบพิตร *", "บ้าน 4 ตึก 1");
             QCOMPARE(shortName.name, longName.name);
             QCOMPARE(shortName.buildings, longName.buildings);
             QVERIFY(longName.buildings >
                     longName.name + fm.horizontalAdvance(QString::fromUtf8("วัดเบญจมบพิตร (จ.)")));
             // A name longer than any on the board pushes its own buildings right instead of under them.
-            const ui::DeedLineLayout foreign = at("1  ชื่อที่ยาวมากกว่าชื่อใดๆบนกระดาน  บ้าน 1 ตึก 0");
+            const ui::DeedLineLayout foreign = at("1", "ชื่อที่ยาวมากกว่าชื่อใดๆบนกระดาน", "บ้าน 1 ตึก 0");
             QVERIFY(foreign.buildings > longName.buildings);
         }
     }

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "engine/HoldingsLine.h"
+#include "engine/DeedLine.h"
 #include "halloffame/HallRecord.h"
 #include "halloffame/HallWindows.h"
 #include "tests/ui/QtSupport.h"
@@ -31,7 +31,7 @@ HallRecord longGameWinner() {
         rec.Houses = data.landType == LandType::Single ? std::int16_t(d % 5) : 0;
         rec.Towers = d == 29 ? 1 : 0;
         rec.Mortgaged = d == 22 ? kTrue : kFalse;
-        r.DeedLines[++r.DeedCount] = HoldingsLine(d, rec);
+        r.DeedLines[++r.DeedCount] = HoldingsLine(d, rec).text();
     }
     return r;
 }

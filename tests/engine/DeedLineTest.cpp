@@ -1,4 +1,4 @@
-#include "engine/HoldingsLine.h"
+#include "engine/DeedLine.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ DeedRecord deed(std::string name, int houses = 0, int towers = 0, bool mortgaged
 
 std::string sp(int n) { return std::string(std::size_t(n), ' '); }
 
-TEST(HoldingsLine, Shapes) {
+TEST(DeedLine, HoldingsShapes) {
     struct Case {
         int number;
         DeedRecord record;
@@ -41,7 +41,32 @@ TEST(HoldingsLine, Shapes) {
         {7, deed(std::string(45, 'x'), 3), 40, NumberGap::ThreeColumns,
          "7  " + std::string(45, 'x') + "บ้าน 3 ตึก 0"},
     };
-    for (const Case& c : cases) EXPECT_EQ(HoldingsLine(c.number, c.record, c.width, c.gap), c.line) << c.line;
+    for (const Case& c : cases)
+        EXPECT_EQ(HoldingsLine(c.number, c.record, c.width, c.gap).text(), c.line) << c.line;
+}
+
+// The lines the dealing windows make of a deed as it moves between their lists.
+TEST(DeedLine, DealingWindowShapes) {
+    struct Case {
+        DeedLine line;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{.deed = 6, .name = "กาญจนบุรี", .gap = NumberGap::OneSpace}, "6 กาญจนบุรี"},
+        {{.deed = 12, .name = "วัดสุทัศน์", .mark = DeedMark::Mortgaged, .gap = NumberGap::OneSpace},
+         "12 วัดสุทัศน์ (จ.)"},
+        // Chosen for redemption: the mark goes, the space before it stays.
+        {{.deed = 1, .name = "บางปะอิน", .mark = DeedMark::Redeeming, .gap = NumberGap::OneSpace},
+         "1 บางปะอิน "},
+        // Stripped of its buildings by a bank sale: the padding that aligned them stays.
+        {{.deed = 28, .name = "ภูเก็ต", .width = 35, .padded = true}, "28 ภูเก็ต" + sp(35 - 8)},
+        {{.deed = 28, .name = "ภูเก็ต", .houses = 1, .width = 35, .padded = true},
+         "28 ภูเก็ต" + sp(35 - 8) + "บ้าน 1 ตึก 0"},
+        // A line that names no deed is its text alone.
+        {plainLine("ไม่มีโฉนดเหลือเลย"), "ไม่มีโฉนดเหลือเลย"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.line.text(), c.text) << c.text;
+    EXPECT_FALSE(plainLine("ไม่มีโฉนดเหลือเลย").isDeed());
 }
 
 } // namespace

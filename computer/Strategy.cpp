@@ -111,6 +111,8 @@ std::uint64_t mix(std::uint64_t h, std::uint64_t v) {
 }
 
 // The rollouts' seed: the position itself and the number of the decision, never a draw of the game.
+// Of the decks it takes only how far each is drawn, not the order of the cards left, which the
+// rollouts must not know.
 std::uint64_t positionSeed(const GameState& s, long decision) {
     std::uint64_t h = mix(0x5EEDull, std::uint64_t(decision));
     h = mix(h, std::uint64_t(s.NV));
@@ -209,6 +211,10 @@ int StrongStrategy::best(const Game& g, Question question, const std::vector<int
             HeadlessView view;
             Game copy(g, random, view);
             copy.seatComputersEverywhere();
+            // The copy holds the real order of the cards left to draw, which a person cannot know:
+            // each rollout deals them anew from its own draws (never the dice's stream), every choice
+            // of the rollout meeting the same deal.
+            copy.hideUndrawnCards();
             FirstChoice first;
             first.question = question;
             first.value = choices[c];

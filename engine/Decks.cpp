@@ -1,6 +1,8 @@
 #include "engine/Decks.h"
 
+#include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace tavorin {
 
@@ -26,6 +28,20 @@ void shuffleDeck(GameState& s, RandomSource& random, Deck deck) {
         probingShuffle(random, s.ShuffleScratch, s.TreasureOrder, s.NumOfTreasure);
     else
         probingShuffle(random, s.ShuffleScratch, s.FateOrder, s.NumOfFate);
+}
+
+// A plain Fisher-Yates rather than the probing: only the game's own shuffles must repeat the draws
+// of a seeded game, and the probing orders a whole deck, never the part of it still to be drawn.
+// The computer playing a copy forward needs no more than an order it cannot know, every one alike.
+void reshuffleUndrawn(GameState& s, RandomSource& random, Deck deck) {
+    const bool treasure = deck == Deck::Treasure;
+    auto& order = treasure ? s.TreasureOrder : s.FateOrder;
+    const int next = treasure ? s.OrderNumberOfTreasure : s.OrderNumberOfFate;
+    const int size = std::min(int(treasure ? s.NumOfTreasure : s.NumOfFate), kMaxCards);
+    if (next < 1 || next > size) return;
+    const auto undrawn = order.begin() + next;
+    std::sort(undrawn, order.begin() + size + 1);
+    for (int i = size - next; i > 0; --i) std::swap(undrawn[i], undrawn[random.rdm(0, std::int16_t(i))]);
 }
 
 void shuffleDeal(GameState& s, RandomSource& random) {

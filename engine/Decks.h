@@ -13,6 +13,11 @@ enum class Deck : std::uint8_t { Treasure = 1, Fate = 2 };
 
 // A new order for the deck (TreasureOrder or FateOrder), drawing one slot per card.
 void shuffleDeck(GameState& s, RandomSource& random, Deck deck);
+// The cards of the deck not drawn since its last shuffle (its slots from the draw position on) put in
+// a new order by `random`, starting from their ascending order: the order that comes out depends on
+// which cards are left and on `random`, never on the order they were in. The drawn slots and the draw
+// position stay. A used-up deck is left as it is: its next draw shuffles it whole.
+void reshuffleUndrawn(GameState& s, RandomSource& random, Deck deck);
 // A new order of all deeds in DealOrder, from which the first deeds are dealt.
 void shuffleDeal(GameState& s, RandomSource& random);
 

@@ -206,6 +206,9 @@ public:
     void computerAnswered(Ctl frame);
     // A copy of the position played forward with every seat the computer's.
     void seatComputersEverywhere();
+    // The cards still to be drawn from both decks put in an order of the copy's own draws: the
+    // computer weighing a choice may not know which card comes next, any more than a person does.
+    void hideUndrawnCards();
     // One piece of `deed` sold back to the bank by `player`, as pieceSale() prices it.
     void sellPieceToBank(int player, int deed);
 

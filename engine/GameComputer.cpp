@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 
+#include "engine/Decks.h"
+
 namespace tavorin {
 
 namespace {
@@ -114,6 +116,11 @@ void Game::computerAnswered(Ctl frame) {
 
 void Game::seatComputersEverywhere() {
     for (int k = 1; k <= s.NumOfPlayer; ++k) s.player(k).IsComputer = kTrue;
+}
+
+void Game::hideUndrawnCards() {
+    reshuffleUndrawn(s, *random_, Deck::Treasure);
+    reshuffleUndrawn(s, *random_, Deck::Fate);
 }
 
 } // namespace tavorin

@@ -2,7 +2,10 @@
 // game itself, its draws and its messages untouched.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
+#include <string>
 
 #include "computer/ComSteps.h"
 #include "computer/Headless.h"
@@ -97,6 +100,53 @@ TEST_F(StrongTest, TheSamePositionGetsTheSameChoice) {
     onDeed(1, 20000);
     StrongStrategy first(quick), second(quick);
     EXPECT_EQ(first.freeLand(game), second.freeLand(game));
+}
+
+TEST_F(StrongTest, TheOrderOfTheCardsLeftToDrawDoesNotSwayHim) {
+    // Four cards left in each deck; what a person has seen drawn is the same in both, only the order
+    // of what is left differs: the next card is a windfall (13000, or a 4000 refund) in one and a
+    // fine (2500, or 3000) in the other. With little cash left after buying, the next card would
+    // decide whether the land is worth it, if he could see it.
+    struct Order {
+        std::array<int, 4> treasure, fate;
+    };
+    const Order windfallNext{{5, 13, 15, 11}, {9, 14, 15, 8}};
+    const Order fineNext{{15, 11, 13, 5}, {15, 8, 9, 14}};
+    struct Case {
+        int deed;
+        std::int32_t money;
+    } cases[] = {{5, 1000}, {24, 3750}, {29, 4250}, {29, 4500}};
+    auto deal = [](std::array<std::int16_t, kMaxCards + 1>& order, const std::array<int, 4>& left) {
+        int slot = 1;
+        for (int card = 1; card <= 15; ++card)
+            if (std::find(left.begin(), left.end(), card) == left.end())
+                order[std::size_t(slot++)] = std::int16_t(card);
+        for (int card : left) order[std::size_t(slot++)] = std::int16_t(card);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("deed " + std::to_string(c.deed) + ", money " + std::to_string(c.money));
+        LandChoice choice[2];
+        for (int k = 0; k < 2; ++k) {
+            const Order& o = k == 0 ? windfallNext : fineNext;
+            rnd.strict = false;
+            SetUp();
+            onDeed(c.deed, c.money);
+            deal(s.TreasureOrder, o.treasure);
+            deal(s.FateOrder, o.fate);
+            s.OrderNumberOfTreasure = 12;
+            s.OrderNumberOfFate = 12;
+            const auto treasure = s.TreasureOrder, fate = s.FateOrder;
+            rnd.strict = true;
+            StrongStrategy strong(quick);
+            choice[k] = strong.freeLand(game);
+            EXPECT_EQ(s.TreasureOrder, treasure);
+            EXPECT_EQ(s.FateOrder, fate);
+            EXPECT_EQ(s.OrderNumberOfTreasure, 12);
+            EXPECT_EQ(s.OrderNumberOfFate, 12);
+            EXPECT_TRUE(rnd.log.empty());
+        }
+        EXPECT_EQ(choice[0], choice[1]);
+    }
 }
 
 TEST_F(StrongTest, OnlyWhatHeCanPayForIsWeighed) {

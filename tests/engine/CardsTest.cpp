@@ -1,6 +1,10 @@
 // The two decks, the probing shuffle, the draw order with its reshuffle on the sixteenth
 // draw, the announcement, and a person's settlement of the card through the payment rule.
+#include <algorithm>
 #include <random>
+#include <vector>
+
+#include "engine/Decks.h"
 
 #include "tests/engine/RulesFixture.h"
 
@@ -136,6 +140,74 @@ TEST_F(CardsTest, FifteenDrawsAfterAnyShuffleGiveEveryCardOnce) {
             EXPECT_EQ(*seen.rbegin(), 15);
             EXPECT_TRUE(rnd.queue.empty());
         }
+    }
+}
+
+// ------------------------------------------------------------------ the undrawn cards reordered
+
+// The computer's lookahead reorders what is left to draw: the same cards from the draw position on,
+// the drawn slots and the position as they were, and the result the same whatever order the cards
+// left were in.
+TEST_F(CardsTest, TheUndrawnCardsAreReorderedAndNothingElse) {
+    struct Case {
+        const char* what;
+        Deck deck;
+        int next;                 // the draw position
+        std::vector<int> undrawn; // the slots from `next` to 15 before
+        std::vector<int> draws;   // answers to rdm(0, i), i from the last slot down
+        std::vector<int> want;    // the slots from `next` to 15 after, worked by hand
+    } cases[] = {
+        // Ascending 2 9 15; i = 2 swaps with 0: 15 9 2; i = 1 swaps with itself.
+        {"three left", Deck::Fate, 13, {15, 2, 9}, {0, 1}, {15, 9, 2}},
+        {"the same three in another order", Deck::Fate, 13, {9, 15, 2}, {0, 1}, {15, 9, 2}},
+        {"the same three, the other deck", Deck::Treasure, 13, {2, 15, 9}, {0, 1}, {15, 9, 2}},
+        // Every i swapped with slot 0 turns the ascending deck one place to the left.
+        {"a whole deck, fresh from its shuffle",
+         Deck::Fate,
+         1,
+         {4, 9, 1, 15, 2, 8, 3, 7, 14, 5, 6, 13, 10, 12, 11},
+         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+         {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 1}},
+        {"one card left: nothing to draw for", Deck::Treasure, 15, {6}, {}, {6}},
+        {"used up: the next draw shuffles it whole", Deck::Fate, 16, {}, {}, {}},
+        {"a position outside the deck (a damaged save)", Deck::Treasure, 0, {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        rnd.strict = false;
+        SetUp();
+        const bool treasure = c.deck == Deck::Treasure;
+        auto& order = treasure ? s.TreasureOrder : s.FateOrder;
+        auto& other = treasure ? s.FateOrder : s.TreasureOrder;
+        // The drawn slots hold the other cards, highest first; the undrawn ones follow.
+        std::vector<int> drawn;
+        for (int card = 15; card >= 1; --card)
+            if (std::find(c.undrawn.begin(), c.undrawn.end(), card) == c.undrawn.end()) drawn.push_back(card);
+        const int first = c.next >= 1 && c.next <= 15 ? c.next : 16; // the first undrawn slot
+        for (int p = 1; p <= 15; ++p)
+            order[std::size_t(p)] =
+                std::int16_t(p < first ? drawn[std::size_t(p - 1)] : c.undrawn[std::size_t(p - first)]);
+        (treasure ? s.OrderNumberOfTreasure : s.OrderNumberOfFate) = std::int16_t(c.next);
+        (treasure ? s.OrderNumberOfFate : s.OrderNumberOfTreasure) = 5;
+        const auto before = order, otherBefore = other;
+        rnd.log.clear();
+        rnd.strict = true;
+        rnd.queue.assign(c.draws.begin(), c.draws.end());
+
+        reshuffleUndrawn(s, rnd, c.deck);
+
+        ASSERT_EQ(rnd.log.size(), c.draws.size());
+        for (std::size_t k = 0; k < rnd.log.size(); ++k) {
+            EXPECT_EQ(rnd.log[k].lo, 0);
+            EXPECT_EQ(rnd.log[k].hi, int(c.undrawn.size() - 1 - k));
+        }
+        for (int p = 1; p < first; ++p) EXPECT_EQ(order[std::size_t(p)], before[std::size_t(p)]) << p;
+        for (int p = first; p <= 15; ++p)
+            EXPECT_EQ(order[std::size_t(p)], c.want[std::size_t(p - first)]) << p;
+        for (std::size_t p = 16; p < order.size(); ++p) EXPECT_EQ(order[p], 0);
+        EXPECT_EQ(treasure ? s.OrderNumberOfTreasure : s.OrderNumberOfFate, c.next);
+        EXPECT_EQ(other, otherBefore);
+        EXPECT_EQ(treasure ? s.OrderNumberOfFate : s.OrderNumberOfTreasure, 5);
     }
 }
 

@@ -78,16 +78,16 @@ bool BoardView::lift(int k) {
 void BoardView::putDown(int k, int x, int y, int pox, int poy) {
     look_.outlinedSquare = -1;
     const int square = game_.state().player(k).Position;
-    const bool due = game_.state().FirstProcess == "Y" && k == game_.state().NV;
+    const bool due = game_.state().tokenDue() && k == game_.state().NV;
     runner_([&] { game_.DropToken(k, square, x, y, pox, poy); });
     update();
-    if (due && game_.state().FirstProcess != "Y") emit squareReported();
+    if (due && !game_.state().tokenDue()) emit squareReported();
 }
 
 bool BoardView::carryCurrentToken() {
     const GameState& s = game_.state();
     const int k = s.NV;
-    if (drag_ || !isEnabled() || !validPlayer(k) || s.FirstProcess != "Y" || s.gameOver) return false;
+    if (drag_ || !isEnabled() || !validPlayer(k) || !s.tokenDue() || s.gameOver) return false;
     if (!lift(k)) return false;
     // Set down in the middle of the square, held by its middle.
     const Rect box = squareRect(s.player(k).Position);
@@ -99,7 +99,7 @@ void BoardView::mousePressEvent(QMouseEvent* e) {
     if (childAt(e->position().toPoint())) return;
     const QPointF at = twipsAt(e->position());
     const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
-    if (clickToMove_ && game_.state().FirstProcess == "Y" && validPlayer(game_.state().NV) &&
+    if (clickToMove_ && game_.state().tokenDue() && validPlayer(game_.state().NV) &&
         onOwnSquare(game_.state(), game_.state().NV, x, y)) {
         carryCurrentToken();
         return;

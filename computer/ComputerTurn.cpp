@@ -60,15 +60,15 @@ double ComputerTurn::step() {
         return kPoint;
     case Stage::Pointing:
         g_.putComputerToken(player_);
-        if (s.LoopFinish == "True") strategy_.startThinking(g_, Ctl::BonusFrame);
+        if (s.LoopFinish) strategy_.startThinking(g_, Ctl::BonusFrame);
         stage_ = Stage::Placed;
         return kPlace;
     case Stage::Placed:
-        if (s.FirstProcess != "Y") {
+        if (!s.tokenDue()) {
             stage_ = Stage::Done;
             return kOver;
         }
-        if (s.LoopFinish == "True") {
+        if (s.LoopFinish) {
             // The bonus is chosen before the square is looked at, a card drawn or a frame opened.
             if (!strategy_.ready()) {
                 if (s.Speed <= Game::speedOfOption(1)) strategy_.hurry();
@@ -138,7 +138,7 @@ void ComputerTurn::play() {
 double ComputerTurn::resolve() {
     Game& g = g_;
     g.beginLanding();
-    if (g.state().LoopFinish == "True") {
+    if (g.state().LoopFinish) {
         g.armComputerBonus();
         com::takeBonus(g, bonus_);
     }

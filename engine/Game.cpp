@@ -160,7 +160,7 @@ void Game::NewGame(const NewGameSetup& setup) {
     s.NumOfTreasure = kCardsPerDeck;
     s.NumOfFate = kCardsPerDeck;
     s.Continue = 0;
-    s.FirstProcess = "N";
+    s.setTokenDue(false);
     s.checkdiscount = kFalse;
     ui[Ctl::RunButton].enabled = false;
     ui[Ctl::StopButton].enabled = false;

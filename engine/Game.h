@@ -257,7 +257,7 @@ public:
     std::string BonusLine(int deed) const;
 
     // --- Shared rules, used by the person's handlers and by the computer ---
-    int currentDeed() const;                 // deed number in `Number`, 0 when it is not one
+    int currentDeed() const { return validDeed(s.Number) ? s.Number : 0; } // 0: the square is no land
     std::int32_t singleRent(int deed) const; // Rent[5] with a tower, else Rent[Houses]
     void countOwnerPieces(int owner);        // CheckPairLand and CheckMultiLand over the owner's deeds
     std::int32_t notSingleRent(int deed);    // recounts, then 850/2250 or 500 x group pieces

@@ -74,7 +74,7 @@ void Game::startComputerTurn() {
 void Game::moveComputer(int player) {
     showRollText();
     applyMove(player);
-    s.FirstProcess = "Y";
+    s.setTokenDue(true);
 }
 
 void Game::showMoveOnBoard() {
@@ -111,7 +111,7 @@ void Game::lockFrame(Ctl frame) {
 
 void Game::computerAnswered(Ctl frame) {
     for (Ctl c : lockedButtons(frame)) ui[c].enabled = true;
-    s.FirstProcess = "N";
+    s.setTokenDue(false);
 }
 
 void Game::seatComputersEverywhere() {

@@ -3,17 +3,15 @@
 
 #include "engine/Decks.h"
 #include "engine/Tariff.h"
-#include "engine/Text.h"
 
 namespace tavorin {
 
 int Game::DrawCard(bool treasure) {
-    s.TypeOfSend = "a";
-    s.ValueOfSend = treasure ? "1" : "2";
+    s.TypeOfSend = 'a';
+    s.ValueOfSend = treasure ? '1' : '2';
     const int card = drawCard(s, *random_, treasure ? Deck::Treasure : Deck::Fate);
     report({.kind = EventKind::DrewCard, .player = s.NV, .deed = treasure ? 1 : 2, .other = card});
-    s.Number.clear();
-    appendNumber(s.Number, card);
+    s.Number = card;
     return card;
 }
 
@@ -24,20 +22,9 @@ void Game::ReportSquare(int square) {
         DrawCard(sq.valueOfSend == '1');
         return;
     }
-    s.TypeOfSend.assign(1, sq.typeOfSend);
-    s.ValueOfSend.assign(1, sq.valueOfSend);
-    if (sq.typeOfSend == 'c') {
-        s.Number.clear();
-        appendNumber(s.Number, sq.deed);
-    } else {
-        s.Number = "1";
-    }
-}
-
-int Game::currentDeed() const {
-    int d = 0;
-    if (!parseDigits(s.Number, d) || !validDeed(d)) return 0;
-    return d;
+    s.TypeOfSend = sq.typeOfSend;
+    s.ValueOfSend = sq.valueOfSend;
+    s.Number = sq.typeOfSend == 'c' ? sq.deed : 1;
 }
 
 Ctl Game::openFrame(Ctl frame, Ctl focus) {
@@ -124,15 +111,13 @@ Ctl Game::openSquareFrame(Player who) {
             ui[frame].visible = true;
         return frame;
     };
-    const std::string& type = s.TypeOfSend;
-    const std::string& value = s.ValueOfSend;
-    int number = 0;
-    const bool numberOk = parseDigits(s.Number, number);
+    const char type = s.TypeOfSend;
+    const char value = s.ValueOfSend;
+    const int number = s.Number;
     Ctl frame = Ctl::None;
-    if (type == "a" && (value == "1" || value == "2")) {
-        const bool treasure = value == "1";
-        const CardRecord* card =
-            numberOk ? cardOf(s, treasure ? Deck::Treasure : Deck::Fate, number) : nullptr;
+    if (type == 'a' && (value == '1' || value == '2')) {
+        const bool treasure = value == '1';
+        const CardRecord* card = cardOf(s, treasure ? Deck::Treasure : Deck::Fate, number);
         if (card && treasure) {
             if (person) view_->messageBox("หีบสมบัติ", "พบหีบสมบัติ");
             setLabel(Ctl::LabelTreasure, card->Text);
@@ -142,15 +127,15 @@ Ctl Game::openSquareFrame(Player who) {
             setLabel(Ctl::LabelFate, card->Text);
             frame = open(Ctl::FateFrame, Ctl::OKButtonInFate);
         }
-    } else if (type == "b" && value == "1") {
+    } else if (type == 'b' && value == '1') {
         frame = open(Ctl::TaxFrame, Ctl::OKButtonInTaxFrame);
-    } else if (type == "b" && value == "2") {
+    } else if (type == 'b' && value == '2') {
         frame = open(Ctl::DishonestFrame, Ctl::OKButtonInDishonestFrame);
-    } else if (type == "b" && value == "3") {
+    } else if (type == 'b' && value == '3') {
         frame = open(Ctl::RelaxFrame, Ctl::OKButtonInRelaxFrame);
-    } else if (type == "d") {
+    } else if (type == 'd') {
         frame = open(Ctl::StartFrame, Ctl::OKButtonInStart);
-    } else if (type == "c" && numberOk && validDeed(number)) {
+    } else if (type == 'c' && validDeed(number)) {
         if (s.FirstLapLock[s.NV] == kTrue) {
             frame = open(Ctl::FirstFrame, Ctl::OKButtonInFirst);
         } else {
@@ -176,7 +161,7 @@ void Game::beginLanding() {
 void Game::ProcessAfterPut() {
     beginLanding();
     if (openSquareFrame(Player::Person) == Ctl::None) return;
-    if (s.LoopFinish == "True") {
+    if (s.LoopFinish) {
         ++s.Continue;
         armBonusLook();
     } else {

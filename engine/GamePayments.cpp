@@ -8,7 +8,6 @@
 #include "engine/Holdings.h"
 #include "engine/Money.h"
 #include "engine/Tariff.h"
-#include "engine/Text.h"
 
 namespace tavorin {
 
@@ -143,8 +142,6 @@ void Game::GoBankrupt() {
 
 std::optional<Due> Game::dueOn(Ctl frame) {
     const int d = currentDeed();
-    int c = 0;
-    const CardRecord* card = nullptr;
     switch (frame) {
     case Ctl::NotOwnSingleLandFrame:
         if (d == 0) return std::nullopt;
@@ -158,11 +155,12 @@ std::optional<Due> Game::dueOn(Ctl frame) {
     case Ctl::TaxFrame: return Due{-taxDue(s.NV), 0};
     case Ctl::DishonestFrame: return Due{-kBail, 0};
     case Ctl::TreasureFrame:
-    case Ctl::FateFrame:
-        if (parseDigits(s.Number, c))
-            card = cardOf(s, frame == Ctl::TreasureFrame ? Deck::Treasure : Deck::Fate, c);
+    case Ctl::FateFrame: {
+        const CardRecord* card =
+            cardOf(s, frame == Ctl::TreasureFrame ? Deck::Treasure : Deck::Fate, s.Number);
         if (!card) return std::nullopt;
         return Due{card->Amount, 0};
+    }
     default: return std::nullopt;
     }
 }

@@ -32,18 +32,18 @@ void Game::applyMove(int player) {
     int pos = p.Position + s.CubeValue1 + s.CubeValue2;
     if (pos >= kSquares) {
         pos -= kSquares;
-        s.LoopFinish = "True";
+        s.LoopFinish = true;
         s.FirstLapLock[std::size_t(player)] = kFalse;
         if (validPlayer(player)) ++endProgress_.laps[std::size_t(player)];
     } else {
-        s.LoopFinish = "False";
+        s.LoopFinish = false;
     }
     p.Position = std::uint8_t(pos);
     report({.kind = EventKind::Rolled,
             .player = player,
             .amount = s.CubeValue1 + s.CubeValue2,
             .other = s.CubeValue1});
-    if (s.LoopFinish == "True") report({.kind = EventKind::PassedStart, .player = player});
+    if (s.LoopFinish) report({.kind = EventKind::PassedStart, .player = player});
     report({.kind = EventKind::Moved, .player = player, .other = pos});
 }
 
@@ -54,7 +54,7 @@ void Game::StopButton_Click() {
     ui[Ctl::StopButton].enabled = false;
     ui.focus = Ctl::Command2;
     applyMove(s.NV);
-    s.FirstProcess = "Y";
+    s.setTokenDue(true);
     SetArrowPictureOnMap();
     // The move is made on the board, which may lie behind MAIN.
     board.visible = true;
@@ -139,11 +139,11 @@ bool Game::DropToken(int k, int square, int x, int y, int pox, int poy) {
     const Rect& box = kSquareTable[std::size_t(square)].box;
     s.tokenLeft[std::size_t(k)] = std::int16_t(box.left + x - pox);
     s.tokenTop[std::size_t(k)] = std::int16_t(box.top + y - poy);
-    if (k == s.NV && s.FirstProcess == "Y" && !s.gameOver) {
+    if (k == s.NV && s.tokenDue() && !s.gameOver) {
         ui.visible = true;
         // The move counts as reported before its handling starts: a message box inside it runs an
         // event loop, and a drop delivered there must not draw a second card or open a second frame.
-        s.FirstProcess = "N";
+        s.setTokenDue(false);
         ReportSquare(square);
         ProcessAfterPut();
     }

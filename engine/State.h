@@ -75,7 +75,11 @@ struct GameState {
     std::uint8_t Continue = 0;
     std::uint8_t CheckPairLand = 0;
     std::uint8_t CheckMultiLand = 0;
+    // "Y" while the token of the dice's move waits to be put on its square. The saved game holds this
+    // text and a loaded one is written back as it was read, so it stays text; the rules ask tokenDue().
     std::string FirstProcess = "N";
+    bool tokenDue() const { return FirstProcess == "Y"; }
+    void setTokenDue(bool due) { FirstProcess.assign(1, due ? 'Y' : 'N'); }
     std::int16_t OrderNumberOfTreasure = 1;
     std::int16_t OrderNumberOfFate = 1;
     std::array<std::int16_t, kMaxCards + 1> TreasureOrder{};
@@ -90,11 +94,13 @@ struct GameState {
     std::string FileName;
     std::array<std::int16_t, kMaxPlayers + 1> FirstLapLock{};
 
-    // The hidden fields through which a finished move is reported; text, as the board writes them.
-    std::string TypeOfSend = "a";
-    std::string ValueOfSend = "1";
-    std::string Number = "1";
-    std::string LoopFinish = "false";
+    // The square a finished move reported: its kind ('a' a card, 'b' tax, bail or rest, 'c' land,
+    // 'd' the start), which one of its kind, and the deed or the card drawn (1 for the others). A game
+    // is saved only between turns, so none of these is in the saved file.
+    char TypeOfSend = 'a';
+    char ValueOfSend = '1';
+    int Number = 1;
+    bool LoopFinish = false; // the move passed the start
 
     // Board values that the game saves: token corners in twips, the name/price switch, tool tips.
     std::array<std::int16_t, kMaxPlayers + 1> tokenLeft{};

@@ -24,9 +24,9 @@ protected:
     // `who` picks the frame of mortgaged land: the computer's own counts as its own land.
     void onDeed(int d, std::int32_t money, Player who = Player::Person) {
         s.player(1).Money = money;
-        s.TypeOfSend = "c";
-        s.ValueOfSend = "1";
-        s.Number = std::to_string(d);
+        s.TypeOfSend = 'c';
+        s.ValueOfSend = '1';
+        s.Number = d;
         s.Continue = 1;
         game.fillLandFrame(d, who);
     }

@@ -170,8 +170,8 @@ TEST_F(DecisionTest, TaxIsRecomputedAfterSellingTheTower) {
     s.deed(29).Houses = 4;
     s.deed(29).Towers = 1;
     s.player(1).Money = 1500;
-    s.TypeOfSend = "b";
-    s.ValueOfSend = "1";
+    s.TypeOfSend = 'b';
+    s.ValueOfSend = '1';
     s.Continue = 1;
     decide(Ctl::TaxFrame);
     EXPECT_EQ(s.deed(29).Towers, 0);
@@ -200,8 +200,8 @@ TEST_F(DecisionTest, LastDeedIsSoldFirst) {
     give(1, 3);
     s.player(1).Money = 0;
     s.Continue = 1;
-    s.TypeOfSend = "b";
-    s.ValueOfSend = "2";
+    s.TypeOfSend = 'b';
+    s.ValueOfSend = '2';
     decide(Ctl::DishonestFrame); // 500 bail: deed 3 sells for 1800
     EXPECT_EQ(s.deed(3).Owner, 0);
     EXPECT_EQ(s.deed(20).Owner, 1);

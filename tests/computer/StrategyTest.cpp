@@ -48,7 +48,7 @@ TEST_F(StrongTest, WeighingAChoiceTakesNoDrawAndChangesNothing) {
              t.give(1, 5);
              t.s.player(1).Money = 3000;
              t.s.player(1).Position = 4;
-             t.s.LoopFinish = "True";
+             t.s.LoopFinish = true;
              t.s.FirstProcess = "Y";
          },
          [](Strategy& st, Game& g) { st.lapBonus(g); }},
@@ -215,7 +215,7 @@ TEST_F(StrongTest, TheThreadAnswersEveryQuestionOfTheStepAsAtHome) {
              t.give(1, 1);
              t.s.player(1).Money = 3000;
              t.s.player(1).Position = 4;
-             t.s.LoopFinish = "True";
+             t.s.LoopFinish = true;
              t.s.FirstProcess = "Y";
          }},
     };

@@ -93,9 +93,9 @@ TEST_F(CardsTest, DrawsFollowTheOrderAndReshuffleOnlyOnTheSixteenthDraw) {
         SCOPED_TRACE(p);
         closeAll();
         landOn(squares[p % 3]);
-        EXPECT_EQ(s.TypeOfSend, "a");
-        EXPECT_EQ(s.ValueOfSend, "1");
-        EXPECT_EQ(s.Number, std::to_string(want[p]));
+        EXPECT_EQ(s.TypeOfSend, 'a');
+        EXPECT_EQ(s.ValueOfSend, '1');
+        EXPECT_EQ(s.Number, want[p]);
         EXPECT_EQ(text(Ctl::LabelTreasure), rules::kTreasure[std::size_t(want[p] - 1)].text);
         EXPECT_EQ(s.OrderNumberOfTreasure, p + 1);
     }
@@ -106,7 +106,7 @@ TEST_F(CardsTest, DrawsFollowTheOrderAndReshuffleOnlyOnTheSixteenthDraw) {
     closeAll();
     landOn(33);
     EXPECT_EQ(rnd.log.size(), 15u);
-    EXPECT_EQ(s.Number, "2");
+    EXPECT_EQ(s.Number, 2);
     EXPECT_EQ(s.OrderNumberOfTreasure, 2);
     EXPECT_EQ(s.FateOrder, fateOrder) << "the Fate deck is untouched";
     EXPECT_EQ(s.OrderNumberOfFate, 1);
@@ -117,9 +117,9 @@ TEST_F(CardsTest, FateDrawsAreIndependentOfTreasureDraws) {
     s.OrderNumberOfTreasure = 4;
     rnd.queue.assign(15, 1);
     landOn(22);
-    EXPECT_EQ(s.TypeOfSend, "a");
-    EXPECT_EQ(s.ValueOfSend, "2");
-    EXPECT_EQ(s.Number, "1");
+    EXPECT_EQ(s.TypeOfSend, 'a');
+    EXPECT_EQ(s.ValueOfSend, '2');
+    EXPECT_EQ(s.Number, 1);
     EXPECT_EQ(s.OrderNumberOfFate, 2);
     EXPECT_EQ(s.OrderNumberOfTreasure, 4);
     EXPECT_EQ(text(Ctl::LabelFate), rules::kFate[0].text);
@@ -226,7 +226,7 @@ TEST_F(CardsTest, EveryCardSettles) {
             view.messages.clear();
             (treasure ? s.OrderNumberOfTreasure : s.OrderNumberOfFate) = std::int16_t(c);
             landOn(treasure ? 17 : 36);
-            ASSERT_EQ(s.Number, std::to_string(c));
+            ASSERT_EQ(s.Number, c);
             ASSERT_EQ(view.messages.size(), 1u);
             EXPECT_EQ(view.messages[0].title, treasure ? "หีบสมบัติ" : "ประตูดวง");
             EXPECT_EQ(view.messages[0].text, treasure ? "พบหีบสมบัติ" : "เสี่ยงดวงกันหน่อย");

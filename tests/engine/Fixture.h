@@ -71,7 +71,7 @@ protected:
     // Lands the current player on `square` straight away (without the dice).
     void landOn(int square, bool lap = false) {
         s.player(s.NV).Position = std::uint8_t(square);
-        s.LoopFinish = lap ? "True" : "False";
+        s.LoopFinish = lap;
         s.FirstProcess = "Y";
         drop();
     }

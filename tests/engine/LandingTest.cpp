@@ -38,12 +38,12 @@ TEST_F(LandingTest, EverySquareReportsItselfAndOpensItsFrame) {
         view.messages.clear();
         const std::int32_t before = s.player(1).Money;
         landOn(sq);
-        EXPECT_EQ(s.TypeOfSend, std::string(1, want.type));
-        EXPECT_EQ(s.ValueOfSend, std::string(1, want.value));
+        EXPECT_EQ(s.TypeOfSend, want.type);
+        EXPECT_EQ(s.ValueOfSend, want.value);
         if (want.type == 'c') {
-            EXPECT_EQ(s.Number, std::to_string(want.deed));
+            EXPECT_EQ(s.Number, want.deed);
         } else if (want.type != 'a') {
-            EXPECT_EQ(s.Number, "1");
+            EXPECT_EQ(s.Number, 1);
         }
         EXPECT_EQ(openFrames(), std::vector<Ctl>{frame.frame});
         EXPECT_EQ(game.screen().focus, frame.focus);
@@ -57,7 +57,7 @@ TEST_F(LandingTest, EverySquareReportsItselfAndOpensItsFrame) {
             EXPECT_EQ(view.messages[0].title, frame.title);
             EXPECT_EQ(view.messages[0].text, frame.text);
             int card = 0;
-            ASSERT_TRUE(parseDigits(s.Number, card));
+            card = s.Number;
             const auto& deck = want.value == '1' ? rules::kTreasure : rules::kFate;
             EXPECT_EQ(text(want.value == '1' ? Ctl::LabelTreasure : Ctl::LabelFate),
                       deck[std::size_t(card - 1)].text);
@@ -226,7 +226,7 @@ TEST_F(LandingTest, LandDispatchOpensTheFirstMatchingCase) {
         EXPECT_EQ(openFrames(), std::vector<Ctl>{c->frame});
         EXPECT_EQ(game.screen().focus, c->focus);
         EXPECT_EQ(s.Continue, 1);
-        EXPECT_EQ(s.Number, std::to_string(c->deed));
+        EXPECT_EQ(s.Number, c->deed);
         for (const auto& [ctl, want] : c->labels) EXPECT_EQ(text(ctl), want) << controlName(ctl);
         for (Ctl ctl : c->shown) EXPECT_TRUE(visible(ctl)) << controlName(ctl);
         for (Ctl ctl : c->hidden) EXPECT_FALSE(visible(ctl)) << controlName(ctl);
@@ -402,7 +402,7 @@ TEST_F(LandingTest, TheButtonsOfAClosedFrameDoNothing) {
                                         &Game::OKButtonInFirst_Click,
                                         &Game::OKButtonInDishonestFrame_Click};
     for (int d : {1, 5, 9, 3, 29, 28}) {
-        s.Number = std::to_string(d);
+        s.Number = d;
         for (auto h : handlers) (game.*h)();
     }
     EXPECT_EQ(s.player(1).Money, 15000);
@@ -419,15 +419,21 @@ TEST_F(LandingTest, TheButtonsOfAClosedFrameDoNothing) {
 // ------------------------------------------------------------------ "Wrong Value"
 
 TEST_F(LandingTest, WrongValueOpensNothingAndTakesBackItsDecision) {
-    const std::pair<std::string, std::string> reports[] = {{"x", "1"}, {"", "1"},  {"A", "1"}, {"a", "3"},
-                                                           {"a", "0"}, {"b", "4"}, {"b", "0"}, {"b", ""}};
-    for (const auto& [type, value] : reports) {
-        SCOPED_TRACE(type + "/" + value);
+    struct Report {
+        char type, value;
+        int number;
+    };
+    // The deed or card number must name one: no deed 0 or 30, no card past the 15 of a deck.
+    const Report reports[] = {{'x', '1', 1},  {'\0', '1', 1}, {'A', '1', 1},  {'a', '3', 1}, {'a', '0', 1},
+                              {'b', '4', 1},  {'b', '0', 1},  {'b', '\0', 1}, {'c', '1', 0}, {'c', '1', 30},
+                              {'c', '1', -1}, {'a', '1', 0},  {'a', '2', 16}};
+    for (const auto& [type, value, number] : reports) {
+        SCOPED_TRACE(std::string(1, type) + "/" + std::string(1, value) + "/" + std::to_string(number));
         startGame(2);
         s.TypeOfSend = type;
         s.ValueOfSend = value;
-        s.Number = "1";
-        s.LoopFinish = "True"; // step 4 is skipped: no bonus either
+        s.Number = number;
+        s.LoopFinish = true; // step 4 is skipped: no bonus either
         game.ProcessAfterPut();
         ASSERT_EQ(view.messages.size(), 1u);
         EXPECT_EQ(view.messages[0].title, kAppTitle);
@@ -445,7 +451,7 @@ TEST_F(LandingTest, WrongValueOpensNothingAndTakesBackItsDecision) {
 TEST_F(LandingTest, WrongValueWhileAnotherDecisionIsOpenDoesNotPassTheTurn) {
     // Only the decision it counted is taken back; one still open keeps the turn.
     s.Continue = 1;
-    s.TypeOfSend = "z";
+    s.TypeOfSend = 'z';
     game.ProcessAfterPut();
     EXPECT_EQ(s.Continue, 1);
     EXPECT_EQ(s.NV, 1);

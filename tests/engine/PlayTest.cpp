@@ -34,7 +34,7 @@ protected:
         game.StopButton_Click();
         ASSERT_EQ(text(Ctl::Text1), "ทอยได้ " + std::to_string(d1 + d2) + " แต้ม");
         ASSERT_EQ(s.player(player).Position, (from + d1 + d2) % 40);
-        ASSERT_EQ(s.LoopFinish, from + d1 + d2 >= 40 ? "True" : "False");
+        ASSERT_EQ(s.LoopFinish, from + d1 + d2 >= 40);
         ASSERT_TRUE(game.PressToken(player));
         ASSERT_TRUE(game.boardScreen().arrow2.visible);
         drop();

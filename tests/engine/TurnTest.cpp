@@ -38,7 +38,7 @@ TEST_F(TurnTest, RollMovesAndWrapsPastTheStart) {
     game.StopButton_Click();
     EXPECT_EQ(text(Ctl::Text1), "ทอยได้ 7 แต้ม");
     EXPECT_EQ(s.player(1).Position, 2);
-    EXPECT_EQ(s.LoopFinish, "True");
+    EXPECT_TRUE(s.LoopFinish);
     EXPECT_EQ(s.FirstLapLock[1], 0);
     EXPECT_EQ(s.FirstProcess, "Y");
     EXPECT_EQ(game.screen().focus, Ctl::Command2);
@@ -52,7 +52,7 @@ TEST_F(TurnTest, RollEndingOnFortyLandsOnStart) {
     s.player(1).Position = 30;
     roll(5, 5);
     EXPECT_EQ(s.player(1).Position, 0);
-    EXPECT_EQ(s.LoopFinish, "True");
+    EXPECT_TRUE(s.LoopFinish);
 }
 
 TEST_F(TurnTest, HandOverSkipsBankruptAndLostTurns) {

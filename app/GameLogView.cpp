@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin::app {
@@ -29,6 +30,8 @@ GameLogView::GameLogView(QWidget* parent) : QWidget(parent, parent ? Qt::WindowF
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
     resize(kWindowSize);
+    // Docked, its least height is counted in lines of its text.
+    ui::followTextScale(*this, [this](double) { setDocked(docked_); });
 }
 
 void GameLogView::append(const std::string& line) {
@@ -47,6 +50,7 @@ void GameLogView::reset(const std::vector<std::string>& lines) {
 }
 
 void GameLogView::setDocked(bool docked) {
+    docked_ = docked;
     text_->setToolTip(docked ? windowTitle() : QString());
     // Two lines and the box's frame.
     const int lines = 2 * text_->fontMetrics().lineSpacing() + 2 * text_->frameWidth() +

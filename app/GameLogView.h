@@ -39,6 +39,7 @@ protected:
 private:
     void showNewest();
     QPlainTextEdit* text_;
+    bool docked_ = false;
 };
 
 } // namespace tavorin::app

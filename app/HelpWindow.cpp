@@ -6,6 +6,7 @@
 
 #include "board/BoardPicture.h"
 #include "ui/Pictures.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 
 static void initHelpPage() { Q_INIT_RESOURCE(help); }
@@ -50,6 +51,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QFile file(QStringLiteral(":/help/how-to-play.html"));
     if (file.open(QIODevice::ReadOnly)) page_->setHtml(QString::fromUtf8(file.readAll()));
     resize(kBoardWidth + 80, 680);
+    ui::followTextScale(*this);
 }
 
 QString aboutText() {

@@ -1,6 +1,5 @@
 // MAIN's side of the options: the menus, the remembered window places and the text size.
 #include <QAbstractButton>
-#include <QFontDatabase>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -13,6 +12,7 @@
 #include "board/BoardWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 #include "ui/WealthChart.h"
 
@@ -25,9 +25,6 @@ const QString kOneWindowPlace = QStringLiteral("OneWindow");
 const QString kLogPlace = QStringLiteral("ComReport");
 // How the one window's right column is shared between the question and the docked log.
 const QString kDockedLogPlace = QStringLiteral("OneWindowLog");
-
-// The desktop's own text size, whatever font the game gives its widgets.
-double desktopPointSize() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(); }
 } // namespace
 
 void MainWindow::connectMenus() {
@@ -93,7 +90,9 @@ void MainWindow::showGameLog(bool shown) {
 void MainWindow::applyTextSize() {
     const TextSize size = settings_->textSize();
     menus_->showTextSize(size);
-    const double scale = Settings::textScale(size, desktopPointSize());
+    const double scale = settings_->textScale();
+    // Every other window of the game takes the size too, those open now and those still to come.
+    ui::setTextScale(scale);
     if (scale == textScale_) return;
     textScale_ = scale;
     setFont(ui::thaiFont(10 * scale));
@@ -105,8 +104,8 @@ void MainWindow::arrange() {
     const bool docked = layout_ == WindowLayout::OneWindow;
     if (!docked && !logView_->isWindow()) {
         logView_->setParent(nullptr, Qt::Window);
-        // Where no place is remembered, it takes its own size again.
-        logView_->resize(GameLogView::kWindowSize);
+        // Where no place is remembered, it takes its own size again, grown with its text.
+        logView_->resize(GameLogView::kWindowSize * textScale_);
     }
     if (docked)
         arrangeOneWindow(*panel_, parts_, *board_, logView_.get(), textScale_);

@@ -19,6 +19,7 @@
 #include "setup/StartWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 
 namespace tavorin::app {
 
@@ -43,6 +44,8 @@ Program::Program(RandomSource& random, const QString& folder)
     start_->setHallOfFameAvailable(true);
     ownSettings_ = std::make_unique<Settings>();
     settings_ = ownSettings_.get();
+    // The start window comes before the main window: it takes the chosen text size from here.
+    ui::setTextScale(settings_->textScale());
     // The players of the last new game are offered again.
     start_->setSetupPreparer([this](setupui::SetupWindow& setup) {
         if (const auto last = settings_->lastPlayers()) setup.offerChoices(*last);
@@ -72,6 +75,7 @@ void Program::setFileWriter(FileWriter& writer) {
 void Program::setSettings(Settings& settings) {
     settings_ = &settings;
     ownSettings_.reset();
+    ui::setTextScale(settings_->textScale());
     if (main_) main_->setSettings(settings);
 }
 

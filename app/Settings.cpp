@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontDatabase>
 #include <QSettings>
 
 #include "ui/Text.h"
@@ -106,6 +107,11 @@ double Settings::textScale(TextSize size, double desktopPointSize) {
     for (const TextStep& step : kTextSteps)
         if (step.size == size) return desktop * step.scale;
     return desktop;
+}
+
+double Settings::textScale() const {
+    // The desktop's own text size, whatever font the game gives its widgets.
+    return textScale(textSize(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF());
 }
 
 bool Settings::gameLogShown() const { return asBool(read(QStringLiteral("view/log"))).value_or(false); }

@@ -42,9 +42,11 @@ public:
     void setLayout(WindowLayout layout);
     TextSize textSize() const;
     void setTextSize(TextSize size);
-    // How much larger than designed the main window's text is drawn, for a desktop whose own text is
+    // How much larger than designed the windows' text is drawn, for a desktop whose own text is
     // `desktopPointSize` points.
     static double textScale(TextSize size, double desktopPointSize);
+    // The same for the chosen size on this desktop.
+    double textScale() const;
     // The speed option a new game starts with, 1 ("เร็วที่สุด") to 5 ("ช้าที่สุด").
     int speedOption() const;
     // Whether the game's log is shown; hidden unless the player chose it.

@@ -5,6 +5,7 @@
 #include "dealings/MortgageViews.h"
 #include "dealings/SellBankView.h"
 #include "ui/ControlNames.h"
+#include "ui/TextScale.h"
 #include "ui/WindowPlace.h"
 
 namespace tavorin {
@@ -16,6 +17,11 @@ DealingsWindows::DealingsWindows(Game& game)
       sellBank_(std::make_unique<SellBankView>(*this)), bid_(std::make_unique<BidView>(*this)),
       confirmBid_(std::make_unique<ConfirmBidView>(*this)) {
     nameControls();
+    for (QWidget* window : {static_cast<QWidget*>(playerForm_.get()), static_cast<QWidget*>(sellForm_.get()),
+                            static_cast<QWidget*>(mortgage_.get()), static_cast<QWidget*>(redeem_.get()),
+                            static_cast<QWidget*>(sellBank_.get()), static_cast<QWidget*>(bid_.get()),
+                            static_cast<QWidget*>(confirmBid_.get())})
+        ui::followTextScale(*window);
     refresh();
 }
 

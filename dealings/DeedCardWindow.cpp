@@ -12,6 +12,7 @@
 
 #include "dealings/DeedCard.h"
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 #include "ui/WindowPlace.h"
 
@@ -111,6 +112,7 @@ DeedCardWindow::DeedCardWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     owner->addWidget(named("DeedOwnName", {}, this), 1);
     column->addLayout(owner);
     setMinimumWidth(340);
+    ui::followTextScale(*this);
 }
 
 QLabel* DeedCardWindow::label(const char* name) const {

@@ -18,6 +18,7 @@
 #include "ui/DeedColumns.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 #include "ui/WealthChart.h"
 
@@ -174,6 +175,7 @@ WinWindow::WinWindow(QWidget* parent)
         quit_();
     });
     ui::nameControls(*this, {{"Text1", "ทรัพย์สินทั้งหมด"}, {"Text2", "เงินสด"}, {"List1", "โฉนดของผู้ชนะ"}});
+    ui::followTextScale(*this);
 }
 
 void WinWindow::setNextGameAvailable(bool available) {
@@ -227,6 +229,7 @@ HallOfFameDetailWindow::HallOfFameDetailWindow(QWidget* parent) : QWidget(parent
     column->addWidget(deeds_, 1);
     ui::nameControls(*this,
                      {{"TtotalAssetText", "ทรัพย์สินทั้งหมด"}, {"TCashText", "เงินสด"}, {"List1", "โฉนดที่มีอยู่"}});
+    ui::followTextScale(*this);
 }
 
 void HallOfFameDetailWindow::showDetail(const HallDetail& detail) {
@@ -264,6 +267,7 @@ HallOfFameWindow::HallOfFameWindow(const QString& folder, QWidget* parent)
     connect(details, &QPushButton::clicked, this, &HallOfFameWindow::DButton_Click);
     connect(topList_, &QListWidget::itemDoubleClicked, this, &HallOfFameWindow::DButton_Click);
     ui::nameControls(*this, {{"TopList", "สิบอันดับแรก"}});
+    ui::followTextScale(*this);
 }
 
 HallOfFameWindow::~HallOfFameWindow() = default;

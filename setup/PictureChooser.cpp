@@ -19,6 +19,7 @@
 #include "ui/ChosenLine.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin::setupui {
@@ -78,6 +79,7 @@ PictureChooser::PictureChooser(SetupWindow& setup, const QString& startFolder, Q
     drives_ = machineDrives();
     setDrives(drives_);
     setFolder(startFolder.isEmpty() ? QDir::currentPath() : startFolder);
+    ui::followTextScale(*this);
 }
 
 void PictureChooser::setDrives(const QStringList& drives) {
@@ -165,8 +167,8 @@ void PictureChooser::Command1_Click() {
             return;
         }
         const QString qpath = ui::qs(path);
-        setup_.showChosenPicture(
-            k, qpath, picturePreview(qpath, TwipLayout(setup_).px(495), setup_.devicePixelRatioF()));
+        setup_.showChosenPicture(k, qpath,
+                                 picturePreview(qpath, setup_.picturePx(), setup_.devicePixelRatioF()));
     }
     finish();
 }

@@ -1,6 +1,7 @@
 #include "setup/SetupWindow.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,6 +25,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/TextFit.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 #include "ui/WindowPlace.h"
 
@@ -104,6 +106,15 @@ SetupWindow::SetupWindow(const QString& startFolder, QWidget* parent)
     option_[2]->setChecked(true);
     Option_Click(2);
     nameControls();
+    // The token pictures are drawn again for the size their boxes take with the text.
+    ui::followTextScale(*this, [this, designed = picturePx_](double scale) {
+        picturePx_ = int(std::lround(designed * scale));
+        for (int k = 1; k <= kMaxPlayers; ++k) {
+            imgD_[k]->setPixmap(defaultTokenPixmap(k, picturePx_));
+            if (!fImg_[k]->text().isEmpty())
+                imgC_[k]->setPixmap(picturePreview(fImg_[k]->text(), picturePx_, devicePixelRatioF()));
+        }
+    });
 }
 
 // A screen reader's Thai names for the controls whose captions do not say what they are for; the

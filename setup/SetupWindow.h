@@ -47,6 +47,8 @@ public:
     PictureChooser& pictureChooser();
     // The chooser hands back player k's file: FImg k shows the path, ImgC k the preview.
     void showChosenPicture(int player, const QString& path, const QPixmap& preview);
+    // The side of a row's token pictures, in pixels, at the text size of the moment.
+    int picturePx() const { return picturePx_; }
     QString playerName(int player) const;
 
     // The controls as plain values, as OK reads them.

@@ -29,6 +29,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin::setupui {
@@ -109,6 +110,11 @@ StartWindow::StartWindow(const QString& gameFolder, QWidget* parent)
                              {"Text2", "ชื่อเกมที่เลือก"}});
     enableButtons(true);
     refreshFileList();
+    // The background is drawn again for the size it takes with the text.
+    ui::followTextScale(*this, [this, image1](double) {
+        image1->setPixmap(
+            ui::picture(ui::PictureId{ui::PictureKind::StartBackground}, image1->size(), devicePixelRatio()));
+    });
 }
 
 StartWindow::~StartWindow() = default;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 
 namespace tavorin::ui {
 
@@ -48,6 +49,7 @@ MsgResult runDialog(QWidget* parent, const MessageRequest& request) {
     for (const auto& [which, caption] : captions)
         if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
     if (request.buttons == MsgButtons::YesNoCancel) box.setDefaultButton(QMessageBox::Yes);
+    followTextScale(box);
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Retry: return MsgResult::Retry;

@@ -9,6 +9,7 @@
 
 #include "ui/Pictures.h"
 #include "ui/Text.h"
+#include "ui/TextScale.h"
 #include "ui/ThaiFont.h"
 
 namespace tavorin::ui {
@@ -158,6 +159,7 @@ WealthChartWindow::WealthChartWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     chart_ = new WealthChart(this);
     column->addWidget(chart_);
     resize(720, 440);
+    followTextScale(*this);
 }
 
 } // namespace tavorin::ui

@@ -1,5 +1,6 @@
 #include "ui/TextScale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -149,11 +150,28 @@ void scaleGeometry(QWidget& root, const std::vector<QWidget*>& parts, double sca
     }
 }
 
+// The size a window placed by hand was given once and for all; none for a window that may be resized.
+QSize designedFixedSize(QWidget& window) {
+    if (!window.isWindow() || window.layout()) return {};
+    return design(&window, kDesignFixedSize,
+                  window.minimumSize() == window.maximumSize() ? window.minimumSize() : QSize());
+}
+
+// A window of a fixed size grows no larger than the screen it is on, its title bar included: a
+// desktop whose own text is already large, made larger still, would push its controls off the screen.
+double fittingScale(QWidget& root, double scale) {
+    constexpr int kTitleBarRoom = 40;
+    const QSize fixed = designedFixedSize(root);
+    const QScreen* screen = root.screen();
+    if (scale <= 1 || fixed.isEmpty() || !screen) return scale;
+    const QSize room = screen->availableGeometry().size() - QSize(0, kTitleBarRoom);
+    const double fit = std::min(double(room.width()) / fixed.width(), double(room.height()) / fixed.height());
+    return std::max(1.0, std::min(scale, fit));
+}
+
 void scaleWindow(QWidget& window, double scale, double was) {
     if (!window.layout()) {
-        const QSize fixed = design(&window, kDesignFixedSize, window.minimumSize() == window.maximumSize()
-                                                                   ? window.minimumSize()
-                                                                   : QSize());
+        const QSize fixed = designedFixedSize(window);
         if (fixed.isValid()) {
             window.setFixedSize(scaled(fixed, scale));
             return;
@@ -165,8 +183,9 @@ void scaleWindow(QWidget& window, double scale, double was) {
         const QSize designed = design(&window, kDesignSize, window.size());
         const QVariant given = window.property(kGivenSize);
         QSize size = given.isValid() && given.toSize() != window.size() ? scaled(window.size(), scale / was)
-                                                                         : scaled(designed, scale);
-        if (const QScreen* screen = window.screen()) size = size.boundedTo(screen->availableGeometry().size());
+                                                                        : scaled(designed, scale);
+        if (const QScreen* screen = window.screen())
+            size = size.boundedTo(screen->availableGeometry().size());
         size = size.expandedTo(window.minimumSizeHint());
         window.resize(size);
         window.setProperty(kGivenSize, window.size());
@@ -177,7 +196,8 @@ void scaleWindow(QWidget& window, double scale, double was) {
     }
 }
 
-void apply(QWidget& root, double scale, const std::function<void(double)>& after) {
+void apply(QWidget& root, double chosen, const std::function<void(double)>& after) {
+    const double scale = fittingScale(root, chosen);
     const QVariant shown = root.property(kShownScale);
     const double was = shown.isValid() ? shown.toDouble() : 1.0;
     if (scale == was) return;

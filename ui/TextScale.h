@@ -17,7 +17,8 @@ void setTextScale(double scale);
 // `root` (a window, or a part that moves between windows) follows the text size from now on, as it
 // stands now being its design: its own font and every font set on a widget under it are scaled;
 // every widget placed by hand (in a container without a layout) has its place and size scaled, and
-// so does the fixed size of a window; a window sized by its layout takes the room its text needs.
+// so does the fixed size of a window, as far as its screen has room; a window sized by its layout
+// takes the room its text needs.
 // `after` runs after each change with the new scale, for what only the window knows (a picture
 // rendered again at its new size).
 void followTextScale(QWidget& root, std::function<void(double)> after = {});

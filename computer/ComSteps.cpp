@@ -59,6 +59,7 @@ bool heldBy(const GameState& s, int player, int d) {
 }
 
 void announce(Game& g, std::string_view phrase, int d, std::string_view got, std::int32_t v) {
+    if (!g.messagesHeard()) return;
     const GameState& s = g.state();
     const PlayerRecord& p = s.player(s.NV);
     std::string text;
@@ -153,12 +154,14 @@ void takeBonus(Game& g, int d) {
     const GameState& s = g.state();
     const std::string& name = nameOf(g);
     if (validDeed(d) && s.deed(d).Owner == s.NV) {
-        std::string text = "คอมฯ เลือกที่จะรับโบนัสเป็นบ้าน 1 หลังบนที่ดิน \"";
-        appendNumber(text, d);
-        text += ' ';
-        text += s.deed(d).Name;
-        text += '"';
-        g.message(name, text);
+        if (g.messagesHeard()) {
+            std::string text = "คอมฯ เลือกที่จะรับโบนัสเป็นบ้าน 1 หลังบนที่ดิน \"";
+            appendNumber(text, d);
+            text += ' ';
+            text += s.deed(d).Name;
+            text += '"';
+            g.message(name, text);
+        }
         if (g.takeBonusHouse(d)) return;
     }
     g.message(name, "คอมฯ เลือกที่จะรับโบนัสเป็นเงิน 2000");

@@ -15,6 +15,7 @@ namespace tavorin {
 class HeadlessView final : public MainView {
 public:
     std::function<void(std::string_view title, std::string_view text)> onMessage;
+    bool texts = false; // the screen's texts are written, as for a window; read when the game is made
     bool computerPending = false;
     int winner = 0;
 
@@ -24,6 +25,8 @@ public:
     }
     void computerTurnReady() override { computerPending = true; }
     void gameWon(int w) override { winner = w; }
+    bool showsTexts() const override { return texts; }
+    bool hearsMessages() const override { return bool(onMessage); }
 };
 
 // Passes every draw through to another source and reports it.

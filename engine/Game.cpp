@@ -14,7 +14,8 @@ Game::Game(SeededRandom& random, MainView& view) : Game(static_cast<RandomSource
     seeded_ = &random;
 }
 
-Game::Game(RandomSource& random, MainView& view) : random_(&random), seeded_(nullptr), view_(&view) {
+Game::Game(RandomSource& random, MainView& view)
+    : random_(&random), seeded_(nullptr), view_(&view), texts_(view.showsTexts()) {
     // The main window's controls as a new window shows them, before any game.
     for (int k = 1; k <= kMaxPlayers; ++k) ui[nth(Ctl::labelcom1, k)].visible = false;
     ui[Ctl::LabelComThinking].visible = false;
@@ -29,6 +30,7 @@ Game::Game(const Game& position, RandomSource& random, MainView& view) : Game(po
     random_ = &random;
     seeded_ = nullptr;
     view_ = &view;
+    texts_ = view.showsTexts();
     observers_.clear(); // what the copy does is reported to nobody
     // A copy plays on to weigh a choice; the end of the real game is not its concern.
     endRule_ = {};
@@ -42,7 +44,7 @@ void Game::markShown(GameWindow window) {
         ui.visible = true;
 }
 
-void Game::setLabel(Ctl c, std::int64_t number) {
+void Game::writeNumber(Ctl c, std::int64_t number) {
     std::string& t = ui[c].text;
     t.clear();
     appendNumber(t, number);

@@ -276,8 +276,13 @@ public:
     // The land dispatch (without the first lap); the computer is not offered the redemption.
     Ctl fillLandFrame(int deed, Player who = Player::Person);
     void placeTokenInSquare(int player, int square, int r1, int r2);
-    void setLabel(Ctl c, std::string_view text) { ui[c].text.assign(text); }
-    void setLabel(Ctl c, std::int64_t number);
+    // A label's text, written only when a window shows it.
+    void setLabel(Ctl c, std::string_view text) {
+        if (texts_) ui[c].text.assign(text);
+    }
+    void setLabel(Ctl c, std::int64_t number) {
+        if (texts_) writeNumber(c, number);
+    }
     void showRollText();
     void applyMove(int player); // Position + dice, the lap rule
     void enablePlayerButtons(bool enabled);
@@ -304,6 +309,7 @@ public:
 
     const std::string& playerName(int k) const { return s.player(k).Name; }
     void message(std::string_view title, std::string_view text) { view_->messageBox(title, text); }
+    bool messagesHeard() const { return view_->hearsMessages(); }
 
     // Every change the rules make is reported once to each observer, in the order of the changes.
     void addObserver(GameObserver& observer) { observers_.push_back(&observer); }
@@ -318,6 +324,7 @@ private:
     BoardScreen board;
 
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
+    void writeNumber(Ctl c, std::int64_t number);
     void settleBonus();
     void payIfOpen(Ctl frame, Ctl button);
     // True when the current player can pay `cost`; otherwise he is told `refusal`.
@@ -330,6 +337,7 @@ private:
     RandomSource* random_;
     SeededRandom* seeded_;
     MainView* view_;
+    bool texts_; // the view shows the screen's texts
     std::vector<GameObserver*> observers_;
     EndRule endRule_;
     EndProgress endProgress_; // playedMs: before clockStart_

@@ -93,7 +93,7 @@ Ctl Game::fillLandFrame(int d, Player who) {
         ui[Ctl::LabelNotOwnNotSingleLand5].visible = pair && s.CheckPairLand >= 2;
         ui[Ctl::LabelNotOwnNotSingleLand6].visible = !pair;
         ui[Ctl::LabelNotOwnNotSingleLand7].visible = !pair;
-        if (!pair) {
+        if (!pair && texts_) {
             setLabel(Ctl::LabelNotOwnNotSingleLand7, s.CheckMultiLand);
             ui[Ctl::LabelNotOwnNotSingleLand7].text.append(" แห่ง");
         }

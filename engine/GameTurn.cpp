@@ -21,6 +21,7 @@ void Game::Timer1_Timer() { s.CubeValue1 = std::uint8_t(rdm(1, 6)); }
 void Game::Timer2_Timer() { s.CubeValue2 = std::uint8_t(rdm(1, 6)); }
 
 void Game::showRollText() {
+    if (!texts_) return;
     std::string& t = ui[Ctl::Text1].text;
     t.assign("ทอยได้ ");
     appendNumber(t, s.CubeValue1 + s.CubeValue2);

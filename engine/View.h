@@ -30,6 +30,11 @@ public:
     virtual void showWindow(GameWindow /*window*/) {}
     // One player is left: the game is over.
     virtual void gameWon(int /*winner*/) {}
+    // False for a view without windows (the simulator, the computer's look-ahead): asked once, when
+    // the game is made, and the rules then leave the screen's texts unformatted.
+    virtual bool showsTexts() const { return true; }
+    // False while nobody reads the messages: the rules then do not compose the long ones.
+    virtual bool hearsMessages() const { return true; }
 };
 
 } // namespace tavorin

@@ -178,6 +178,37 @@ TEST(ComputerTurnSchedule, PlayingAtOnceMatchesSteppingThrough) {
     }
 }
 
+// Without a window the rules write no texts on the screen and compose no message nobody reads; the
+// game must not notice: the same draws, states and messages as with every text written.
+TEST(ComputerTurnSchedule, TextsLeftUnwrittenChangeNothing) {
+    for (std::uint64_t seed : {5u, 23u, 2027u}) {
+        SeededRandom shownRandom(seed), quietRandom(seed);
+        HeadlessView shownView, quietView;
+        shownView.texts = true;
+        std::string shownMessages;
+        shownView.onMessage = [&](std::string_view, std::string_view text) { shownMessages += text; };
+        Game shown(shownRandom, shownView), quiet(quietRandom, quietView);
+        NewGameSetup setup;
+        setup.numPlayers = 4;
+        for (int k = 1; k <= 4; ++k) setup.computer[std::size_t(k)] = true;
+        shown.NewGame(setup);
+        quiet.NewGame(setup);
+        for (int turn = 1; turn <= 600 && !shown.state().gameOver; ++turn) {
+            ComputerTurn(shown).play();
+            ComputerTurn(quiet).play();
+            ASSERT_EQ(stateJson(quiet.state(), turn, 0), stateJson(shown.state(), turn, 0))
+                << "seed " << seed;
+        }
+        EXPECT_EQ(quiet.state().gameOver, shown.state().gameOver);
+        EXPECT_EQ(shownRandom.rdm(1, 1000), quietRandom.rdm(1, 1000)); // as many draws taken
+        EXPECT_NE(shownMessages.find("คอมฯ"), std::string::npos);
+        const std::string money = std::to_string(shown.state().player(1).Money);
+        EXPECT_EQ(shown.screen()[Ctl::LabelMoney1].text,
+                  shown.state().player(1).Bankrupt == kTrue ? "ล้มละลาย" : money);
+        EXPECT_EQ(quiet.screen()[Ctl::Text1].text, "");
+    }
+}
+
 TEST(ComputerTurnSchedule, LapBonusIsTakenBeforeTheSquare) {
     SeededRandom random(9);
     HeadlessView view;

@@ -131,10 +131,7 @@ void scaleGeometry(QWidget& root, const std::vector<QWidget*>& parts, double sca
     for (QWidget* w : parts) {
         if (placesByHand(w->parentWidget(), root)) {
             QRect r = scaled(design(w, kDesignRect, w->geometry()), scale);
-            if (scale != 1) {
-                w->setGeometry(r);
-                keepTextWhole(w, r);
-            }
+            if (scale != 1) keepTextWhole(w, r);
             w->setGeometry(r);
             continue;
         }

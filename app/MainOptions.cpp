@@ -113,6 +113,8 @@ void MainWindow::arrange() {
         arrangeTwoWindows(*panel_, parts_, textScale_);
     logView_->setDocked(docked);
     logView_->setVisible(settings_->gameLogShown());
+    // What the rules size and show is set again on the widgets as they now stand.
+    if (screen_) screen_->invalidate();
 }
 
 void MainWindow::setWindowLayout(WindowLayout layout) {

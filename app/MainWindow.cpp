@@ -272,10 +272,6 @@ MsgResult MainWindow::messageBox(std::string_view title, std::string_view text, 
 
 void MainWindow::hidePlayerForm() { dealings_->hidePlayerForm(); }
 
-void MainWindow::deedsChanged() {
-    // The deed list, the bonus list and the board are redrawn from the deed table at every sync.
-}
-
 void MainWindow::showWindow(GameWindow window) {
     if (window == GameWindow::Board)
         showBoard();

@@ -58,6 +58,8 @@ public:
     // The holdings, sale, mortgage, redemption, bank-sale and bid windows.
     DealingsWindows& dealings() { return *dealings_; }
     ComputerDriver& computer() { return *computer_; }
+    // The rules' controls bound to the widgets.
+    ScreenSync& screenSync() { return *screen_; }
 
     void newGame(const NewGameSetup& setup);
     // Shows the rules' current state on both windows.
@@ -119,7 +121,6 @@ public:
     MsgResult messageBox(std::string_view title, std::string_view text, MsgButtons buttons = MsgButtons::Ok,
                          MsgIcon icon = MsgIcon::None) override;
     void hidePlayerForm() override;
-    void deedsChanged() override;
     void computerTurnReady() override;
     void showWindow(GameWindow window) override;
     void gameWon(int winner) override;

@@ -1,5 +1,6 @@
 #include "app/ScreenSync.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <QAbstractButton>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "ui/ChosenLine.h"
 #include "ui/DeedColumns.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
@@ -43,10 +43,31 @@ void setColours(QWidget* w, const QColor& window, const QColor& text = {}) {
 bool isPlayerName(Ctl c) { return c >= Ctl::LabelName1 && c <= Ctl::LabelName6; }
 bool isBonusLook(Ctl c) { return c == Ctl::BonusFrame || c == Ctl::OpgBonus1 || c == Ctl::OpgBonus2; }
 
-bool replaceIfChanged(std::vector<DeedLine>& shown, std::vector<DeedLine> now) {
-    if (now == shown) return false;
+// Lines that changed are rewritten where they stand, so that a list keeps its chosen line and its
+// scroll position and lays out only what changed; lines are added or taken away at the end.
+void showLines(QListWidget& list, std::vector<DeedLine>& shown, std::vector<DeedLine> now) {
+    const std::size_t kept = std::min(shown.size(), now.size());
+    for (std::size_t i = 0; i < kept; ++i)
+        if (now[i] != shown[i]) ui::setDeedLine(*list.item(int(i)), now[i]);
+    while (std::size_t(list.count()) > now.size()) delete list.takeItem(list.count() - 1);
+    for (std::size_t i = kept; i < now.size(); ++i) {
+        auto* item = new QListWidgetItem;
+        ui::setDeedLine(*item, now[i]);
+        list.addItem(item);
+    }
     shown = std::move(now);
-    return true;
+}
+
+void showLines(QComboBox& combo, std::vector<DeedLine>& shown, std::vector<DeedLine> now) {
+    const std::size_t kept = std::min(shown.size(), now.size());
+    for (std::size_t i = 0; i < kept; ++i)
+        if (now[i] != shown[i]) ui::setDeedLine(combo, int(i), now[i]);
+    while (std::size_t(combo.count()) > now.size()) combo.removeItem(combo.count() - 1);
+    for (std::size_t i = kept; i < now.size(); ++i) {
+        combo.addItem(ui::qs(now[i].text()));
+        ui::setDeedLine(combo, combo.count() - 1, now[i]);
+    }
+    shown = std::move(now);
 }
 } // namespace
 
@@ -56,6 +77,8 @@ ScreenSync::ScreenSync(QWidget& root) : root_(root) {
         QWidget* w = root.findChild<QWidget*>(name);
         if (!w) throw std::logic_error("the main window has no control " + name.toStdString());
         widgets_[i] = w;
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
+            checkable_.emplace_back(Ctl(i), b);
     }
     for (int die = 1; die <= 2; ++die)
         for (int face = 1; face <= 6; ++face)
@@ -73,19 +96,26 @@ void ScreenSync::applyControl(Ctl c, const Control& state) {
         written_[i] = state.text;
         setText(w, ui::qs(state.text));
     }
-    if (auto* b = qobject_cast<QAbstractButton*>(w);
-        b && b->isCheckable() && b->isChecked() != state.checked) {
-        if (state.checked || !b->autoExclusive()) {
-            b->setChecked(state.checked);
-        } else {
-            // An option button is cleared by checking another of its group; when the rules check
-            // none (a loaded speed that is none of the options), it is cleared on its own.
-            b->setAutoExclusive(false);
-            b->setChecked(false);
-            b->setAutoExclusive(true);
-        }
-    }
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable()) applyChecked(b, state.checked);
     applyLook(c, state);
+}
+
+void ScreenSync::applyChecked(QAbstractButton* b, bool checked) {
+    if (b->isChecked() == checked) return;
+    if (checked || !b->autoExclusive()) {
+        b->setChecked(checked);
+    } else {
+        // An option button is cleared by checking another of its group; when the rules check none
+        // (a loaded speed that is none of the options), it is cleared on its own.
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(true);
+    }
+}
+
+void ScreenSync::keepHidden(Ctl c, bool hidden) {
+    keptHidden_[std::size_t(c)] = hidden;
+    due_.set(std::size_t(c));
 }
 
 void ScreenSync::applyLook(Ctl c, const Control& state) {
@@ -106,43 +136,38 @@ void ScreenSync::applyLook(Ctl c, const Control& state) {
 }
 
 void ScreenSync::applyLists(const Game& g) {
-    if (replaceIfChanged(deedLines_, g.DeedListLines())) {
-        auto* list = static_cast<QListWidget*>(widget(Ctl::DeedList));
-        // The chosen line stays chosen; a line that was only current (the list was tabbed into)
-        // does not become chosen by the refill.
-        const int row = ui::chosenRow(list);
-        list->clear();
-        for (const DeedLine& line : deedLines_) {
-            auto* item = new QListWidgetItem;
-            ui::setDeedLine(*item, line);
-            list->addItem(item);
-        }
-        if (row >= 0) list->setCurrentRow(row);
-    }
     auto* combo = static_cast<QComboBox*>(widget(Ctl::CmbBonus));
-    if (replaceIfChanged(bonusLines_, g.BonusListLines())) {
-        combo->clear();
-        for (const DeedLine& line : bonusLines_) {
-            combo->addItem(ui::qs(line.text()));
-            ui::setDeedLine(*combo, combo->count() - 1, line);
-        }
+    if (everything_ || g.listsRevision() != listsRevision_) {
+        listsRevision_ = g.listsRevision();
+        showLines(*static_cast<QListWidget*>(widget(Ctl::DeedList)), deedLines_, g.DeedListLines());
+        showLines(*combo, bonusLines_, g.BonusListLines());
     }
     if (combo->currentIndex() != g.screen().bonusSelection) combo->setCurrentIndex(g.screen().bonusSelection);
 }
 
 void ScreenSync::applyDice(const GameState& s) {
     const int faces[3] = {0, s.CubeValue1, s.CubeValue2};
-    for (int die = 1; die <= 2; ++die)
+    for (int die = 1; die <= 2; ++die) {
+        if (!everything_ && faces_[std::size_t(die)] == faces[die]) continue;
+        faces_[std::size_t(die)] = faces[die];
         for (int face = 1; face <= 6; ++face) {
             QWidget* image = dice_[std::size_t(die)][std::size_t(face)];
             if (image && image->isHidden() == (face == faces[die])) image->setVisible(face == faces[die]);
         }
+    }
 }
 
 void ScreenSync::apply(Game& g) {
-    for (std::size_t i = 0; i < kControlCount; ++i) applyControl(Ctl(i), g.screen().controls[i]);
+    std::bitset<kControlCount> due = g.takeChangedControls() | std::exchange(due_, {});
+    if (everything_) due.set();
+    const auto& controls = g.screen().controls();
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (due.test(i)) applyControl(Ctl(i), controls[i]);
+    for (const auto& [c, button] : checkable_)
+        if (!due.test(std::size_t(c))) applyChecked(button, controls[std::size_t(c)].checked);
     applyLists(g);
     applyDice(g.state());
+    everything_ = false;
     if (const Ctl focus = g.takeFocus(); focus != Ctl::None) widget(focus)->setFocus();
 }
 

@@ -58,6 +58,7 @@ void Game::ResetFrames() {
 }
 
 void Game::DefineInitialValue() {
+    listsChanged();
     for (int k = 1; k <= kMaxPlayers; ++k) {
         PlayerRecord& p = s.player(k);
         p.Money = kStartMoney;
@@ -124,6 +125,7 @@ void Game::ReOrderNumber3() { shuffleDeal(s, *random_); }
 void Game::DefineINIdeed() {
     assert(s.NumOfINIdeed * s.NumOfPlayer <= s.NumOfDeed);
     ReOrderNumber3();
+    listsChanged();
     for (int i = 1; i <= s.NumOfPlayer; ++i)
         for (int j = 1; j <= s.NumOfINIdeed; ++j)
             transferDeed(s, s.DealOrder[std::size_t(i + (j - 1) * s.NumOfPlayer)], i);

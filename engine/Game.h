@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -63,8 +64,15 @@ public:
 
     // A position set up from outside the rules: the saved-game loader, the example pictures and test
     // fixtures. Everything else changes the game through the operations below.
-    GameState& stateToSetUp() { return s; }
-    MainScreen& screenToSetUp() { return ui; }
+    // Whatever is set up may change the deed lists: handing the state out counts as such a change.
+    GameState& stateToSetUp() {
+        listsChanged();
+        return s;
+    }
+    MainScreen& screenToSetUp() {
+        listsChanged();
+        return ui;
+    }
     BoardScreen& boardToSetUp() { return board; }
 
     std::int16_t rdm(std::int16_t lo, std::int16_t hi) {
@@ -179,6 +187,11 @@ public:
     void markShown(GameWindow window);
     // The focus the rules asked for, once: the window moves it and the request is spent.
     Ctl takeFocus() { return std::exchange(ui.focus, Ctl::None); }
+    // The controls changed since the window last asked, once.
+    std::bitset<kControlCount> takeChangedControls() { return ui.takeChanged(); }
+    // Moves on with every change that the deed list or the bonus list may show: a deed's owner,
+    // buildings or pledge, the current player, the bonus list filled or emptied, a state set up.
+    std::uint64_t listsRevision() const { return listsRevision_; }
     // No dice and no saving until a computer's turn, started from the event loop, takes over.
     void lockTurnButtons();
 
@@ -322,6 +335,9 @@ private:
     GameState s;
     MainScreen ui;
     BoardScreen board;
+    std::uint64_t listsRevision_ = 0;
+
+    void listsChanged() { ++listsRevision_; }
 
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
     void writeNumber(Ctl c, std::int64_t number);

@@ -10,6 +10,7 @@ namespace tavorin {
 std::int32_t Game::mortgageDeed(int player, int deed) {
     DeedRecord& d = s.deed(deed);
     d.Mortgaged = kTrue;
+    listsChanged();
     const std::int32_t value = mortgageValue(d);
     report({.kind = EventKind::Mortgaged, .player = player, .deed = deed, .amount = value});
     return value;
@@ -18,6 +19,7 @@ std::int32_t Game::mortgageDeed(int player, int deed) {
 void Game::redeemDeed(int player, int deed) {
     DeedRecord& d = s.deed(deed);
     d.Mortgaged = kFalse;
+    listsChanged();
     report({.kind = EventKind::Redeemed, .player = player, .deed = deed, .amount = mortgageValue(d)});
 }
 
@@ -25,6 +27,7 @@ void Game::sellBuildingsToBank(int deed, int houses, int towers) {
     DeedRecord& d = s.deed(deed);
     d.Houses = std::int16_t(houses);
     d.Towers = std::int16_t(towers);
+    listsChanged();
 }
 
 void Game::sellLandToBank(int deed) {

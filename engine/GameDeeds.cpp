@@ -5,7 +5,10 @@
 
 namespace tavorin {
 
-void Game::addDeed(int player, int deed) { transferDeed(s, deed, player); }
+void Game::addDeed(int player, int deed) {
+    transferDeed(s, deed, player);
+    listsChanged();
+}
 
 // The main window's list is narrower than the holdings window's and marks owned deeds.
 DeedLine Game::DeedListLine(int i) const {
@@ -33,6 +36,7 @@ std::vector<DeedLine> Game::BonusListLines() const {
 }
 
 void Game::ChangeDeedOnBonus() {
+    listsChanged();
     ui.bonusListFilled = true;
     ui.bonusSelection = -1;
 }

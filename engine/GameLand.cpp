@@ -111,48 +111,49 @@ bool Game::takeOver() {
 }
 
 void Game::CheckFreeLand_Click(bool checked) {
-    if (frameOpen(Ctl::FreeLandFrame) && ui[Ctl::CheckFreeLand].enabled)
+    if (frameOpen(Ctl::FreeLandFrame) && screen()[Ctl::CheckFreeLand].enabled)
         ui[Ctl::CheckFreeLand].checked = checked;
 }
 
 void Game::OKButtonInFreeLand_Click() {
-    if (frameOpen(Ctl::FreeLandFrame) && ui[Ctl::OKButtonInFreeLand].enabled)
-        buyLand(ui[Ctl::CheckFreeLand].checked);
+    if (frameOpen(Ctl::FreeLandFrame) && screen()[Ctl::OKButtonInFreeLand].enabled)
+        buyLand(screen()[Ctl::CheckFreeLand].checked);
 }
 
 void Game::CancelButtonInFreeLand_Click() {
-    if (frameOpen(Ctl::FreeLandFrame) && ui[Ctl::CancelButtonInFreeLand].enabled) declineLand();
+    if (frameOpen(Ctl::FreeLandFrame) && screen()[Ctl::CancelButtonInFreeLand].enabled) declineLand();
 }
 
 void Game::OKButtonInOwnSingleLand_Click() {
     const int d = currentDeed();
-    if (frameOpen(Ctl::OwnSingleLandFrame) && ui[Ctl::OKButtonInOwnSingleLand].enabled &&
-        ui[Ctl::OKButtonInOwnSingleLand].visible && d != 0 && s.deed(d).Towers == 0)
+    if (frameOpen(Ctl::OwnSingleLandFrame) && screen()[Ctl::OKButtonInOwnSingleLand].enabled &&
+        screen()[Ctl::OKButtonInOwnSingleLand].visible && d != 0 && s.deed(d).Towers == 0)
         buildOne();
 }
 
 void Game::CancelButtonInOwnSingleLand_Click() {
-    if (frameOpen(Ctl::OwnSingleLandFrame) && ui[Ctl::CancelButtonInOwnSingleLand].enabled &&
+    if (frameOpen(Ctl::OwnSingleLandFrame) && screen()[Ctl::CancelButtonInOwnSingleLand].enabled &&
         currentDeed() != 0)
         leaveOwnLand();
 }
 
 void Game::OKButtonInOwnNotSingleLand_Click() {
-    if (frameOpen(Ctl::OwnNotSingleLandFrame) && ui[Ctl::OKButtonInOwnNotSingleLand].enabled)
+    if (frameOpen(Ctl::OwnNotSingleLandFrame) && screen()[Ctl::OKButtonInOwnNotSingleLand].enabled)
         settle(Ctl::OwnNotSingleLandFrame);
 }
 
 void Game::OKButtonInOwnMortgageLand_Click() {
-    if (frameOpen(Ctl::OwnMortgageLandFrame) && ui[Ctl::OKButtonInOwnMortgageLand].enabled) redeemOwnLand();
+    if (frameOpen(Ctl::OwnMortgageLandFrame) && screen()[Ctl::OKButtonInOwnMortgageLand].enabled)
+        redeemOwnLand();
 }
 
 void Game::CancelButtonInOwnMortgageLand_Click() {
-    if (frameOpen(Ctl::OwnMortgageLandFrame) && ui[Ctl::CancelButtonInOwnMortgageLand].enabled)
+    if (frameOpen(Ctl::OwnMortgageLandFrame) && screen()[Ctl::CancelButtonInOwnMortgageLand].enabled)
         settle(Ctl::OwnMortgageLandFrame);
 }
 
 void Game::TakeOverButton_Click() {
-    if (frameOpen(Ctl::NotOwnMortgageLandFrame) && ui[Ctl::TakeOverButton].enabled) takeOver();
+    if (frameOpen(Ctl::NotOwnMortgageLandFrame) && screen()[Ctl::TakeOverButton].enabled) takeOver();
 }
 
 } // namespace tavorin

@@ -184,7 +184,7 @@ void Game::payDue(Ctl frame, Player who) {
 }
 
 void Game::payIfOpen(Ctl frame, Ctl button) {
-    if (frameOpen(frame) && ui[button].enabled) payDue(frame, Player::Person);
+    if (frameOpen(frame) && screen()[button].enabled) payDue(frame, Player::Person);
 }
 
 void Game::OKButtonInNotOwnSingleLand_Click() {

@@ -17,6 +17,7 @@ void Game::armBonusLook() {
 }
 
 void Game::disarmBonus() {
+    listsChanged();
     ui.bonusListFilled = false;
     ui.bonusSelection = -1;
     ui[Ctl::OpgBonus1].checked = true;
@@ -40,26 +41,26 @@ void Game::takeBonusMoney() {
 }
 
 void Game::OKButtonInStart_Click() {
-    if (frameOpen(Ctl::StartFrame) && ui[Ctl::OKButtonInStart].enabled) settle(Ctl::StartFrame);
+    if (frameOpen(Ctl::StartFrame) && screen()[Ctl::OKButtonInStart].enabled) settle(Ctl::StartFrame);
 }
 
 void Game::OKButtonInRelaxFrame_Click() {
-    if (frameOpen(Ctl::RelaxFrame) && ui[Ctl::OKButtonInRelaxFrame].enabled) rest();
+    if (frameOpen(Ctl::RelaxFrame) && screen()[Ctl::OKButtonInRelaxFrame].enabled) rest();
 }
 
 void Game::OKButtonInFirst_Click() {
-    if (frameOpen(Ctl::FirstFrame) && ui[Ctl::OKButtonInFirst].enabled) settle(Ctl::FirstFrame);
+    if (frameOpen(Ctl::FirstFrame) && screen()[Ctl::OKButtonInFirst].enabled) settle(Ctl::FirstFrame);
 }
 
 void Game::OpgBonus1_Click() {
-    if (!ui[Ctl::OpgBonus1].enabled) return;
+    if (!screen()[Ctl::OpgBonus1].enabled) return;
     ui[Ctl::OpgBonus1].checked = true;
     ui[Ctl::OpgBonus2].checked = false;
     ui[Ctl::CmbBonus].enabled = false;
 }
 
 void Game::OpgBonus2_Click() {
-    if (!ui[Ctl::OpgBonus2].enabled) return;
+    if (!screen()[Ctl::OpgBonus2].enabled) return;
     ui[Ctl::OpgBonus2].checked = true;
     ui[Ctl::OpgBonus1].checked = false;
     ui[Ctl::CmbBonus].enabled = true;
@@ -67,7 +68,7 @@ void Game::OpgBonus2_Click() {
 }
 
 void Game::CmbBonus_Select(int index) {
-    if (!ui[Ctl::CmbBonus].enabled || !ui.bonusListFilled) return;
+    if (!screen()[Ctl::CmbBonus].enabled || !ui.bonusListFilled) return;
     const int count = int(BonusListLines().size());
     ui.bonusSelection = (index >= 0 && index < count) ? index : -1;
 }
@@ -99,13 +100,13 @@ bool Game::takeBonusHouse(int d) {
 }
 
 void Game::OKButtonInBonus_Click() {
-    if (!ui[Ctl::OKButtonInBonus].enabled || !bonusArmed()) return;
+    if (!screen()[Ctl::OKButtonInBonus].enabled || !bonusArmed()) return;
     const int P = s.NV;
     const std::string& name = s.player(P).Name;
-    if (ui[Ctl::OpgBonus1].checked) {
+    if (screen()[Ctl::OpgBonus1].checked) {
         takeBonusMoney();
         return;
-    } else if (ui[Ctl::OpgBonus2].checked) {
+    } else if (screen()[Ctl::OpgBonus2].checked) {
         const int sel = ui.bonusSelection;
         const std::vector<DeedLine> lines = BonusListLines();
         if (sel < 0 || sel >= int(lines.size())) {

@@ -7,7 +7,7 @@
 namespace tavorin {
 
 std::array<int, 2> Game::RunButton_Click() {
-    if (!ui[Ctl::RunButton].enabled || s.gameOver) return {0, 0};
+    if (!screen()[Ctl::RunButton].enabled || s.gameOver) return {0, 0};
     const int i1 = rdm(40, 100);
     const int i2 = rdm(40, 100);
     ui[Ctl::SaveButton].enabled = false;
@@ -49,7 +49,7 @@ void Game::applyMove(int player) {
 }
 
 void Game::StopButton_Click() {
-    if (!ui[Ctl::StopButton].enabled || !validPlayer(s.NV)) return;
+    if (!screen()[Ctl::StopButton].enabled || !validPlayer(s.NV)) return;
     showRollText();
     ui[Ctl::RunButton].enabled = false;
     ui[Ctl::StopButton].enabled = false;
@@ -89,6 +89,7 @@ void Game::NV_Process() {
         taken = p.Bankrupt != kTrue && p.MayPlay != kFalse;
         p.MayPlay = kTrue;
     }
+    listsChanged(); // the bonus list is the current player's
     if (!taken) return;
     if (s.NP == 1) {
         declareWinner(s.NV, false);
@@ -129,7 +130,8 @@ bool Game::PressToken(int k) {
     if (!validPlayer(k) || s.Pcom[std::size_t(k)] != 0) return false;
     if (k == s.NV) {
         board.arrow1.visible = false;
-        if (!ui[Ctl::RunButton].enabled && !ui[Ctl::StopButton].enabled) board.arrow2.visible = true;
+        if (!screen()[Ctl::RunButton].enabled && !screen()[Ctl::StopButton].enabled)
+            board.arrow2.visible = true;
     }
     return true;
 }

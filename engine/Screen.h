@@ -4,9 +4,11 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tavorin {
 
@@ -76,16 +78,30 @@ struct Control {
     bool red = false;
 };
 
-struct MainScreen {
-    std::array<Control, kControlCount> controls;
+// The main window's controls. The mutable operator[] marks a control as changed, so that the window
+// brings up to date only the controls marked since it last did. A control reached through a mutable
+// screen is marked even when it is only read: read through a const one.
+class MainScreen {
+public:
+    Control& operator[](Ctl c) {
+        changed_.set(std::size_t(c));
+        return controls_[std::size_t(c)];
+    }
+    const Control& operator[](Ctl c) const { return controls_[std::size_t(c)]; }
+    const std::array<Control, kControlCount>& controls() const { return controls_; }
+
+    // The controls marked since the last call, which clears the marks.
+    std::bitset<kControlCount> takeChanged() { return std::exchange(changed_, {}); }
+
     Ctl focus = Ctl::None;
     bool visible = false;
     // CmbBonus is filled from the current player's deeds only while the house bonus is chosen.
     bool bonusListFilled = false;
     int bonusSelection = -1; // index into the bonus list, -1 when nothing is selected
 
-    Control& operator[](Ctl c) { return controls[std::size_t(c)]; }
-    const Control& operator[](Ctl c) const { return controls[std::size_t(c)]; }
+private:
+    std::array<Control, kControlCount> controls_;
+    std::bitset<kControlCount> changed_;
 };
 
 // Controls that come in numbered rows: LabelName1..6 and the like.

@@ -166,8 +166,8 @@ TEST(ComputerTurnSchedule, PlayingAtOnceMatchesSteppingThrough) {
             ASSERT_EQ(played.state().CubeValue1, stepped.state().CubeValue1);
             ASSERT_EQ(played.state().CubeValue2, stepped.state().CubeValue2);
             for (std::size_t c = 0; c < kControlCount; ++c) {
-                const Control& x = stepped.screen().controls[c];
-                const Control& y = played.screen().controls[c];
+                const Control& x = stepped.screen().controls()[c];
+                const Control& y = played.screen().controls()[c];
                 ASSERT_TRUE(x.text == y.text && x.visible == y.visible && x.enabled == y.enabled &&
                             x.value == y.value && x.checked == y.checked)
                     << controlName(Ctl(c)) << " differs at turn " << turn << ", seed " << seed;

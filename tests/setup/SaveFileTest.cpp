@@ -88,7 +88,7 @@ struct ControlSnapshot {
 };
 ControlSnapshot snapshot(const Game& g) {
     ControlSnapshot s{{}, g.screen().focus};
-    for (const Control& c : g.screen().controls)
+    for (const Control& c : g.screen().controls())
         s.controls.emplace_back(c.text, c.visible, c.enabled, c.checked, c.highlight, c.red);
     return s;
 }

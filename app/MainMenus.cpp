@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QActionGroup>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,6 +54,8 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
         layouts->addAction(a);
     }
     twoWindows_->setChecked(true);
+    watch(twoWindows_);
+    watch(oneWindow_);
     connect(twoWindows_, &QAction::triggered, this,
             [this] { emit layoutRequested(WindowLayout::TwoWindows); });
     connect(oneWindow_, &QAction::triggered, this, [this] { emit layoutRequested(WindowLayout::OneWindow); });
@@ -62,6 +65,8 @@ MainMenus::MainMenus(QMainWindow& window, QWidget& board) : QObject(&window) {
     showNames_ = buttonOf(board, "OpgShowLabel");
     names_ = add(view_, "NamesOnBoardAction", "แสดงชื่อและราคาบนกระดาน");
     names_->setCheckable(true);
+    watch(names_);
+    if (showNames_) watch(showNames_);
     connect(names_, &QAction::triggered, this, [this, &board](bool shown) {
         if (QAbstractButton* option = buttonOf(board, shown ? "OpgShowLabel" : "OpgHideLabel"))
             option->click();
@@ -126,6 +131,23 @@ QAction* MainMenus::add(QMenu* menu, const char* objectName, const char* text) {
 void MainMenus::follow(QAction* action, QAbstractButton* button) {
     Q_ASSERT(button);
     bound_.emplace_back(action, button);
+    watch(button);
+    watch(action);
+}
+
+void MainMenus::watch(QAbstractButton* button) {
+    button->installEventFilter(this);
+    connect(button, &QAbstractButton::toggled, this, [this] { stale_ = true; });
+}
+
+void MainMenus::watch(QAction* action) {
+    connect(action, &QAction::toggled, this, [this] { stale_ = true; });
+}
+
+bool MainMenus::eventFilter(QObject* watched, QEvent* event) {
+    // Sent also when the button is disabled or enabled with its window.
+    if (event->type() == QEvent::EnabledChange) stale_ = true;
+    return QObject::eventFilter(watched, event);
 }
 
 QAction* MainMenus::bind(QMenu* menu, QWidget& owner, const char* objectName, const char* text,
@@ -154,6 +176,7 @@ void MainMenus::showTextSize(TextSize size) {
 }
 
 void MainMenus::sync(WindowLayout layout) {
+    if (!stale_ && layout == shownLayout_) return;
     for (const auto& [action, button] : bound_) {
         const bool enabled = button->isEnabled();
         if (action->isEnabled() != enabled) action->setEnabled(enabled);
@@ -167,6 +190,9 @@ void MainMenus::sync(WindowLayout layout) {
         names_->setChecked(showNames_->isChecked());
         names_->setEnabled(showNames_->isEnabled());
     }
+    // Last: the checks set above report themselves as changes.
+    stale_ = false;
+    shownLayout_ = layout;
 }
 
 } // namespace tavorin::app

@@ -35,7 +35,8 @@ public:
     void showClickToMove(bool on);
     void showQuietComputer(bool on);
 
-    // Brings the entries up to date with their buttons and with the layout in force.
+    // Brings the entries up to date with their buttons and with the layout in force; does nothing
+    // when neither has changed since the last call.
     void sync(WindowLayout layout);
     // Checks the entry of the text size in force.
     void showTextSize(TextSize size);
@@ -56,12 +57,18 @@ signals:
     void layoutRequested(WindowLayout layout);
     void gameLogRequested(bool shown);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QAction* add(QMenu* menu, const char* objectName, const char* text);
     // The entry clicks `button` of `owner`, found by its objectName.
     QAction* bind(QMenu* menu, QWidget& owner, const char* objectName, const char* text, const char* button);
     // The entry is enabled only while `button` is.
     void follow(QAction* action, QAbstractButton* button);
+    // A change of the button's enabled or checked state, or of the entry's check, calls for a sync.
+    void watch(QAbstractButton* button);
+    void watch(QAction* action);
 
     QMenu* game_;
     QMenu* view_;
@@ -77,6 +84,8 @@ private:
     QAbstractButton* showNames_ = nullptr;
     std::vector<std::pair<QAction*, TextSize>> textSizes_;
     std::vector<std::pair<QAction*, QAbstractButton*>> bound_;
+    bool stale_ = true;
+    WindowLayout shownLayout_ = WindowLayout::TwoWindows;
 };
 
 } // namespace tavorin::app

@@ -121,7 +121,7 @@ void MainWindow::loadGameLog(const std::string& name) {
         note += " ไม่ได้ บันทึกการเล่นก่อนหน้านี้จึงไม่แสดง";
         log_.note(0, note);
     }
-    logView_->reset(log_.lines());
+    logView_->refresh();
 }
 
 void MainWindow::loadWealthHistory(const std::string& name) {

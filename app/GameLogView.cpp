@@ -1,5 +1,7 @@
 #include "app/GameLogView.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -34,18 +36,51 @@ GameLogView::GameLogView(QWidget* parent) : QWidget(parent, parent ? Qt::WindowF
     ui::followTextScale(*this, [this](double) { setDocked(docked_); });
 }
 
+void GameLogView::follow(const std::vector<std::string>& lines) {
+    source_ = &lines;
+    refresh();
+}
+
+void GameLogView::lineAdded() {
+    ++unshown_;
+    if (isVisible()) catchUp();
+}
+
+void GameLogView::refresh() {
+    stale_ = true;
+    unshown_ = 0;
+    if (isVisible()) catchUp();
+}
+
 void GameLogView::append(const std::string& line) {
+    catchUp();
     text_->appendPlainText(ui::qs(line));
     showNewest();
 }
 
-void GameLogView::reset(const std::vector<std::string>& lines) {
-    QString all;
-    for (const std::string& line : lines) {
-        if (!all.isEmpty()) all += QLatin1Char('\n');
-        all += ui::qs(line);
+QPlainTextEdit& GameLogView::text() {
+    catchUp();
+    return *text_;
+}
+
+void GameLogView::catchUp() {
+    if (!source_ || (!stale_ && unshown_ == 0)) return;
+    const std::vector<std::string>& lines = *source_;
+    const std::size_t shown = std::min(lines.size(), std::size_t(kShownLines));
+    if (stale_ || unshown_ >= shown) {
+        // The text would keep only the newest lines of all the log's.
+        QString all;
+        for (std::size_t i = lines.size() - shown; i < lines.size(); ++i) {
+            if (!all.isEmpty()) all += QLatin1Char('\n');
+            all += ui::qs(lines[i]);
+        }
+        text_->setPlainText(all);
+    } else {
+        for (std::size_t i = lines.size() - unshown_; i < lines.size(); ++i)
+            text_->appendPlainText(ui::qs(lines[i]));
     }
-    text_->setPlainText(all);
+    stale_ = false;
+    unshown_ = 0;
     showNewest();
 }
 
@@ -60,6 +95,11 @@ void GameLogView::setDocked(bool docked) {
 
 void GameLogView::showNewest() {
     text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+}
+
+void GameLogView::showEvent(QShowEvent* e) {
+    catchUp();
+    QWidget::showEvent(e);
 }
 
 void GameLogView::closeEvent(QCloseEvent* e) {

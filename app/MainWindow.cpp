@@ -68,7 +68,8 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     game_.addObserver(wealth_);
     logView_ = std::make_unique<GameLogView>();
     game_.addObserver(log_);
-    log_.setListener([this](const std::string& line) { logView_->append(line); });
+    logView_->follow(log_.lines());
+    log_.setListener([this](const std::string&) { logView_->lineAdded(); });
     ownSettings_ = std::make_unique<Settings>();
     settings_ = ownSettings_.get();
     panel_ = new QWidget(this);
@@ -127,7 +128,7 @@ void MainWindow::newGame(const NewGameSetup& setup) {
     computer_->setSeats(seats);
     wealth_.clear();
     log_.clear();
-    logView_->reset({});
+    logView_->refresh();
     act([&] {
         game_.NewGame(setup);
         // A new game starts at the speed last chosen; the remembered default is the game's own.

@@ -1,7 +1,13 @@
 // The game's log through the real windows: the lines of a person's and a computer's turns, and the
 // log's window toggled from the menu.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextDocument>
 
 #include "app/GameLogView.h"
 #include "tests/app/AppHarness.h"
@@ -73,6 +79,52 @@ private slots:
                                   "ตาที่ 1 สมชาย: ล้มละลาย ทรัพย์สินทั้งหมดกลับคืนธนาคาร",
                                   "ตาที่ 1 สมหญิง: ชนะเกมนี้",
                               }));
+    }
+
+    // Hidden, the view holds none of the lines it has not shown; shown, it holds the newest of
+    // them, in order, the last in view, as if it had shown each as it came.
+    void aHiddenLogTakesItsLinesWhenShown() {
+        const int most = app::GameLogView::kShownLines;
+        struct Case {
+            const char* what;
+            int before;   // lines shown before the view is hidden
+            int hidden;   // lines added while it is hidden
+            bool refresh; // the log is replaced (a new game) while it is hidden
+        } cases[] = {{"a few lines while hidden", 0, 3, false},
+                     {"more than it holds", 0, most + 500, false},
+                     {"some shown, then a few", 10, 4, false},
+                     {"some shown, then more than it holds", 10, most + 1, false},
+                     {"replaced while hidden", 10, 2, true}};
+        for (const Case& c : cases) {
+            std::vector<std::string> log;
+            app::GameLogView view;
+            view.follow(log);
+            auto* document = view.findChild<QPlainTextEdit*>(QStringLiteral("GameLogText"))->document();
+            view.show();
+            for (int i = 0; i < c.before; ++i) {
+                log.push_back("line " + std::to_string(log.size()));
+                view.lineAdded();
+            }
+            view.hide();
+            const QString held = document->toPlainText();
+            if (c.refresh) {
+                log.clear();
+                view.refresh();
+            }
+            for (int i = 0; i < c.hidden; ++i) {
+                log.push_back("line " + std::to_string(log.size()));
+                view.lineAdded();
+            }
+            QVERIFY2(document->toPlainText() == held, c.what);
+            view.show();
+            QStringList expected;
+            for (std::size_t i = log.size() - std::min(log.size(), std::size_t(most)); i < log.size(); ++i)
+                expected << ui::qs(log[i]);
+            QVERIFY2(document->toPlainText() == expected.join(QLatin1Char('\n')), c.what);
+            QScrollBar* bar =
+                view.findChild<QPlainTextEdit*>(QStringLiteral("GameLogText"))->verticalScrollBar();
+            QVERIFY2(bar->value() == bar->maximum(), c.what);
+        }
     }
 
     void theMenuShowsAndHidesTheLogsWindowAndItIsRemembered() {

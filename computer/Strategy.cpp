@@ -138,14 +138,17 @@ class RolloutRandom final : public RandomSource {
 public:
     explicit RolloutRandom(std::uint64_t seed)
         : dice_(mix(seed, 1)), places_(mix(seed, 2)), chances_(mix(seed, 3)), rest_(mix(seed, 4)) {}
-    std::int16_t rdm(std::int16_t lo, std::int16_t hi) override {
-        if (lo == 1 && hi == 6) return dice_.rdm(lo, hi);
-        if (lo == 1 && hi == 10) return places_.rdm(lo, hi);
-        if (hi == 100) return chances_.rdm(lo, hi);
-        return rest_.rdm(lo, hi);
-    }
+    std::int16_t rdm(std::int16_t lo, std::int16_t hi) override { return stream(lo, hi).rdm(lo, hi); }
+    // The dice a rollout's turn drops are skipped in one jump, as in a real game.
+    void discard(int count, std::int16_t lo, std::int16_t hi) override { stream(lo, hi).discard(count); }
 
 private:
+    SeededRandom& stream(std::int16_t lo, std::int16_t hi) {
+        if (lo == 1 && hi == 6) return dice_;
+        if (lo == 1 && hi == 10) return places_;
+        if (hi == 100) return chances_;
+        return rest_;
+    }
     SeededRandom dice_, places_, chances_, rest_;
 };
 

@@ -84,7 +84,7 @@ public:
         if (seeded_)
             seeded_->discard(count);
         else
-            for (; count > 0; --count) random_->rdm(lo, hi);
+            random_->discard(count, lo, hi);
     }
     MainView& view() { return *view_; }
 

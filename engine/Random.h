@@ -10,6 +10,11 @@ public:
     virtual ~RandomSource() = default;
     // A whole number drawn uniformly from lowerbound..upperbound, both included.
     virtual std::int16_t rdm(std::int16_t lowerbound, std::int16_t upperbound) = 0;
+    // `count` draws from lowerbound..upperbound whose numbers nobody reads. A source that can skip
+    // them faster may, as long as it is left as the draws would leave it.
+    virtual void discard(int count, std::int16_t lowerbound, std::int16_t upperbound) {
+        for (; count > 0; --count) rdm(lowerbound, upperbound);
+    }
 };
 
 // The program's generator: the integer part of (upper - lower + 1) * r + lower with r in [0, 1),
@@ -34,6 +39,7 @@ public:
         if (v > upperbound) v = upperbound; // guards the float product rounding up at r close to 1
         return std::int16_t(v);
     }
+    void discard(int count, std::int16_t, std::int16_t) override { discard(count); }
     // Draws `count` numbers and drops them, as `count` calls of rdm() would: the same state after.
     void discard(int count) {
         for (; count >= kJump; count -= kJump) jump();

@@ -1,5 +1,6 @@
 // Skipping draws: the generator left by discard() is the one the same number of plain draws leaves,
-// whether the skip goes through the precomputed jump, round it or through many jumps.
+// whether the skip goes through the precomputed jump, round it or through many jumps, and whether
+// it is asked of the generator or of any source of draws.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -32,10 +33,13 @@ TEST(Random, DiscardLeavesTheStateOfThePlainDraws) {
     };
     for (const std::uint64_t seed : seeds)
         for (const int count : counts) {
-            SeededRandom skipped(seed), drawn(seed);
+            SeededRandom skipped(seed), asAnySource(seed), drawn(seed);
             skipped.discard(count);
+            static_cast<RandomSource&>(asAnySource).discard(count, 1, 6);
             for (int i = 0; i < count; ++i) drawn.rdm(1, 6);
-            EXPECT_EQ(nextDraws(skipped), nextDraws(drawn)) << "seed " << seed << ", " << count << " skipped";
+            const auto expected = nextDraws(drawn);
+            EXPECT_EQ(nextDraws(skipped), expected) << "seed " << seed << ", " << count << " skipped";
+            EXPECT_EQ(nextDraws(asAnySource), expected) << "seed " << seed << ", " << count << " skipped";
         }
 }
 

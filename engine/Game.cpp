@@ -58,6 +58,7 @@ void Game::ResetFrames() {
 }
 
 void Game::DefineInitialValue() {
+    groundChanged();
     for (int k = 1; k <= kMaxPlayers; ++k) {
         PlayerRecord& p = s.player(k);
         p.Money = kStartMoney;
@@ -98,6 +99,7 @@ void Game::DefineInitialValue() {
 }
 
 void Game::DefinePlayer(const NewGameSetup& setup) {
+    groundChanged();
     for (int k = 1; k <= kMaxPlayers; ++k) {
         PlayerRecord& p = s.player(k);
         p.Name = setup.names[std::size_t(k)];
@@ -126,7 +128,7 @@ void Game::DefineINIdeed() {
     ReOrderNumber3();
     for (int i = 1; i <= s.NumOfPlayer; ++i)
         for (int j = 1; j <= s.NumOfINIdeed; ++j)
-            transferDeed(s, s.DealOrder[std::size_t(i + (j - 1) * s.NumOfPlayer)], i);
+            moveDeed(s.DealOrder[std::size_t(i + (j - 1) * s.NumOfPlayer)], i);
 }
 
 void Game::NewGame(const NewGameSetup& setup) {
@@ -145,8 +147,7 @@ void Game::NewGame(const NewGameSetup& setup) {
         ui[nth(Ctl::LabelName1, k)].visible = on;
         ui[nth(Ctl::PlayerButton1, k)].visible = on;
         ui[nth(Ctl::LabelMoney1, k)].visible = on;
-        s.tokenLeft[std::size_t(k)] = std::int16_t(kTokenHome[std::size_t(k)][0]);
-        s.tokenTop[std::size_t(k)] = std::int16_t(kTokenHome[std::size_t(k)][1]);
+        placeToken(k, kTokenHome[std::size_t(k)][0], kTokenHome[std::size_t(k)][1]);
     }
     for (int k = 1; k <= n; ++k) {
         s.tokenToolTip[std::size_t(k)] = setup.names[std::size_t(k)];
@@ -156,6 +157,7 @@ void Game::NewGame(const NewGameSetup& setup) {
         }
     }
     s.NumOfPlayer = std::int16_t(n);
+    piecesChanged(); // the tokens' pictures and how many of them stand on the board
     DefinePlayer(setup);
     s.NP = std::uint8_t(n);
     s.NumOfDeed = kDeeds;

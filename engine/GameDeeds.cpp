@@ -5,7 +5,27 @@
 
 namespace tavorin {
 
-void Game::addDeed(int player, int deed) { transferDeed(s, deed, player); }
+void Game::addDeed(int player, int deed) { moveDeed(deed, player); }
+
+void Game::moveDeed(int deed, int to) {
+    const int owner = validDeed(deed) ? s.deed(deed).Owner : 0;
+    if (transferDeed(s, deed, to) && s.deed(deed).Owner != owner) groundChanged();
+}
+
+void Game::setBuildings(int deed, int houses, int towers) {
+    DeedRecord& D = s.deed(deed);
+    if (D.Houses == houses && D.Towers == towers) return;
+    D.Houses = std::int16_t(houses);
+    D.Towers = std::int16_t(towers);
+    groundChanged();
+}
+
+void Game::setMortgaged(int deed, bool mortgaged) {
+    const std::int16_t flag = mortgaged ? kTrue : kFalse;
+    if (s.deed(deed).Mortgaged == flag) return;
+    s.deed(deed).Mortgaged = flag;
+    groundChanged();
+}
 
 // The main window's list is narrower than the holdings window's and marks owned deeds.
 DeedLine Game::DeedListLine(int i) const {

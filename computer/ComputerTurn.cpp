@@ -14,6 +14,9 @@ constexpr double kPrepare = 1.5, kRollStep = 0.025, kMove = 1.0, kPoint = 1.0, k
 constexpr double kThinkFirst = 0.5, kThinkStep = 0.03;
 constexpr int kSteps = 50;
 constexpr double kOver = -1.0;
+// play() drops the faces of all but the last two steps of the dice in one go: the generator skips
+// that many draws in one jump.
+static_assert(2 * (kSteps - 2) == SeededRandom::kJump);
 
 // The bar moves every fifth of the fifty steps and is full at the last: after steps first..last it
 // stands at the last fifth among them, if any.

@@ -187,7 +187,8 @@ void BoardWindow::refresh() {
     lastArrow2_ = b.arrow2;
     const bool shown = game_.state().namesShown;
     view_->look().namesShown = shown;
-    (shown ? showLabels_ : hideLabels_)->setChecked(true);
+    QRadioButton* option = shown ? showLabels_ : hideLabels_;
+    if (!option->isChecked()) option->setChecked(true);
     if (b.visible != isVisible()) setVisible(b.visible);
     // The computer's turn refreshes the windows at every one of its steps: the board is painted
     // again only when the rules changed what it shows.

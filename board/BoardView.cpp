@@ -78,10 +78,10 @@ bool BoardView::lift(int k) {
 void BoardView::putDown(int k, int x, int y, int pox, int poy) {
     look_.outlinedSquare = -1;
     const int square = game_.state().player(k).Position;
-    const bool due = game_.state().tokenDue() && k == game_.state().NV;
-    runner_([&] { game_.DropToken(k, square, x, y, pox, poy); });
+    Drop drop = Drop::Refused;
+    runner_([&] { drop = game_.DropToken(k, square, x, y, pox, poy); });
     update();
-    if (due && !game_.state().tokenDue()) emit squareReported();
+    if (drop == Drop::Reported) emit squareReported();
 }
 
 bool BoardView::carryCurrentToken() {

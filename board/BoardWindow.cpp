@@ -7,9 +7,9 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 
 #include "board/BoardPainter.h"
-#include "engine/Text.h"
 #include "ui/ControlNames.h"
 #include "ui/Pictures.h"
 #include "ui/Text.h"
@@ -21,29 +21,14 @@ namespace tavorin::board {
 namespace {
 constexpr int kPointerInterval = 400; // ms
 
-// Everything of the game that the board paints, as one text. The computer's turn refreshes the
-// windows at every one of its steps, and painting the whole board each time would keep the
-// processor busy through its pauses; the board is painted again only when this changes (the
-// pointers' bobbing and a drag ask for their own repaints).
-std::string paintedState(const GameState& s, const BoardScreen& b) {
-    StateText key;
-    key.add(s.NumOfPlayer);
-    key.add(s.namesShown);
-    for (const PointerState& a : {b.arrow1, b.arrow2})
-        for (int v : {int(a.visible), a.left, a.top}) key.add(v);
-    for (int k = 1; k <= kMaxPlayers; ++k) {
-        const std::size_t i = std::size_t(k);
-        for (int v : {int(s.tokenLeft[i]), int(s.tokenTop[i]), int(s.LP[i])}) key.add(v);
-        key.add(s.LPName[i]);
-        key.add(s.player(k).Name);
-        key.add(s.player(k).Bankrupt);
-    }
-    for (int d = 1; d <= kDeeds; ++d) {
-        const DeedRecord& D = s.deed(d);
-        for (int v : {int(D.Owner), int(D.Houses), int(D.Towers), int(D.Mortgaged), int(D.Price)}) key.add(v);
-        key.add(D.Name);
-    }
-    return key.take();
+bool sameRect(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+// The rectangle a pointer covers wherever its bob takes it.
+Rect bobbingRect(const PointerState& pointer) {
+    const Rect r = pointerRect(pointer, -kPointerBob);
+    return {r.left, r.top, r.width + kPointerBob, r.height + kPointerBob};
 }
 } // namespace
 
@@ -161,6 +146,29 @@ void BoardWindow::tick(int index) {
                       QRegion(view_->toPixels(pointerRect(pointer, bob)).adjusted(-2, -2, 2, 2)));
 }
 
+BoardWindow::Pieces BoardWindow::pieces() const {
+    const GameState& s = game_.state();
+    const BoardScreen& b = game_.boardScreen();
+    Pieces pieces;
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        const std::size_t i = std::size_t(k);
+        pieces[i] = {tokenShown(s, k), tokenRect(s, k), s.LP[i], s.LPName[i]};
+    }
+    pieces[kMaxPlayers + 1] = {b.arrow1.visible, bobbingRect(b.arrow1), 0, {}};
+    pieces[kMaxPlayers + 2] = {b.arrow2.visible, bobbingRect(b.arrow2), 0, {}};
+    return pieces;
+}
+
+void BoardWindow::measureNames() {
+    for (int d = 1; d <= kDeeds; ++d) {
+        const std::string& name = game_.state().deed(d).Name;
+        std::string& measured = measuredNames_[std::size_t(d)];
+        if (painted_ && name == measured) continue;
+        measured = name;
+        view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(name));
+    }
+}
+
 void BoardWindow::refresh() {
     const BoardScreen& b = game_.boardScreen();
     if (b.timersRunning != timersRunning_) {
@@ -179,14 +187,35 @@ void BoardWindow::refresh() {
     lastArrow2_ = b.arrow2;
     const bool shown = game_.state().namesShown;
     view_->look().namesShown = shown;
-    (shown ? showLabels_ : hideLabels_)->setChecked(true);
+    QRadioButton* option = shown ? showLabels_ : hideLabels_;
+    if (!option->isChecked()) option->setChecked(true);
     if (b.visible != isVisible()) setVisible(b.visible);
-    std::string painted = paintedState(game_.state(), b);
-    if (painted == painted_) return;
-    painted_ = std::move(painted);
-    for (int d = 1; d <= kDeeds; ++d)
-        view_->look().nameWidth[std::size_t(d)] = nameLabelWidth(ui::qs(game_.state().deed(d).Name));
-    view_->update();
+    // The computer's turn refreshes the windows at every one of its steps: the board is painted
+    // again only when the rules changed what it shows.
+    if (painted_ && b.revision == paintedRevision_) return;
+    Pieces now = pieces();
+    if (!painted_ || b.groundRevision != paintedGround_) {
+        measureNames();
+        view_->update();
+    } else {
+        // Only tokens or pointers moved: where each was and where it is now, with a margin for
+        // its antialiased edge.
+        QRegion changed;
+        for (std::size_t i = 1; i < now.size(); ++i) {
+            const Piece& was = paintedPieces_[i];
+            const Piece& is = now[i];
+            if (was.shown == is.shown && (!is.shown || (sameRect(was.rect, is.rect) && was.own == is.own &&
+                                                        was.picture == is.picture)))
+                continue;
+            for (const Piece* p : {&was, &is})
+                if (p->shown) changed += view_->toPixels(p->rect).adjusted(-2, -2, 2, 2);
+        }
+        view_->update(changed);
+    }
+    painted_ = true;
+    paintedRevision_ = b.revision;
+    paintedGround_ = b.groundRevision;
+    paintedPieces_ = std::move(now);
 }
 
 void BoardWindow::closeEvent(QCloseEvent* e) {

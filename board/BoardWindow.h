@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include <QTimer>
@@ -43,6 +44,17 @@ protected:
 
 private:
     void tick(int index);
+    // Where the tokens and the pointers stand, in twips, with what tells their pictures apart.
+    struct Piece {
+        bool shown = false;
+        Rect rect{};
+        std::int16_t own = 0; // the player's own picture: LP and LPName
+        std::string picture;
+    };
+    using Pieces = std::array<Piece, kMaxPlayers + 3>; // the tokens 1..6, the pointers 7 and 8
+    Pieces pieces() const;
+    // The deeds' name labels measured anew for the names that changed: measuring Thai text is slow.
+    void measureNames();
     // Fits the board, its option frame and its button into the window, keeping the board's shape.
     void layoutBoard();
     void setNamesShown(bool shown);
@@ -57,7 +69,13 @@ private:
     std::array<QTimer, 4> timers_;
     bool timersRunning_ = false;
     PointerState lastArrow1_, lastArrow2_;
-    std::string painted_; // what the board was last painted from
+    // What the board was last painted from: the rules' revisions (BoardScreen), the tokens and
+    // pointers, and the names its labels were measured for.
+    bool painted_ = false;
+    std::uint64_t paintedRevision_ = 0;
+    std::uint64_t paintedGround_ = 0;
+    Pieces paintedPieces_;
+    std::array<std::string, kDeeds + 1> measuredNames_;
 };
 
 } // namespace tavorin::board

@@ -4,35 +4,16 @@
 // busy while the game waits.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <string>
-#include <utility>
 
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 #include "board/BoardPainter.h"
-#include "engine/Text.h"
 
 namespace tavorin::board {
-
-// Numbers and texts run together into one text, to tell by comparing it whether any of them changed.
-class StateText {
-public:
-    StateText() { text_.reserve(1024); }
-    void add(std::int64_t v) {
-        appendNumber(text_, v);
-        text_ += ',';
-    }
-    void add(const std::string& t) {
-        text_ += t;
-        text_ += '\x1f';
-    }
-    std::string take() { return std::move(text_); }
-
-private:
-    std::string text_;
-};
 
 // How the board is painted: antialiased, in twips scaled by `factor` pixels to the twip.
 void prepareBoardPainter(QPainter& p, double factor);
@@ -43,8 +24,22 @@ public:
     const QPixmap& pixmap(const BoardScene& scene, QSize size, qreal ratio, double factor);
 
 private:
+    // What pixmap_ was painted from: the game's changes of the ground counted by the rules, what the
+    // board's look adds to it, the pixmap's measures and the artwork's folder (tests and artists
+    // switch it while the board is up).
+    struct Painted {
+        std::uint64_t groundRevision = 0;
+        bool namesShown = false;
+        int outlinedSquare = -1;
+        std::array<int, kDeeds + 1> nameWidth{};
+        QSize size;
+        qreal ratio = 0;
+        double factor = 0;
+        QString artwork;
+        bool operator==(const Painted&) const = default;
+    };
     QPixmap pixmap_;
-    std::string painted_; // what pixmap_ was painted from
+    Painted painted_;
 };
 
 } // namespace tavorin::board

@@ -59,6 +59,7 @@ void Game::ResetFrames() {
 
 void Game::DefineInitialValue() {
     listsChanged();
+    groundChanged();
     for (int k = 1; k <= kMaxPlayers; ++k) {
         PlayerRecord& p = s.player(k);
         p.Money = kStartMoney;
@@ -99,6 +100,7 @@ void Game::DefineInitialValue() {
 }
 
 void Game::DefinePlayer(const NewGameSetup& setup) {
+    groundChanged();
     for (int k = 1; k <= kMaxPlayers; ++k) {
         PlayerRecord& p = s.player(k);
         p.Name = setup.names[std::size_t(k)];
@@ -128,7 +130,7 @@ void Game::DefineINIdeed() {
     listsChanged();
     for (int i = 1; i <= s.NumOfPlayer; ++i)
         for (int j = 1; j <= s.NumOfINIdeed; ++j)
-            transferDeed(s, s.DealOrder[std::size_t(i + (j - 1) * s.NumOfPlayer)], i);
+            moveDeed(s.DealOrder[std::size_t(i + (j - 1) * s.NumOfPlayer)], i);
 }
 
 void Game::NewGame(const NewGameSetup& setup) {
@@ -147,8 +149,7 @@ void Game::NewGame(const NewGameSetup& setup) {
         ui[nth(Ctl::LabelName1, k)].visible = on;
         ui[nth(Ctl::PlayerButton1, k)].visible = on;
         ui[nth(Ctl::LabelMoney1, k)].visible = on;
-        s.tokenLeft[std::size_t(k)] = std::int16_t(kTokenHome[std::size_t(k)][0]);
-        s.tokenTop[std::size_t(k)] = std::int16_t(kTokenHome[std::size_t(k)][1]);
+        placeToken(k, kTokenHome[std::size_t(k)][0], kTokenHome[std::size_t(k)][1]);
     }
     for (int k = 1; k <= n; ++k) {
         s.tokenToolTip[std::size_t(k)] = setup.names[std::size_t(k)];
@@ -158,6 +159,7 @@ void Game::NewGame(const NewGameSetup& setup) {
         }
     }
     s.NumOfPlayer = std::int16_t(n);
+    piecesChanged(); // the tokens' pictures and how many of them stand on the board
     DefinePlayer(setup);
     s.NP = std::uint8_t(n);
     s.NumOfDeed = kDeeds;

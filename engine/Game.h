@@ -37,6 +37,10 @@ struct NewGameSetup {
 
 enum class ChargeOutcome { Paid, MustRaiseMoney, Bankrupt };
 
+// What became of a token let go on the board: put back (not the player's square, or not his token to
+// move), set down, or set down and its square reported as the move the dice asked for.
+enum class Drop { Refused, Placed, Reported };
+
 // Who answers the frames. A person is shown what he landed on and sent to raise money when short; the
 // computer raises its money before it pays, and treats its own mortgaged land as its own land.
 enum class Player { Person, Computer };
@@ -63,17 +67,21 @@ public:
     const BoardScreen& boardScreen() const { return board; }
 
     // A position set up from outside the rules: the saved-game loader, the example pictures and test
-    // fixtures. Everything else changes the game through the operations below.
-    // Whatever is set up may change the deed lists: handing the state out counts as such a change.
+    // fixtures. Everything else changes the game through the operations below. Whatever is set up
+    // counts as a change of the deed lists and of what the board paints.
     GameState& stateToSetUp() {
         listsChanged();
+        groundChanged();
         return s;
     }
     MainScreen& screenToSetUp() {
         listsChanged();
         return ui;
     }
-    BoardScreen& boardToSetUp() { return board; }
+    BoardScreen& boardToSetUp() {
+        piecesChanged();
+        return board;
+    }
 
     std::int16_t rdm(std::int16_t lo, std::int16_t hi) {
         return seeded_ ? seeded_->SeededRandom::rdm(lo, hi) : random_->rdm(lo, hi);
@@ -116,8 +124,8 @@ public:
     bool PressToken(int k);
     // Token k dropped on square image `square` at (x, y) inside it, grabbed at (pox, poy) inside the
     // token (twips). Accepted only on the player's own Position; the move the dice asked for is then
-    // reported once. Returns whether the token moved.
-    bool DropToken(int k, int square, int x, int y, int pox, int poy);
+    // reported once.
+    Drop DropToken(int k, int square, int x, int y, int pox, int poy);
     // Writes the hidden fields for a token put on `square`; a card square draws its card first.
     void ReportSquare(int square);
     int DrawCard(bool treasure); // returns the card number
@@ -182,7 +190,11 @@ public:
 
     // --- What the windows hand the rules ---
     void setFileName(std::string_view name) { s.FileName.assign(name); }
-    void showNames(bool shown) { s.namesShown = shown; }
+    void showNames(bool shown) {
+        if (s.namesShown == shown) return;
+        s.namesShown = shown;
+        groundChanged();
+    }
     // A window brought to the front counts as shown.
     void markShown(GameWindow window);
     // The focus the rules asked for, once: the window moves it and the request is spent.
@@ -338,6 +350,21 @@ private:
     std::uint64_t listsRevision_ = 0;
 
     void listsChanged() { ++listsRevision_; }
+
+    // What the board paints is changed only through these, which count the change in the board's
+    // revisions (BoardScreen): the deeds and the names on the squares are the board's ground, the
+    // tokens and the pointers lie over it.
+    void groundChanged() {
+        ++board.groundRevision;
+        ++board.revision;
+    }
+    void piecesChanged() { ++board.revision; }
+    void moveDeed(int deed, int to); // transferDeed
+    void setBuildings(int deed, int houses, int towers);
+    void setMortgaged(int deed, bool mortgaged);
+    void placeToken(int player, int left, int top);
+    void placePointers(PointerState token, PointerState target);
+    void showPointer(PointerState BoardScreen::*pointer, bool shown);
 
     void shuffle(std::array<std::int16_t, kMaxCards + 1>& order, int n);
     void writeNumber(Ctl c, std::int64_t number);

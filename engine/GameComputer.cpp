@@ -66,7 +66,7 @@ void Game::clearComputerStatus() {
 }
 
 void Game::startComputerTurn() {
-    board.arrow2.visible = false;
+    showPointer(&BoardScreen::arrow2, false);
     lockTurnButtons();
     showComputerStatus("คอมพิวเตอร์กำลังเตรียม...", false);
 }
@@ -84,11 +84,11 @@ void Game::showMoveOnBoard() {
 }
 
 void Game::putComputerToken(int player) {
-    board.arrow1.visible = false;
+    showPointer(&BoardScreen::arrow1, false);
     const int r1 = rdm(1, 10);
     const int r2 = rdm(1, 10);
     placeTokenInSquare(player, s.player(player).Position, r1, r2);
-    board.arrow2.visible = true;
+    showPointer(&BoardScreen::arrow2, true);
 }
 
 void Game::reportComputerSquare(int player) {

@@ -8,35 +8,27 @@
 namespace tavorin {
 
 std::int32_t Game::mortgageDeed(int player, int deed) {
-    DeedRecord& d = s.deed(deed);
-    d.Mortgaged = kTrue;
-    listsChanged();
-    const std::int32_t value = mortgageValue(d);
+    setMortgaged(deed, true);
+    const std::int32_t value = mortgageValue(s.deed(deed));
     report({.kind = EventKind::Mortgaged, .player = player, .deed = deed, .amount = value});
     return value;
 }
 
 void Game::redeemDeed(int player, int deed) {
-    DeedRecord& d = s.deed(deed);
-    d.Mortgaged = kFalse;
-    listsChanged();
-    report({.kind = EventKind::Redeemed, .player = player, .deed = deed, .amount = mortgageValue(d)});
+    setMortgaged(deed, false);
+    report(
+        {.kind = EventKind::Redeemed, .player = player, .deed = deed, .amount = mortgageValue(s.deed(deed))});
 }
 
-void Game::sellBuildingsToBank(int deed, int houses, int towers) {
-    DeedRecord& d = s.deed(deed);
-    d.Houses = std::int16_t(houses);
-    d.Towers = std::int16_t(towers);
-    listsChanged();
-}
+void Game::sellBuildingsToBank(int deed, int houses, int towers) { setBuildings(deed, houses, towers); }
 
 void Game::sellLandToBank(int deed) {
-    transferDeed(s, deed, 0);
-    sellBuildingsToBank(deed, 0, 0);
+    moveDeed(deed, 0);
+    setBuildings(deed, 0, 0);
 }
 
 void Game::sellPieceToBank(int player, int deed) {
-    DeedRecord& D = s.deed(deed);
+    const DeedRecord& D = s.deed(deed);
     const PieceSale sale = pieceSale(D);
     PlayerMoneyChange(player, sale.value);
     report({.kind = EventKind::Sold,
@@ -47,14 +39,14 @@ void Game::sellPieceToBank(int player, int deed) {
                       : sale.piece == Piece::House ? 1
                                                    : 0});
     if (sale.piece == Piece::Tower) {
-        D.Towers = 0;
+        setBuildings(deed, D.Houses, 0);
     } else if (sale.piece == Piece::House) {
-        --D.Houses;
+        setBuildings(deed, D.Houses - 1, D.Towers);
     } else {
-        transferDeed(s, deed, 0);
+        moveDeed(deed, 0);
         // Land sold back to the bank comes back free of its pledge, as it does on a bankruptcy;
         // otherwise the next buyer would pay full price for land the bank still holds.
-        D.Mortgaged = kFalse;
+        setMortgaged(deed, false);
     }
     ChangeDeedOnMain();
 }

@@ -5,9 +5,30 @@
 
 namespace tavorin {
 
-void Game::addDeed(int player, int deed) {
-    transferDeed(s, deed, player);
+void Game::addDeed(int player, int deed) { moveDeed(deed, player); }
+
+// The deed lists may show any change of a deed, so they count every call; the board only a real change.
+void Game::moveDeed(int deed, int to) {
     listsChanged();
+    const int owner = validDeed(deed) ? s.deed(deed).Owner : 0;
+    if (transferDeed(s, deed, to) && s.deed(deed).Owner != owner) groundChanged();
+}
+
+void Game::setBuildings(int deed, int houses, int towers) {
+    listsChanged();
+    DeedRecord& D = s.deed(deed);
+    if (D.Houses == houses && D.Towers == towers) return;
+    D.Houses = std::int16_t(houses);
+    D.Towers = std::int16_t(towers);
+    groundChanged();
+}
+
+void Game::setMortgaged(int deed, bool mortgaged) {
+    listsChanged();
+    const std::int16_t flag = mortgaged ? kTrue : kFalse;
+    if (s.deed(deed).Mortgaged == flag) return;
+    s.deed(deed).Mortgaged = flag;
+    groundChanged();
 }
 
 // The main window's list is narrower than the holdings window's and marks owned deeds.

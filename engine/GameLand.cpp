@@ -19,7 +19,7 @@ bool Game::canPay(std::int64_t cost, std::string_view refusal) {
 bool Game::buyLand(bool withHouse) {
     const int d = currentDeed();
     if (d == 0) return false;
-    DeedRecord& D = s.deed(d);
+    const DeedRecord& D = s.deed(d);
     const std::int32_t cost = landPrice(D, withHouse);
     const bool affordable = canPay(cost, kNotEnoughMoney);
     ui[Ctl::CheckFreeLand].checked = false;
@@ -27,8 +27,8 @@ bool Game::buyLand(bool withHouse) {
         handOverIfDone();
         return false;
     }
-    transferDeed(s, d, s.NV);
-    if (withHouse) D.Houses = 1;
+    moveDeed(d, s.NV);
+    if (withHouse) setBuildings(d, 1, D.Towers);
     PlayerMoneyChange(s.NV, -cost);
     report({.kind = EventKind::Bought, .player = s.NV, .deed = d, .amount = cost, .houses = D.Houses});
     ChangeDeedOnMain();
@@ -44,13 +44,13 @@ void Game::declineLand() {
 bool Game::buildOne() {
     const int d = currentDeed();
     if (d == 0) return false;
-    DeedRecord& D = s.deed(d);
+    const DeedRecord& D = s.deed(d);
     const std::int32_t cost = buildingPrice(D);
     if (!canPay(cost, kNotEnoughMoney)) return false;
     if (nextIsTower(D))
-        D.Towers = 1;
+        setBuildings(d, D.Houses, 1);
     else
-        ++D.Houses;
+        setBuildings(d, D.Houses + 1, D.Towers);
     PlayerMoneyChange(s.NV, -cost);
     report({.kind = EventKind::Built,
             .player = s.NV,
@@ -76,7 +76,7 @@ bool Game::redeemLand() {
     if (d == 0) return false;
     const std::int32_t cost = mortgageValue(s.deed(d));
     if (!canPay(cost, "ท่านมีเงินไม่เพียงพอที่จะชำระ")) return false;
-    s.deed(d).Mortgaged = kFalse;
+    setMortgaged(d, false);
     PlayerMoneyChange(s.NV, -cost);
     report({.kind = EventKind::Redeemed, .player = s.NV, .deed = d, .amount = cost});
     ChangeDeedOnMain();
@@ -92,12 +92,12 @@ bool Game::redeemOwnLand() {
 bool Game::takeOver() {
     const int d = currentDeed();
     if (d == 0) return false;
-    DeedRecord& D = s.deed(d);
+    const DeedRecord& D = s.deed(d);
     const std::int32_t cost = takeOverPrice(D);
     if (!canPay(cost, kNotEnoughMoney)) return false;
     const int previousOwner = D.Owner;
-    transferDeed(s, d, s.NV);
-    D.Mortgaged = kFalse;
+    moveDeed(d, s.NV);
+    setMortgaged(d, false);
     PlayerMoneyChange(s.NV, -cost);
     report({.kind = EventKind::TookOver, .player = s.NV, .deed = d, .amount = cost, .other = previousOwner});
     // A takeover may follow a shortage on this frame's fee: it settles the frame like a payment does,

@@ -154,7 +154,7 @@ Ctl Game::openSquareFrame(Player who) {
 
 void Game::beginLanding() {
     board.timersRunning = false;
-    board.arrow2.visible = false;
+    showPointer(&BoardScreen::arrow2, false);
     ++s.Continue;
 }
 

@@ -122,6 +122,12 @@ void Game::GoBankrupt() {
     const int P = s.NV;
     PlayerRecord& p = s.player(P);
     if (s.NP > 0) --s.NP;
+    // His deeds go back to the bank and his token leaves the board.
+    listsChanged();
+    if (p.DeedCount > 0)
+        groundChanged();
+    else
+        piecesChanged();
     returnAllToBank(s, P);
     p.Bankrupt = kTrue;
     p.Money = 0;

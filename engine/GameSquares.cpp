@@ -74,7 +74,7 @@ void Game::CmbBonus_Select(int index) {
 }
 
 bool Game::takeBonusHouse(int d) {
-    DeedRecord& D = s.deed(d);
+    const DeedRecord& D = s.deed(d);
     if (!D.single()) {
         message(s.player(s.NV).Name, "โฉนดที่ดินที่ท่านเลือกมิได้เป็นประเภทที่ดินเดี่ยวจึงไม่สามารถทำการสั่งซื้อบ้านเพิ่มได้");
         return false;
@@ -91,7 +91,7 @@ bool Game::takeBonusHouse(int d) {
         message(kAppTitle, "มีบ้านเต็มแล้วไม่สามารถสั่งซื้อตึกได้");
         return false;
     }
-    ++D.Houses;
+    setBuildings(d, D.Houses + 1, D.Towers);
     PlayerMoneyChange(s.NV, kLapBonus - D.HousePrice);
     report({.kind = EventKind::TookBonus, .player = s.NV, .deed = d, .amount = kLapBonus - D.HousePrice});
     ChangeDeedOnMain();

@@ -64,10 +64,10 @@ void Game::StopButton_Click() {
 
 void Game::SetArrowPictureOnMap() {
     const int p = s.NV;
-    board.arrow1 = {true, s.tokenLeft[std::size_t(p)] - 500, s.tokenTop[std::size_t(p)] - 500};
     const Rect& box = kSquareTable[s.player(p).Position].box;
     // The target pointer is placed now but shown only when the person picks up the token.
-    board.arrow2 = {false, box.left - 350, box.top - 350};
+    placePointers({true, s.tokenLeft[std::size_t(p)] - 500, s.tokenTop[std::size_t(p)] - 500},
+                  {false, box.left - 350, box.top - 350});
     board.timersRunning = true;
 }
 
@@ -98,7 +98,7 @@ void Game::NV_Process() {
     if (endByRule()) return;
     report({.kind = EventKind::TurnStarted, .player = s.NV});
     showNameColours();
-    board.arrow2.visible = false;
+    showPointer(&BoardScreen::arrow2, false);
     ui[Ctl::SaveButton].enabled = true;
     ui[Ctl::RunButton].enabled = true;
     ui[Ctl::StopButton].enabled = false;
@@ -109,7 +109,7 @@ void Game::NV_Process() {
 void Game::nv_process_for_load() {
     report({.kind = EventKind::TurnStarted, .player = s.NV});
     showNameColours();
-    board.arrow2.visible = false;
+    showPointer(&BoardScreen::arrow2, false);
     ui[Ctl::SaveButton].enabled = true;
     ui[Ctl::RunButton].enabled = true;
     ui[Ctl::StopButton].enabled = false;
@@ -129,28 +129,27 @@ void Game::OpgSpeed_Click(int index) {
 bool Game::PressToken(int k) {
     if (!validPlayer(k) || s.Pcom[std::size_t(k)] != 0) return false;
     if (k == s.NV) {
-        board.arrow1.visible = false;
+        showPointer(&BoardScreen::arrow1, false);
         if (!screen()[Ctl::RunButton].enabled && !screen()[Ctl::StopButton].enabled)
-            board.arrow2.visible = true;
+            showPointer(&BoardScreen::arrow2, true);
     }
     return true;
 }
 
-bool Game::DropToken(int k, int square, int x, int y, int pox, int poy) {
-    if (!validPlayer(k) || square < 0 || square >= kSquares || s.Pcom[std::size_t(k)] != 0) return false;
-    if (s.player(k).Position != square) return false;
+Drop Game::DropToken(int k, int square, int x, int y, int pox, int poy) {
+    if (!validPlayer(k) || square < 0 || square >= kSquares || s.Pcom[std::size_t(k)] != 0)
+        return Drop::Refused;
+    if (s.player(k).Position != square) return Drop::Refused;
     const Rect& box = kSquareTable[std::size_t(square)].box;
-    s.tokenLeft[std::size_t(k)] = std::int16_t(box.left + x - pox);
-    s.tokenTop[std::size_t(k)] = std::int16_t(box.top + y - poy);
-    if (k == s.NV && s.tokenDue() && !s.gameOver) {
-        ui.visible = true;
-        // The move counts as reported before its handling starts: a message box inside it runs an
-        // event loop, and a drop delivered there must not draw a second card or open a second frame.
-        s.setTokenDue(false);
-        ReportSquare(square);
-        ProcessAfterPut();
-    }
-    return true;
+    placeToken(k, box.left + x - pox, box.top + y - poy);
+    if (k != s.NV || !s.tokenDue() || s.gameOver) return Drop::Placed;
+    ui.visible = true;
+    // The move counts as reported before its handling starts: a message box inside it runs an
+    // event loop, and a drop delivered there must not draw a second card or open a second frame.
+    s.setTokenDue(false);
+    ReportSquare(square);
+    ProcessAfterPut();
+    return Drop::Reported;
 }
 
 void Game::handOverIfDone() {
@@ -171,8 +170,32 @@ void Game::settleBonus() {
 
 void Game::placeTokenInSquare(int player, int square, int r1, int r2) {
     const Rect& box = kSquareTable[std::size_t(square)].box;
-    s.tokenLeft[std::size_t(player)] = std::int16_t(box.left + 50 * r1);
-    s.tokenTop[std::size_t(player)] = std::int16_t(box.top + 50 * r2);
+    placeToken(player, box.left + 50 * r1, box.top + 50 * r2);
+}
+
+void Game::placeToken(int player, int left, int top) {
+    std::int16_t& x = s.tokenLeft[std::size_t(player)];
+    std::int16_t& y = s.tokenTop[std::size_t(player)];
+    if (x == left && y == top) return;
+    x = std::int16_t(left);
+    y = std::int16_t(top);
+    piecesChanged();
+}
+
+void Game::placePointers(PointerState token, PointerState target) {
+    const auto same = [](const PointerState& a, const PointerState& b) {
+        return a.visible == b.visible && a.left == b.left && a.top == b.top;
+    };
+    if (same(board.arrow1, token) && same(board.arrow2, target)) return;
+    board.arrow1 = token;
+    board.arrow2 = target;
+    piecesChanged();
+}
+
+void Game::showPointer(PointerState BoardScreen::*pointer, bool shown) {
+    if ((board.*pointer).visible == shown) return;
+    (board.*pointer).visible = shown;
+    piecesChanged();
 }
 
 } // namespace tavorin

@@ -116,6 +116,11 @@ struct BoardScreen {
     bool visible = false;
     PointerState arrow1, arrow2;
     bool timersRunning = false;
+    // Raised by the rules at every change of what the board paints, so that the board tells whether
+    // to paint again by comparing a number: `groundRevision` counts the changes of the deeds and of
+    // the names on the squares, `revision` those and every move of a token or a pointer besides.
+    std::uint64_t revision = 0;
+    std::uint64_t groundRevision = 0;
 };
 
 } // namespace tavorin

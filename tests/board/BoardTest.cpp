@@ -94,6 +94,88 @@ class BoardTest : public QObject {
         const QImage image = view().grab().toImage();
         return image.pixelColor(pixel * image.devicePixelRatio());
     }
+    // The board as a whole paint gives it, from the game and the board's look alone.
+    QImage wholePaint() {
+        const qreal ratio = view().devicePixelRatioF();
+        QImage image(view().size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(kBoardColour);
+        QPainter p(&image);
+        prepareBoardPainter(p, view().scale().factor());
+        paintBoard(p, BoardScene{game->state(), game->boardScreen(), view().look(), {}});
+        return image;
+    }
+    // What the view shows now, painted whole.
+    QImage shownNow() {
+        const qreal ratio = view().devicePixelRatioF();
+        QImage shown(view().size() * ratio, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        // The option frame and the button are widgets of their own and are left out.
+        view().render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        return shown;
+    }
+    void stopPointers() {
+        for (int i = 1; i <= 4; ++i) map->timer(i).stop();
+        view().look().bob1 = view().look().bob2 = 0;
+    }
+    // A change of the game made through one of the paths the rules offer, after what it needs was
+    // set up.
+    struct Change {
+        const char* name;
+        std::function<void()> prepare;
+        std::function<void()> change;
+    };
+    std::vector<Change> changes() {
+        Game& g = *game;
+        const auto current = [&g](int player, int deed) {
+            g.stateToSetUp().NV = std::uint8_t(player);
+            g.stateToSetUp().Number = deed;
+        };
+        NewGameSetup other;
+        other.numPlayers = 4;
+        other.names = {"", "ต้น", "นก", "ปู", "ปลา", "", ""};
+        return {
+            {"land bought with a house", [=] { current(1, 7); }, [&g] { g.buyLand(true); }},
+            {"a house built", [=] { current(2, 1); }, [&g] { g.buildOne(); }},
+            {"land taken over", [=] { current(1, 9); }, [&g] { g.takeOver(); }},
+            {"a house for the lap bonus", [=] { current(2, 0); }, [&g] { g.takeBonusHouse(1); }},
+            {"pledged in the holdings window", {}, [&g] { g.mortgageDeed(2, 9); }},
+            {"redeemed in the holdings window", {}, [&g] { g.redeemDeed(1, 5); }},
+            {"buildings sold to the bank", {}, [&g] { g.sellBuildingsToBank(1, 1, 0); }},
+            {"land sold to the bank", {}, [&g] { g.sellLandToBank(9); }},
+            {"a piece sold by the computer", {}, [&g] { g.sellPieceToBank(2, 1); }},
+            {"a bankruptcy", [=] { current(2, 0); }, [&g] { g.GoBankrupt(); }},
+            {"a bankruptcy without land", [=] { current(1, 0); },
+             [&g] {
+                 g.sellLandToBank(5);
+                 g.GoBankrupt();
+             }},
+            {"names and prices shown",
+             {},
+             [this] {
+                 QTest::mouseClick(map->findChild<QRadioButton*>(QStringLiteral("OpgShowLabel")),
+                                   Qt::LeftButton);
+             }},
+            {"the token carried to its square", [this] { rollSix(); },
+             [this] { carry(1, centre(squareRect(6))); }},
+            {"the token picked up", [this] { rollSix(); }, [&g] { g.PressToken(1); }},
+            {"the pointers placed", [=] { current(2, 0); }, [&g] { g.SetArrowPictureOnMap(); }},
+            {"a computer's token put down",
+             [&g] {
+                 g.stateToSetUp().NV = 3;
+                 g.stateToSetUp().player(3).Position = 14;
+             },
+             [&g] { g.putComputerToken(3); }},
+            {"a new game", {}, [&g, other] { g.NewGame(other); }},
+            {"a position set up from outside",
+             {},
+             [&g] {
+                 g.stateToSetUp().player(2).Name = "สมหญิงใจดี";
+                 g.stateToSetUp().deed(20).Owner = 2;
+                 g.stateToSetUp().tokenLeft[3] = 4000;
+             }},
+        };
+    }
     // Rolls the current player's dice to 3 + 3 and stops them.
     void rollSix() {
         random.fallback = [](int lo, int hi) { return hi == 6 ? 3 : lo; };
@@ -454,20 +536,7 @@ private slots:
         game->stateToSetUp().deed(3).Owner = 2;
         game->stateToSetUp().deed(3).Houses = 2;
         rollSix();
-        const qreal ratio = view().devicePixelRatioF();
-        const auto wholePaint = [this, ratio] {
-            QImage image(view().size() * ratio, QImage::Format_RGB32);
-            image.setDevicePixelRatio(ratio);
-            image.fill(kBoardColour);
-            QPainter p(&image);
-            prepareBoardPainter(p, view().scale().factor());
-            paintBoard(p, BoardScene{game->state(), game->boardScreen(), view().look(), {}});
-            return image;
-        };
-        QImage shown(view().size() * ratio, QImage::Format_RGB32);
-        shown.setDevicePixelRatio(ratio);
-        // The option frame and the button are widgets of their own and are left out.
-        view().render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        QImage shown = shownNow();
         QCOMPARE(shown, wholePaint());
 
         RepaintLog log(view());
@@ -497,6 +566,40 @@ private slots:
         view().look().outlinedSquare = 6;
         view().update();
         QTRY_VERIFY_WITH_TIMEOUT(shownIsWhole(), 1000);
+    }
+
+    // Whatever path a change of the game takes, the board shows it once it is refreshed: what the
+    // view paints for the regions it is asked to repaint, laid over what it showed before, is what a
+    // whole paint of the changed game gives.
+    void everyChangeShowsAtTheNextRefresh_data() {
+        QTest::addColumn<int>("change");
+        const std::vector<Change> all = changes();
+        for (std::size_t i = 0; i < all.size(); ++i) QTest::newRow(all[i].name) << int(i);
+    }
+    void everyChangeShowsAtTheNextRefresh() {
+        QFETCH(int, change);
+        const Change c = changes()[std::size_t(change)];
+        // Player 2 holds deed 1 with two houses and the pair deed 9, player 1 holds deed 5 pledged.
+        game->addDeed(2, 1);
+        game->addDeed(2, 9);
+        game->addDeed(1, 5);
+        game->stateToSetUp().deed(1).Houses = 2;
+        game->stateToSetUp().deed(5).Mortgaged = kTrue;
+        if (c.prepare) c.prepare();
+        map->refresh();
+        stopPointers();
+        // What was asked for so far is painted before the change.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QImage shown = shownNow();
+        const QImage before = shown;
+        QCOMPARE(shown, wholePaint());
+        RepaintLog log(view());
+        c.change();
+        map->refresh();
+        stopPointers();
+        QVERIFY(wholePaint() != before); // the change is one the board shows
+        QTRY_VERIFY_WITH_TIMEOUT((log.layOver(shown), shown == wholePaint()), 1000);
     }
 
     // With every deed owned by players with long names and the names and prices shown, no label

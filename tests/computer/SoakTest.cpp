@@ -1,8 +1,11 @@
-// Whole all-computer games, with the game's invariants checked after every action.
+// Whole all-computer games, with the game's invariants checked after every action, and the board's
+// revisions after every step.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <sstream>
+#include <string>
 
 #include "computer/ComputerTurn.h"
 #include "computer/Headless.h"
@@ -48,6 +51,16 @@ struct Config {
     int deal;
 };
 
+// A new game of computers in every seat of `c`.
+void startComputerGame(Game& game, const Config& c) {
+    NewGameSetup setup;
+    setup.numPlayers = c.players;
+    for (int k = 1; k <= c.players; ++k) setup.computer[std::size_t(k)] = true;
+    setup.buyFirstLoop = !c.firstLapLock;
+    setup.initialDeeds = c.deal;
+    game.NewGame(setup);
+}
+
 TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
     const Config configs[] = {{2, false, 0}, {3, true, 0},  {4, false, 2},
                               {5, true, 4},  {6, false, 0}, {6, true, 4}};
@@ -62,12 +75,7 @@ TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
             view.onMessage = [&](std::string_view, std::string_view) {
                 if (broken.empty()) broken = invariantBreak(game.state());
             };
-            NewGameSetup setup;
-            setup.numPlayers = c.players;
-            for (int k = 1; k <= c.players; ++k) setup.computer[std::size_t(k)] = true;
-            setup.buyFirstLoop = !c.firstLapLock;
-            setup.initialDeeds = c.deal;
-            game.NewGame(setup);
+            startComputerGame(game, c);
             const GameResult r = playComputerGame(game, view, 3000, [&](int, int) {
                 if (broken.empty()) broken = invariantBreak(game.state());
                 if (broken.empty() && game.state().Continue != 0)
@@ -87,6 +95,100 @@ TEST(ComputerSoak, ThousandsOfGamesKeepEveryInvariant) {
     // Two fully built players can both grow richer for a long time (each visit of one's own towered
     // land pays its price, every lap pays 2000), so a few games outlive the cap; most must end.
     EXPECT_LT(capped, games / 5);
+}
+
+// What the board shows: the squares' ground (the deeds and the owners' names on them, the names and
+// prices switch) and the pieces over it (the tokens and the two pointers).
+struct Ground {
+    bool namesShown = false;
+    std::array<std::string, kMaxPlayers + 1> owners;
+    std::array<std::string, kDeeds + 1> names;
+    std::array<std::array<int, 5>, kDeeds + 1> deeds{}; // owner, houses, towers, mortgaged, price
+    bool operator==(const Ground&) const = default;
+};
+struct Pieces {
+    int players = 0;
+    std::array<std::array<int, 4>, kMaxPlayers + 1> tokens{}; // left, top, own picture, bankrupt
+    std::array<std::string, kMaxPlayers + 1> pictures;
+    std::array<std::array<int, 3>, 2> pointers{}; // shown, left, top
+    bool operator==(const Pieces&) const = default;
+};
+
+Ground ground(const GameState& s) {
+    Ground g;
+    g.namesShown = s.namesShown;
+    for (int k = 1; k <= kMaxPlayers; ++k) g.owners[std::size_t(k)] = s.player(k).Name;
+    for (int d = 1; d <= kDeeds; ++d) {
+        const DeedRecord& D = s.deed(d);
+        g.names[std::size_t(d)] = D.Name;
+        g.deeds[std::size_t(d)] = {D.Owner, D.Houses, D.Towers, D.Mortgaged, D.Price};
+    }
+    return g;
+}
+
+Pieces pieces(const Game& game) {
+    const GameState& s = game.state();
+    Pieces p;
+    p.players = s.NumOfPlayer;
+    for (int k = 1; k <= kMaxPlayers; ++k) {
+        const std::size_t i = std::size_t(k);
+        p.tokens[i] = {s.tokenLeft[i], s.tokenTop[i], s.LP[i], s.player(k).Bankrupt};
+        p.pictures[i] = s.LPName[i];
+    }
+    const BoardScreen& b = game.boardScreen();
+    p.pointers[0] = {b.arrow1.visible, b.arrow1.left, b.arrow1.top};
+    p.pointers[1] = {b.arrow2.visible, b.arrow2.left, b.arrow2.top};
+    return p;
+}
+
+// The board repaints when the rules' revisions (BoardScreen) move instead of comparing everything it
+// paints. Whole games are played step by step, as the main window runs them and refreshes the board
+// after each step, and what the board paints is read straight from the game after every step: the
+// revisions must move at exactly the steps where it changed, the ground's at exactly those where a
+// deed or a name on the squares changed.
+TEST(BoardRevision, MovesAtExactlyTheStepsThatChangeWhatTheBoardPaints) {
+    const Config configs[] = {{2, false, 0}, {3, true, 0}, {4, false, 2}, {6, false, 4}};
+    int groundSteps = 0, pieceSteps = 0, stillSteps = 0;
+    for (const Config& c : configs) {
+        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+            SeededRandom random(seed * 104729 + std::uint64_t(c.players));
+            HeadlessView view;
+            Game game(random, view);
+            startComputerGame(game, c);
+            Ground shownGround = ground(game.state());
+            Pieces shownPieces = pieces(game);
+            BoardScreen seen = game.boardScreen();
+            for (int turn = 1; turn <= 400 && !game.state().gameOver && view.computerPending; ++turn) {
+                view.computerPending = false;
+                ComputerTurn play(game);
+                for (int step = 1;; ++step) {
+                    const bool over = play.step() < 0;
+                    Ground nowGround = ground(game.state());
+                    Pieces nowPieces = pieces(game);
+                    const bool groundChanged = !(nowGround == shownGround);
+                    const bool changed = groundChanged || !(nowPieces == shownPieces);
+                    const BoardScreen& b = game.boardScreen();
+                    ASSERT_EQ(b.groundRevision != seen.groundRevision, groundChanged)
+                        << "players " << c.players << " seed " << seed << " turn " << turn << " step "
+                        << step;
+                    ASSERT_EQ(b.revision != seen.revision, changed)
+                        << "players " << c.players << " seed " << seed << " turn " << turn << " step "
+                        << step;
+                    (groundChanged ? groundSteps : changed ? pieceSteps : stillSteps) += 1;
+                    if (changed) {
+                        shownGround = std::move(nowGround);
+                        shownPieces = std::move(nowPieces);
+                    }
+                    seen = b;
+                    if (over) break;
+                }
+            }
+        }
+    }
+    // Every kind of step came up: sales, purchases and bankruptcies, moves, and the many pauses.
+    EXPECT_GT(groundSteps, 0);
+    EXPECT_GT(pieceSteps, 0);
+    EXPECT_GT(stillSteps, 0);
 }
 
 std::string traceOf(std::uint64_t seed) {

@@ -81,15 +81,17 @@ TEST_F(TurnTest, LastPlayerLeftWins) {
 TEST_F(TurnTest, DropOnlyOnTheTargetSquareReportsOnce) {
     startGame(2);
     roll(1, 2); // to square 3, deed 2
-    EXPECT_FALSE(game.DropToken(1, 4, 10, 10, 0, 0));
+    EXPECT_EQ(game.DropToken(1, 4, 10, 10, 0, 0), Drop::Refused);
     EXPECT_EQ(s.Continue, 0);
-    EXPECT_TRUE(game.DropToken(1, 3, 300, 200, 100, 100));
+    EXPECT_EQ(game.DropToken(1, 3, 300, 200, 100, 100), Drop::Reported);
     EXPECT_EQ(s.tokenLeft[1], 6960 + 200);
     EXPECT_EQ(s.tokenTop[1], 6360 + 100);
     EXPECT_TRUE(visible(Ctl::FreeLandFrame));
     EXPECT_EQ(s.Continue, 1);
     EXPECT_EQ(s.FirstProcess, "N");
-    EXPECT_TRUE(game.DropToken(1, 3, 10, 10, 0, 0));
+    // Set down again on its square, the token moves but the square is not reported a second time.
+    EXPECT_EQ(game.DropToken(1, 3, 10, 10, 0, 0), Drop::Placed);
+    EXPECT_EQ(s.tokenLeft[1], 6960 + 10);
     EXPECT_EQ(s.Continue, 1);
 }
 

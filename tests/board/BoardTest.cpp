@@ -126,29 +126,31 @@ class BoardTest : public QObject {
         std::function<void()> change;
     };
     std::vector<Change> changes() {
-        Game& g = *game;
+        // The changes reach the game only when they run: the data function lists their names first,
+        // before any game exists.
+        std::unique_ptr<Game>& g = game;
         const auto current = [&g](int player, int deed) {
-            g.stateToSetUp().NV = std::uint8_t(player);
-            g.stateToSetUp().Number = deed;
+            g->stateToSetUp().NV = std::uint8_t(player);
+            g->stateToSetUp().Number = deed;
         };
         NewGameSetup other;
         other.numPlayers = 4;
         other.names = {"", "ต้น", "นก", "ปู", "ปลา", "", ""};
         return {
-            {"land bought with a house", [=] { current(1, 7); }, [&g] { g.buyLand(true); }},
-            {"a house built", [=] { current(2, 1); }, [&g] { g.buildOne(); }},
-            {"land taken over", [=] { current(1, 9); }, [&g] { g.takeOver(); }},
-            {"a house for the lap bonus", [=] { current(2, 0); }, [&g] { g.takeBonusHouse(1); }},
-            {"pledged in the holdings window", {}, [&g] { g.mortgageDeed(2, 9); }},
-            {"redeemed in the holdings window", {}, [&g] { g.redeemDeed(1, 5); }},
-            {"buildings sold to the bank", {}, [&g] { g.sellBuildingsToBank(1, 1, 0); }},
-            {"land sold to the bank", {}, [&g] { g.sellLandToBank(9); }},
-            {"a piece sold by the computer", {}, [&g] { g.sellPieceToBank(2, 1); }},
-            {"a bankruptcy", [=] { current(2, 0); }, [&g] { g.GoBankrupt(); }},
+            {"land bought with a house", [=] { current(1, 7); }, [&g] { g->buyLand(true); }},
+            {"a house built", [=] { current(2, 1); }, [&g] { g->buildOne(); }},
+            {"land taken over", [=] { current(1, 9); }, [&g] { g->takeOver(); }},
+            {"a house for the lap bonus", [=] { current(2, 0); }, [&g] { g->takeBonusHouse(1); }},
+            {"pledged in the holdings window", {}, [&g] { g->mortgageDeed(2, 9); }},
+            {"redeemed in the holdings window", {}, [&g] { g->redeemDeed(1, 5); }},
+            {"buildings sold to the bank", {}, [&g] { g->sellBuildingsToBank(1, 1, 0); }},
+            {"land sold to the bank", {}, [&g] { g->sellLandToBank(9); }},
+            {"a piece sold by the computer", {}, [&g] { g->sellPieceToBank(2, 1); }},
+            {"a bankruptcy", [=] { current(2, 0); }, [&g] { g->GoBankrupt(); }},
             {"a bankruptcy without land", [=] { current(1, 0); },
              [&g] {
-                 g.sellLandToBank(5);
-                 g.GoBankrupt();
+                 g->sellLandToBank(5);
+                 g->GoBankrupt();
              }},
             {"names and prices shown",
              {},
@@ -158,21 +160,21 @@ class BoardTest : public QObject {
              }},
             {"the token carried to its square", [this] { rollSix(); },
              [this] { carry(1, centre(squareRect(6))); }},
-            {"the token picked up", [this] { rollSix(); }, [&g] { g.PressToken(1); }},
-            {"the pointers placed", [=] { current(2, 0); }, [&g] { g.SetArrowPictureOnMap(); }},
+            {"the token picked up", [this] { rollSix(); }, [&g] { g->PressToken(1); }},
+            {"the pointers placed", [=] { current(2, 0); }, [&g] { g->SetArrowPictureOnMap(); }},
             {"a computer's token put down",
              [&g] {
-                 g.stateToSetUp().NV = 3;
-                 g.stateToSetUp().player(3).Position = 14;
+                 g->stateToSetUp().NV = 3;
+                 g->stateToSetUp().player(3).Position = 14;
              },
-             [&g] { g.putComputerToken(3); }},
-            {"a new game", {}, [&g, other] { g.NewGame(other); }},
+             [&g] { g->putComputerToken(3); }},
+            {"a new game", {}, [&g, other] { g->NewGame(other); }},
             {"a position set up from outside",
              {},
              [&g] {
-                 g.stateToSetUp().player(2).Name = "สมหญิงใจดี";
-                 g.stateToSetUp().deed(20).Owner = 2;
-                 g.stateToSetUp().tokenLeft[3] = 4000;
+                 g->stateToSetUp().player(2).Name = "สมหญิงใจดี";
+                 g->stateToSetUp().deed(20).Owner = 2;
+                 g->stateToSetUp().tokenLeft[3] = 4000;
              }},
         };
     }
